@@ -1,0 +1,44 @@
+# One-command entry points: each does the whole set-up (packages, configure, build) first.
+#   make run    build an optimised release and start the tool
+#   make test   build with AddressSanitizer/UBSan and run every test under ctest
+#   make fuzz   run the image fuzzer for FUZZ_SECONDS (default 60)
+#   make bench  build a release and run the benchmarks
+
+JOBS        ?= $(shell nproc)
+TEST_DIR    := build/test
+RELEASE_DIR := build/release
+FUZZ_DIR    := build/fuzz
+FUZZ_SECONDS ?= 60
+CMAKE_GEN   := -G Ninja
+
+.PHONY: deps run test fuzz bench release clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+release: deps
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVM280_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: release
+	$(RELEASE_DIR)/src/cli/vm280-cli show samples/sample.DAT
+
+test: deps
+	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVM280_SANITIZE=ON -DVM280_BENCH=OFF
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVM280_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	mkdir -p fuzz/findings
+	$(FUZZ_DIR)/fuzz/fuzz-image -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=fuzz/findings/ \
+	    fuzz/findings fuzz/corpus
+
+bench: release
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DVM280_BENCH=ON
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	@for b in $(RELEASE_DIR)/bench/bench-*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build

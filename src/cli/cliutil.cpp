@@ -1,0 +1,69 @@
+#include "cliutil.h"
+
+#include "image/codec.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280::cli {
+
+void printError(const QString &message)
+{
+    QTextStream(stderr) << "vm280-cli: " << message << Qt::endl;
+}
+
+int report(const Failure &failure)
+{
+    printError(failure.message);
+    return failure.code;
+}
+
+std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &arguments,
+                                  int positionalCount, const QString &usage)
+{
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help."_s);
+    parser.addOption(help);
+    if (!parser.parse(arguments)) {
+        printError(parser.errorText());
+        return UsageError;
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << "Usage: vm280-cli " << usage << "\n\n" << parser.helpText().section(u'\n', 2);
+        return Success;
+    }
+    if (parser.positionalArguments().size() != positionalCount) {
+        printError(u"usage: vm280-cli "_s + usage);
+        return UsageError;
+    }
+    return std::nullopt;
+}
+
+const ChoiceTexts &cliTexts() { return ChoiceTexts::simplifiedChinese(); }
+
+Failure fileFailure(const QString &path, const FileError &error)
+{
+    if (error.kind == FileError::WrongType)
+        return {BadInput, path + u": Document type not to open."_s};
+    return {FileFailure, path + u": "_s + error.detail};
+}
+
+std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts)
+{
+    const auto read = ReadCodePlanFile(path);
+    if (const auto *error = std::get_if<FileError>(&read))
+        return fileFailure(path, *error);
+    CodePlan plan;
+    DecodeImage(plan, std::get<QByteArray>(read), texts);
+    return plan;
+}
+
+std::optional<Failure> savePlan(const QString &path, const CodePlan &plan, const ChoiceTexts &texts)
+{
+    if (const auto error = WriteCodePlanFile(path, EncodeImage(plan, texts)))
+        return fileFailure(path, *error);
+    return std::nullopt;
+}
+
+} // namespace vm280::cli

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "image/choicetexts.h"
+#include "image/codeplan.h"
+#include "image/codeplanfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+class QCommandLineParser;
+
+namespace vm280::cli {
+
+enum ExitCode {
+    Success = 0,
+    UsageError = 1,
+    BadInput = 2,
+    FileFailure = 3,
+    LinkFailure = 4,
+};
+
+/// One line on stderr: "vm280-cli: message".
+void printError(const QString &message);
+
+/// A failure on its way to the user: the line to print and the exit code.
+struct Failure
+{
+    ExitCode code;
+    QString message;
+};
+
+/// Prints the failure and returns its exit code.
+int report(const Failure &failure);
+
+/// Parses arguments (the command name first) with parser; on a usage error or --help prints
+/// what is needed and returns the exit code to end with.
+std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &arguments,
+                                  int positionalCount, const QString &usage);
+
+/// The channel words the command line works in (the tool's own start-up language).
+const ChoiceTexts &cliTexts();
+
+/// A code plan file opened into the tool's start-up state, as opening it in the tool would.
+std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts = cliTexts());
+
+/// Encodes and saves the plan; the file is written whole or not at all.
+std::optional<Failure> savePlan(const QString &path, const CodePlan &plan, const ChoiceTexts &texts = cliTexts());
+
+/// The message for a failure to read or write a file.
+Failure fileFailure(const QString &path, const FileError &error);
+
+} // namespace vm280::cli

@@ -1,0 +1,55 @@
+#include "cliutil.h"
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <array>
+
+using namespace Qt::StringLiterals;
+using namespace vm280::cli;
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    int (*run)(const QStringList &arguments);
+    const char *summary;
+};
+
+constexpr std::array kCommands{
+    Command{"new", runNew, "new -o PLAN.DAT            write a plan in the start-up state"},
+    Command{"convert", runConvert, "convert IN.DAT OUT.DAT      open IN and save it as OUT"},
+};
+
+void printUsage(QTextStream &out)
+{
+    out << "Usage: vm280-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const Command &command : kCommands)
+        out << "  " << command.summary << '\n';
+    out << "\nvm280-cli COMMAND --help shows a command's options.\n";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"vm280-cli"_s);
+    QCoreApplication::setApplicationVersion(u"1.0"_s);
+
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() == "--help"_L1 || arguments.first() == "-h"_L1) {
+        QTextStream out(arguments.isEmpty() ? stderr : stdout);
+        printUsage(out);
+        return arguments.isEmpty() ? UsageError : Success;
+    }
+    for (const Command &command : kCommands) {
+        if (arguments.first() == QLatin1StringView(command.name)) {
+            arguments.first() = u"vm280-cli "_s + arguments.first();
+            return command.run(arguments);
+        }
+    }
+    printError(u"unknown command '%1'; vm280-cli --help lists the commands"_s.arg(arguments.first()));
+    return UsageError;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "choicetexts.h"
+#include "codeplan.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace vm280 {
+
+/// Bytes in an image built by the encoder: radio addresses 0x0010 to 0x035F.
+inline constexpr int kImageBytes = 848;
+/// Bytes the decoder reads; anything after them (a read image is 1024 bytes long) is ignored.
+inline constexpr int kDecodedBytes = 816;
+
+/// Spreads a memory image (upper-case hex text, two digits per byte, byte 0 at radio address
+/// 0x0010) over the plan. Choice cells get the words of texts. A setting whose byte is out of
+/// range keeps its value. Returns false and changes nothing when image does not start with
+/// kDecodedBytes bytes of hex digits.
+bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts);
+
+/// Builds the kImageBytes-byte memory image of the plan as upper-case hex text. Choice cells
+/// are read by comparing them with the words of texts.
+QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts);
+
+} // namespace vm280
