@@ -255,8 +255,14 @@ void decodeScan(CodePlan &plan, const ImageReader &image)
     acceptOptionBelow(options[10], image.byte(336), 3);
     if (const uint v = image.byte(337); v >= 1 && v <= 16)
         options[11] = QString::number(v);
-    acceptOptionBelow(options[12], image.byte(338), 92);
-    acceptOptionBelow(options[13], image.byte(339), 92);
+    // Retrace time "Empty" is written as 0xFF, so 0xFF reads back as Empty; otherwise a saved
+    // Empty would come back as whatever the setting held before.
+    for (const auto &[entry, offset] : {std::pair{12, 338}, std::pair{13, 339}}) {
+        if (const uint v = image.byte(offset); v == 0xFF)
+            options[entry] = QStringLiteral("0");
+        else
+            acceptOptionBelow(options[entry], v, 92);
+    }
     acceptOptionBelow(options[14], image.byte(340), 4);
     // The two delays are signed; an unprogrammed FF FF reads as -1 and is accepted.
     for (const auto &[entry, offset] : {std::pair{18, 341}, std::pair{19, 343}}) {

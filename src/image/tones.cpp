@@ -37,11 +37,12 @@ QByteArray dcsCode(QStringView text, quint32 polarity)
     return storageOrder(polarity + quint32(v % 512));
 }
 
-// "dd.d" and "ddd.d" are read as tenths by dropping the full stop. Other texts (which the tone
-// editor never produces) take the leading digits plus the last character, like those forms.
+// ".d" to "ddd.d", the forms the decoder shows, are read as tenths by dropping the full stop.
+// Other texts (which the tone editor never produces) take the leading digits plus the last
+// character, like those forms.
 qint64 ctcssTenths(QStringView text)
 {
-    static const QRegularExpression tenths(QStringLiteral("^\\d{1,3}\\.\\d$"));
+    static const QRegularExpression tenths(QStringLiteral("^\\d{0,3}\\.\\d$"));
     if (tenths.match(text).hasMatch())
         return text.toString().remove(u'.').toLongLong();
     const qsizetype n = text.size() == 4 ? 2 : 3;

@@ -1,3 +1,4 @@
+#include "image/hex.h"
 #include "image/tones.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,14 @@ TEST(Tones, shouldShowUnwrittenCodesAsTenthsOfAHertz)
     EXPECT_EQ(ToneText("03E8"), "100.0");
     EXPECT_EQ(ToneText("0000"), ".0");
     EXPECT_EQ(ToneText("9000"), "3686.4");
+}
+
+TEST(Tones, shouldReadBackEveryThreeDigitCtcssCode)
+{
+    for (quint32 code = 0; code <= 0xFFF; ++code) {
+        const QByteArray stored = ToneCode(ToneText(ToHex4(code)));
+        ASSERT_EQ(stored.mid(2, 2) + stored.mid(0, 2), ToHex4(code)) << ToneText(ToHex4(code)).toStdString();
+    }
 }
 
 TEST(Tones, shouldNeverWidenTheFieldForUnstorableTexts)
