@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace vm280::test {
+
+/// What one run of vm280-cli did.
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+/// Runs the built vm280-cli with arguments and waits for it (30 s at most).
+inline CliRun runCli(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(VM280_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    CliRun run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        run.err = QStringLiteral("vm280-cli did not finish");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace vm280::test
