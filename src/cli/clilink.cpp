@@ -1,0 +1,168 @@
+#include "clilink.h"
+
+#include "image/codec.h"
+#include "link/portslots.h"
+#include "link/radioport.h"
+
+#include <QEventLoop>
+#include <QTextStream>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280::cli {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+} // namespace
+
+CliLink::CliLink(CodePlan &plan, const LinkOptions &options)
+    : m_plan(plan), m_options(options), m_progressOnTerminal(isatty(STDERR_FILENO) == 1)
+{}
+
+std::optional<Failure> CliLink::openPort(const QString &device)
+{
+    const std::optional<QString> path = PortSlots::detect().resolve(device);
+    if (!path)
+        return Failure{LinkFailure, device + u": no such port; vm280-cli ports lists them"_s};
+    auto opened = OpenRadioPort(*path);
+    if (const auto *problem = std::get_if<PortProblem>(&opened))
+        return Failure{LinkFailure, *path + u": "_s + problem->reason};
+    setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
+    return std::nullopt;
+}
+
+std::optional<Failure> CliLink::read()
+{
+    return run(engine().startRead());
+}
+
+std::optional<Failure> CliLink::write()
+{
+    return run(engine().startWrite());
+}
+
+std::optional<Failure> CliLink::run(bool started)
+{
+    if (started && !m_outcome) {
+        QEventLoop loop;
+        m_loop = &loop;
+        loop.exec();
+        m_loop = nullptr;
+    }
+    clearProgress();
+    if (m_outcome == LinkOutcome::Success) {
+        QTextStream(stdout) << LinkTextEnglish(m_status) << Qt::endl;
+        return std::nullopt;
+    }
+    if (m_outcome == LinkOutcome::Refused)
+        return Failure{LinkFailure, LinkTextEnglish(LinkText::BandQuestion) +
+                                        u" No: nothing was written (--yes answers Yes)"_s};
+    return Failure{LinkFailure, LinkTextEnglish(m_message.value_or(LinkText::CommunicationError))};
+}
+
+void CliLink::operationEnded(LinkOutcome outcome)
+{
+    m_outcome = outcome;
+    if (m_loop)
+        m_loop->quit();
+}
+
+void CliLink::setStatusText(LinkText text)
+{
+    m_status = text;
+    drawProgress();
+}
+
+void CliLink::setStatusVisible(bool)
+{
+    // The blinking of the status label means nothing on a terminal.
+}
+
+void CliLink::setProgressVisible(bool visible)
+{
+    if (!visible)
+        clearProgress();
+    m_progressShown = visible;
+    drawProgress();
+}
+
+void CliLink::setProgressValue(int value)
+{
+    m_progressValue = value;
+    drawProgress();
+}
+
+void CliLink::drawProgress()
+{
+    if (!m_progressOnTerminal || !m_progressShown)
+        return;
+    const int filled = qBound(0, m_progressValue * kBarWidth / kProgressMaximum, kBarWidth);
+    QTextStream(stderr) << '\r' << LinkTextEnglish(m_status) << " [" << QString(filled, u'#')
+                        << QString(kBarWidth - filled, u' ') << ']' << Qt::flush;
+}
+
+void CliLink::clearProgress()
+{
+    if (m_progressOnTerminal && m_progressShown)
+        QTextStream(stderr) << "\r\x1b[K" << Qt::flush;
+}
+
+void CliLink::setCommandsEnabled(bool)
+{
+    // One operation per run: there are no commands to give back.
+}
+
+void CliLink::prepareForOperation()
+{
+    // No channel is being edited on the command line.
+}
+
+void CliLink::showMessage(LinkText text)
+{
+    // Reported when the run ends; there is nothing to dismiss.
+    m_message = text;
+}
+
+bool CliLink::askBandQuestion()
+{
+    if (m_options.assumeYes)
+        return true;
+    // Nobody to ask: a script gets the safe answer and the reason on stderr.
+    if (isatty(STDIN_FILENO) != 1)
+        return false;
+    clearProgress();
+    QTextStream(stderr) << LinkTextEnglish(LinkText::BandQuestion) << " [y/N] " << Qt::flush;
+    const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
+    drawProgress();
+    return answer == "y"_L1 || answer == "yes"_L1;
+}
+
+QByteArray CliLink::encodeImage()
+{
+    return EncodeImage(m_plan, cliTexts());
+}
+
+void CliLink::decodeImage(const QByteArray &hex)
+{
+    DecodeImage(m_plan, hex, cliTexts());
+}
+
+int CliLink::bandSelectorIndex() const
+{
+    return m_plan.band;
+}
+
+void CliLink::selectBandWithoutPrompt(int index)
+{
+    m_plan.band = index;
+}
+
+bool CliLink::serviceMode() const
+{
+    return m_options.serviceMode;
+}
+
+} // namespace vm280::cli

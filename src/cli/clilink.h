@@ -1,0 +1,66 @@
+#pragma once
+
+#include "cliutil.h"
+
+#include "image/codeplan.h"
+#include "link/seriallink.h"
+
+#include <QString>
+#include <optional>
+
+class QEventLoop;
+
+namespace vm280::cli {
+
+/// How a read or write from the command line behaves where the tool would ask or show.
+struct LinkOptions
+{
+    bool serviceMode = false; ///< a write also sends the block at 0x0180
+    bool assumeYes = false;   ///< the band question is answered Yes without asking
+};
+
+/// Runs a read or a write over a serial port for the command line: the plan stands in for the
+/// main window, texts go to the terminal in English, and the band question is asked there.
+class CliLink : public SerialLink
+{
+public:
+    CliLink(CodePlan &plan, const LinkOptions &options);
+
+    /// Opens the device (a path, or COM1 to COM20); the failure if it cannot be opened.
+    std::optional<Failure> openPort(const QString &device);
+    /// Runs a read (into the plan) or a write (of the plan) to its end.
+    std::optional<Failure> read();
+    std::optional<Failure> write();
+
+    void setStatusText(LinkText text) override;
+    void setStatusVisible(bool visible) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressValue(int value) override;
+    void setCommandsEnabled(bool enabled) override;
+    void prepareForOperation() override;
+    void showMessage(LinkText text) override;
+    bool askBandQuestion() override;
+    QByteArray encodeImage() override;
+    void decodeImage(const QByteArray &hex) override;
+    int bandSelectorIndex() const override;
+    void selectBandWithoutPrompt(int index) override;
+    bool serviceMode() const override;
+    void operationEnded(LinkOutcome outcome) override;
+
+private:
+    std::optional<Failure> run(bool started);
+    void drawProgress();
+    void clearProgress();
+
+    CodePlan &m_plan;
+    LinkOptions m_options;
+    bool m_progressShown = false;
+    bool m_progressOnTerminal;
+    int m_progressValue = 0;
+    LinkText m_status = LinkText::Communicating;
+    std::optional<LinkText> m_message;
+    std::optional<LinkOutcome> m_outcome;
+    QEventLoop *m_loop = nullptr;
+};
+
+} // namespace vm280::cli

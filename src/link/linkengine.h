@@ -1,0 +1,68 @@
+#pragma once
+
+#include "linkeffects.h"
+#include "linkstate.h"
+
+#include <QByteArrayView>
+
+namespace vm280 {
+
+/// The stop-and-wait programming protocol of the radio: the PC sends one frame, and only the
+/// radio's answer releases the next. The engine owns no port and no timer; the owner feeds it
+/// received bytes and timer ticks and it acts through LinkEffects. Message boxes may run nested
+/// event loops: the engine sets its state before it shows one, so ticks and bytes that arrive
+/// meanwhile find it consistent.
+class LinkEngine
+{
+public:
+    explicit LinkEngine(LinkEffects &effects);
+
+    /// The read and write commands. Return false when nothing started: the port is closed (the
+    /// port-not-open message was shown) or the commands are disabled by a running operation.
+    bool startRead();
+    bool startWrite();
+
+    /// A data notification of the port with every byte that was waiting.
+    void receive(QByteArrayView bytes);
+    /// A break notification of the port.
+    void breakSignalled();
+    void timer1Tick();
+    void timer2Tick();
+    /// The port disappeared (a cable pulled out): a running operation ends as by timeout.
+    void portLost();
+
+    const LinkState &state() const { return m_state; }
+    LinkStage stage() const;
+    /// True while the band question waits for its answer.
+    bool questionOpen() const { return m_questionOpen; }
+
+private:
+    bool start(char operationCode);
+    void handshakeAnswer();
+    void transferAnswer();
+    bool isReadAnswer() const;
+    void accept();
+    void send(const QByteArray &frame);
+    void addProgress(int step, int limit);
+    void writeStep();
+    bool bandAccepted();
+    void sendWriteBlock();
+    void readStep();
+    void finish(LinkText text, LinkOutcome outcome);
+    void endByTimeout();
+    void setCommandsEnabled(bool enabled);
+    void setStatusVisible(bool visible);
+    void setTimer1Enabled(bool enabled);
+    void setTimer2Enabled(bool enabled);
+
+    LinkEffects &m_effects;
+    LinkState m_state;
+    int m_progressValue = 0;
+    bool m_statusVisible = true;
+    bool m_commandsEnabled = true;
+    bool m_timer1Enabled = false;
+    bool m_timer2Enabled = false;
+    bool m_questionOpen = false;
+};
+
+} // namespace vm280

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace vm280 {
+
+/// The texts a read or write shows, on the status label or in a message box.
+enum class LinkText {
+    PortNotOpen,        ///< message box: the read or write command found the port closed
+    Communicating,      ///< status label while an operation runs
+    BandQuestion,       ///< Yes/No box before writing to a radio of another band; status label after No
+    WriteDone,          ///< status label after a write
+    ReadDone,           ///< status label after a read
+    CommunicationError, ///< message box: the radio stopped answering or answered wrongly
+};
+
+/// The Simplified Chinese text; the Traditional Chinese text is its conversion.
+QString LinkTextChinese(LinkText text);
+/// The English text, worded as the tool always has.
+QString LinkTextEnglish(LinkText text);
+/// The message-box style value the text is shown with: 64 (information, OK), 68 (information,
+/// Yes and No) or 16 (error, OK); 0 for the texts that only appear on the status label.
+int LinkTextStyle(LinkText text);
+
+} // namespace vm280

@@ -1,0 +1,115 @@
+#include "pseudoterminal.h"
+#include "radiofault.h"
+#include "radiomodel.h"
+#include "radiosimulator.h"
+
+#include "image/codeplanfile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <optional>
+#include <variant>
+
+using namespace Qt::StringLiterals;
+using namespace vm280;
+
+namespace {
+
+enum ExitCode { Success = 0, UsageError = 1, BadPlan = 2, NoTerminal = 3 };
+
+struct Options
+{
+    SimulatorOptions simulator;
+    RadioFault fault;
+    QString loadPath;
+};
+
+int fail(ExitCode code, const QString &message)
+{
+    QTextStream(stderr) << "vm280-radio: " << message << Qt::endl;
+    return code;
+}
+
+std::optional<int> readNumber(const QCommandLineParser &parser, const QString &name, int fallback)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    return ok && value >= 0 ? std::optional(value) : std::nullopt;
+}
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        u"A simulated VM-280 on a pseudo-terminal. The first line printed is the device to open."_s);
+    parser.addHelpOption();
+    parser.addOptions({
+        {u"load"_s, u"Code plan file to fill the memory from (else all 0xFF)."_s, u"FILE.DAT"_s},
+        {u"save"_s, u"Code plan file to write the memory to after every write operation."_s, u"FILE.DAT"_s},
+        {u"baud"_s, u"Line speed the bytes are paced at; 0 for no pacing (default 9600)."_s, u"N"_s},
+        {u"latency"_s, u"Turnaround before each answer, in milliseconds (default 0)."_s, u"MS"_s},
+        {u"fault"_s, u"Misbehave: "_s + RadioFaultNames() + u"."_s, u"FAULT"_s},
+        {u"once"_s, u"Quit after one complete operation."_s},
+        {{u"v"_s, u"verbose"_s}, u"Log every frame on stderr."_s},
+    });
+    parser.addPositionalArgument(u"FILE.DAT"_s, u"Same as --load."_s, u"[FILE.DAT]"_s);
+}
+
+std::variant<Options, int> parseOptions(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app);
+
+    Options options;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1 || (positional.size() == 1 && parser.isSet(u"load"_s)))
+        return fail(UsageError, u"give one code plan file to load"_s);
+    options.loadPath = positional.isEmpty() ? parser.value(u"load"_s) : positional.first();
+    const auto baud = readNumber(parser, u"baud"_s, options.simulator.baud);
+    const auto latency = readNumber(parser, u"latency"_s, 0);
+    if (!baud || !latency)
+        return fail(UsageError, u"--baud and --latency take a number of 0 or more"_s);
+    options.simulator.baud = *baud;
+    options.simulator.latency = std::chrono::milliseconds(*latency);
+    const auto fault = parser.isSet(u"fault"_s) ? ParseRadioFault(parser.value(u"fault"_s)) : RadioFault{};
+    if (!fault)
+        return fail(UsageError,
+                    u"unknown fault '%1'; known: %2"_s.arg(parser.value(u"fault"_s), RadioFaultNames()));
+    options.fault = *fault;
+    options.simulator.savePath = parser.value(u"save"_s);
+    options.simulator.once = parser.isSet(u"once"_s);
+    options.simulator.verbose = parser.isSet(u"verbose"_s);
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"vm280-radio"_s);
+    const auto parsed = parseOptions(app);
+    if (const int *exitCode = std::get_if<int>(&parsed))
+        return *exitCode;
+    const Options &options = std::get<Options>(parsed);
+
+    RadioModel model(options.fault);
+    if (!options.loadPath.isEmpty()) {
+        const auto image = ReadCodePlanFile(options.loadPath);
+        if (const auto *error = std::get_if<FileError>(&image)) {
+            const QString reason =
+                error->kind == FileError::WrongType ? u"not a code plan file"_s : error->detail;
+            return fail(BadPlan, options.loadPath + u": "_s + reason);
+        }
+        model.loadMemory(QByteArray::fromHex(std::get<QByteArray>(image)));
+    }
+    PseudoTerminal terminal;
+    if (const auto error = terminal.open())
+        return fail(NoTerminal, *error);
+    RadioSimulator simulator(model, terminal, options.simulator);
+    QTextStream(stdout) << terminal.devicePath() << Qt::endl;
+    return simulator.run();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace vm280 {
+
+/// A misbehaviour the simulated radio can be told to show, so the PC side's failure handling
+/// can be exercised without a broken radio at hand.
+struct RadioFault
+{
+    enum Kind {
+        None,
+        Silent,      ///< never answers
+        WrongModel,  ///< identifies as another model
+        BadAddress,  ///< read answers carry the address of the following block
+        SplitAck,    ///< answers of more than one byte leave in two pieces with a pause between
+        GluedAck,    ///< every acknowledgement leaves glued to a second one in the same write
+        Noise,       ///< a garbage byte goes out before every answer
+        DropAfter,   ///< answers `count` frames, then falls silent
+        HangupAfter, ///< answers `count` frames, then hangs up the line and quits
+    };
+    Kind kind = None;
+    int count = 0; ///< frames answered before DropAfter or HangupAfter strikes
+};
+
+/// The fault named by text ("silent", "drop-after=3", ...), or nothing for an unknown name.
+std::optional<RadioFault> ParseRadioFault(QStringView text);
+
+/// The names ParseRadioFault accepts, for usage texts.
+QString RadioFaultNames();
+
+} // namespace vm280

@@ -1,0 +1,333 @@
+#include "../radio/radioprocess.h"
+#include "clirunner.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <memory>
+
+using namespace vm280::test;
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+const QString kCommunicationError = "vm280-cli: Communication error, please check the intercom model, fault, "
+                                    "attachment and computer serial choice!\n";
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(VM280_TEST_DATA "/link/") + name;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The image bytes of a plan file at radio address a (the file holds a 5-byte tag, then 0x0010 on).
+QByteArray planBytes(const QByteArray &file, int a, int length)
+{
+    return file.mid(5 + a - 0x0010, length);
+}
+
+QList<int> writeList(bool serviceMode)
+{
+    QList<int> blocks;
+    for (int a = 0x0010; a <= 0x0170; a += 0x10)
+        blocks << a;
+    if (serviceMode)
+        blocks << 0x0180;
+    blocks << 0x01B0;
+    for (int a = 0x0200; a <= 0x0350; a += 0x10)
+        blocks << a;
+    return blocks;
+}
+
+/// A vm280-radio that logs every frame; the log is read once it has quit.
+class LoggingRadio
+{
+public:
+    explicit LoggingRadio(const QStringList &arguments)
+    {
+        m_process.start(QStringLiteral(VM280_RADIO_BINARY), QStringList{"-v"} + arguments);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(kWaitMs)) {
+        }
+        devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~LoggingRadio()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(kWaitMs);
+        }
+    }
+
+    /// The addresses of the write blocks the radio took, once it has quit after its operation.
+    QList<int> writtenBlocks()
+    {
+        m_process.waitForFinished(kWaitMs);
+        static const QRegularExpression block("^PC: write block 0x([0-9A-F]{4})",
+                                              QRegularExpression::MultilineOption);
+        QList<int> blocks;
+        auto matches = block.globalMatch(QString::fromLocal8Bit(m_process.readAllStandardError()));
+        while (matches.hasNext())
+            blocks << matches.next().captured(1).toInt(nullptr, 16);
+        return blocks;
+    }
+
+    QString devicePath;
+
+private:
+    QProcess m_process;
+};
+
+/// A vm280-cli run started now and waited for later, so that several can run at once.
+class CliProcess
+{
+public:
+    explicit CliProcess(const QStringList &arguments)
+    {
+        m_clock.start();
+        m_process.start(QStringLiteral(VM280_CLI), arguments);
+        m_process.closeWriteChannel();
+    }
+
+    /// Waits a moment for the run to end; true once it has, with elapsedMs set.
+    bool poll()
+    {
+        if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(5))
+            return false;
+        if (elapsedMs == 0)
+            elapsedMs = m_clock.elapsed();
+        return true;
+    }
+
+    CliRun finish()
+    {
+        CliRun run;
+        if (!m_process.waitForFinished(kWaitMs)) {
+            m_process.kill();
+            m_process.waitForFinished(kWaitMs);
+        }
+        if (elapsedMs == 0)
+            elapsedMs = m_clock.elapsed();
+        run.exitCode = m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+        run.out = QString::fromUtf8(m_process.readAllStandardOutput());
+        run.err = QString::fromUtf8(m_process.readAllStandardError());
+        return run;
+    }
+
+    qint64 elapsedMs = 0;
+
+private:
+    QElapsedTimer m_clock;
+    QProcess m_process;
+};
+
+class LinkCommands : public testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(LinkCommands, shouldReadTheRadiosMemoryIntoAPlanFile)
+{
+    RadioProcess radio({"--baud", "0", "--once", dataFile("plan-uhf.DAT")});
+    ASSERT_FALSE(radio.devicePath.isEmpty());
+    const CliRun run = runCli({"read", "--port", radio.devicePath, "-o", path("read.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Read frequency success!\n");
+    EXPECT_EQ(fileBytes(path("read.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
+}
+
+TEST_F(LinkCommands, shouldWriteExactlyTheBlocksOfTheWriteList)
+{
+    const QByteArray radioMemory = fileBytes(dataFile("memory-pattern.DAT"));
+    const QByteArray plan = fileBytes(dataFile("plan-uhf.DAT"));
+    for (const bool service : {false, true}) {
+        SCOPED_TRACE(service ? "service mode" : "normal mode");
+        const QString saved = path(service ? "service.DAT" : "normal.DAT");
+        LoggingRadio radio({"--baud", "0", "--once", "--save", saved, dataFile("memory-pattern.DAT")});
+        QStringList arguments{"write", "--port", radio.devicePath, dataFile("plan-uhf.DAT")};
+        if (service)
+            arguments << "--service";
+        const CliRun run = runCli(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "Write frequency success!\n");
+
+        const QList<int> expected = writeList(service);
+        ASSERT_EQ(radio.writtenBlocks(), expected);
+        const QByteArray after = fileBytes(saved);
+        ASSERT_EQ(after.size(), 853);
+        for (int a = 0x0010; a < 0x0360; a += 0x10) {
+            SCOPED_TRACE(a);
+            const QByteArray &source = expected.contains(a) ? plan : radioMemory;
+            EXPECT_EQ(planBytes(after, a, 16).toHex(), planBytes(source, a, 16).toHex());
+        }
+    }
+}
+
+TEST_F(LinkCommands, shouldWriteAnotherBandOnlyWhenToldYes)
+{
+    const QString saved = path("saved.DAT");
+    {
+        RadioProcess radio({"--baud", "0", "--once", "--save", saved, dataFile("plan-uhf.DAT")});
+        const CliRun run = runCli({"write", "--port", radio.devicePath, dataFile("plan-vhf.DAT")});
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_TRUE(
+            run.err.startsWith("vm280-cli: Frequency band with discrepancies, do you wish to continue?"))
+            << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1);
+        radio.process->waitForFinished(kWaitMs);
+        EXPECT_FALSE(QFile::exists(saved));
+    }
+    RadioProcess radio({"--baud", "0", "--once", "--save", saved, dataFile("plan-uhf.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", dataFile("plan-vhf.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    radio.process->waitForFinished(kWaitMs);
+    const QByteArray after = fileBytes(saved);
+    const QByteArray plan = fileBytes(dataFile("plan-vhf.DAT"));
+    for (const int a : writeList(false))
+        EXPECT_EQ(planBytes(after, a, 16), planBytes(plan, a, 16)) << a;
+}
+
+TEST_F(LinkCommands, shouldGiveBackWhatWasWritten)
+{
+    RadioProcess radio({"--baud", "0", dataFile("plan-uhf.DAT")});
+    const auto read = [&](const QString &name) {
+        const CliRun run = runCli({"read", "--port", radio.devicePath, "-o", path(name)});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return fileBytes(path(name));
+    };
+    const auto write = [&](const QString &file) {
+        const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", file});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    };
+    const QByteArray first = read("first.DAT");
+    EXPECT_EQ(first, fileBytes(dataFile("plan-uhf.DAT")));
+    write(dataFile("plan-vhf.DAT"));
+    EXPECT_EQ(read("second.DAT"), fileBytes(dataFile("plan-vhf.DAT")));
+    write(path("first.DAT"));
+    EXPECT_EQ(read("third.DAT"), first);
+}
+
+TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
+{
+    struct Case
+    {
+        QString fault;
+        bool write;
+        std::unique_ptr<RadioProcess> radio;
+        std::unique_ptr<CliProcess> cli;
+    };
+    std::vector<Case> cases;
+    const QStringList faults{"silent", "wrong-model",  "bad-address",    "glued-ack",
+                             "noise",  "drop-after=5", "hangup-after=10"};
+    for (const QString &fault : faults) {
+        for (const bool write : {false, true}) {
+            // Read answers are all that a wrong address spoils.
+            if (write && fault == "bad-address")
+                continue;
+            cases.push_back({fault, write,
+                             std::make_unique<RadioProcess>(QStringList{"--baud", "0", "--fault", fault}),
+                             nullptr});
+        }
+    }
+    // All at once: each takes the whole timeout.
+    for (Case &c : cases) {
+        const QStringList operation = c.write ? QStringList{"write", dataFile("plan-uhf.DAT")}
+                                              : QStringList{"read", "-o", path(c.fault + ".DAT")};
+        c.cli = std::make_unique<CliProcess>(operation + QStringList{"--port", c.radio->devicePath});
+    }
+    QElapsedTimer waiting;
+    waiting.start();
+    for (bool allDone = false; !allDone && waiting.elapsed() < kWaitMs;) {
+        allDone = true;
+        for (Case &c : cases)
+            allDone = c.cli->poll() && allDone;
+    }
+    for (Case &c : cases) {
+        const QString name = c.fault + (c.write ? " write" : " read");
+        SCOPED_TRACE(name.toStdString());
+        const CliRun run = c.cli->finish();
+        std::cout << name.toStdString() << ": ended after " << c.cli->elapsedMs << " ms\n";
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_EQ(run.err, kCommunicationError);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_LT(c.cli->elapsedMs, 6000);
+        EXPECT_FALSE(QFile::exists(path(c.fault + ".DAT")));
+    }
+}
+
+TEST_F(LinkCommands, shouldAcceptAnswersThatArriveInPieces)
+{
+    RadioProcess radio({"--baud", "0", "--fault", "split-ack", dataFile("plan-uhf.DAT")});
+    const CliRun read = runCli({"read", "--port", radio.devicePath, "-o", path("read.DAT")});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_EQ(fileBytes(path("read.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
+    const CliRun write = runCli({"write", "--port", radio.devicePath, dataFile("plan-uhf.DAT")});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+}
+
+TEST_F(LinkCommands, shouldFindTheRadioBehindAPortSlot)
+{
+    RadioProcess radio({"--baud", "0", "--once", dataFile("plan-uhf.DAT")});
+    const bool wasSet = qEnvironmentVariableIsSet("VM280_PORTS");
+    const QByteArray saved = qgetenv("VM280_PORTS");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("VM280_PORTS", saved);
+        else
+            qunsetenv("VM280_PORTS");
+    });
+    qputenv("VM280_PORTS", "/dev/vm280-missing:" + radio.devicePath.toLocal8Bit());
+
+    const CliRun empty = runCli({"read", "--port", "com3", "-o", path("none.DAT")});
+    EXPECT_EQ(empty.exitCode, 4);
+    EXPECT_EQ(empty.err, "vm280-cli: com3: no such port; vm280-cli ports lists them\n");
+    const CliRun missing = runCli({"read", "--port", "COM1", "-o", path("none.DAT")});
+    EXPECT_EQ(missing.exitCode, 4);
+    EXPECT_EQ(missing.err, "vm280-cli: /dev/vm280-missing: no such device\n");
+    EXPECT_FALSE(QFile::exists(path("none.DAT")));
+
+    const CliRun run = runCli({"read", "--port", "COM2", "-o", path("read.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(path("read.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
+}
+
+TEST_F(LinkCommands, shouldRefuseIncompleteCommands)
+{
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+    } cases[] = {
+        {"read without a port", {"read", "-o", "x.DAT"}},
+        {"read without an output", {"read", "--port", "/dev/null"}},
+        {"write without a port", {"write", "x.DAT"}},
+        {"write without a plan", {"write", "--port", "/dev/null"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.startsWith("vm280-cli: usage: vm280-cli ")) << run.err.toStdString();
+    }
+}
+
+TEST_F(LinkCommands, shouldNotTouchThePortWhenThePlanCannotBeOpened)
+{
+    const CliRun run = runCli({"write", "--port", "/dev/vm280-missing", path("absent.DAT")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_TRUE(run.err.startsWith("vm280-cli: " + path("absent.DAT") + ": ")) << run.err.toStdString();
+}

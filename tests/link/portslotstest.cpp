@@ -1,0 +1,91 @@
+#include "link/portslots.h"
+
+#include <QScopeGuard>
+#include <gtest/gtest.h>
+
+using namespace vm280;
+
+TEST(PortSlots, shouldPutUsbAdaptersFirstAndOrderNamesByTheirNumbers)
+{
+    const struct
+    {
+        const char *name;
+        QList<SystemPort> ports;
+        QStringList expected;
+    } cases[] = {
+        {"none", {}, {}},
+        {"usb after built-in",
+         {{"/dev/ttyS0", false}, {"/dev/ttyUSB0", true}},
+         {"/dev/ttyUSB0", "/dev/ttyS0"}},
+        {"numbers by value",
+         {{"/dev/ttyS10", false}, {"/dev/ttyS2", false}, {"/dev/ttyS1", false}},
+         {"/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS10"}},
+        {"adapters among themselves by name",
+         {{"/dev/ttyUSB1", true}, {"/dev/ttyACM0", true}, {"/dev/ttyS0", false}, {"/dev/ttyUSB0", true}},
+         {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS0"}},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(OrderSystemPorts(row.ports), row.expected);
+    }
+}
+
+TEST(PortSlots, shouldFillTheSlotsInOrderAndLeaveOutAnythingPastCom20)
+{
+    QStringList devices;
+    for (int i = 0; i < 25; ++i)
+        devices << QStringLiteral("/dev/ttyX%1").arg(i);
+    const PortSlots ports(devices);
+    EXPECT_EQ(ports.devicePath(1), "/dev/ttyX0");
+    EXPECT_EQ(ports.devicePath(20), "/dev/ttyX19");
+    EXPECT_EQ(ports.devicePath(21), QString());
+    EXPECT_EQ(ports.devicePath(0), QString());
+    EXPECT_EQ(ports.devicePath(-1), QString());
+}
+
+TEST(PortSlots, shouldResolveSlotNamesAndTakeAnythingElseAsADevicePath)
+{
+    const PortSlots ports({"/dev/ttyUSB0", "/dev/pts/7"});
+    const struct
+    {
+        const char *name;
+        std::optional<QString> expected;
+    } cases[] = {
+        {"COM1", "/dev/ttyUSB0"}, {"com2", "/dev/pts/7"},       {"Com2", "/dev/pts/7"},
+        {"COM3", std::nullopt},   {"COM0", std::nullopt},       {"COM21", std::nullopt},
+        {"COM", "COM"},           {"/dev/ttyS4", "/dev/ttyS4"}, {"", std::nullopt},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ports.resolve(QString::fromLatin1(row.name)), row.expected);
+    }
+}
+
+TEST(PortSlots, shouldNameTheSlotsCom1ToCom20)
+{
+    EXPECT_EQ(PortSlots::portName(1), "COM1");
+    EXPECT_EQ(PortSlots::portName(20), "COM20");
+}
+
+TEST(PortSlots, shouldTakeTheDevicesListedInTheEnvironmentWhenSet)
+{
+    const QByteArray saved = qgetenv("VM280_PORTS");
+    const bool wasSet = qEnvironmentVariableIsSet("VM280_PORTS");
+    const auto restore = qScopeGuard([&] {
+        if (wasSet)
+            qputenv("VM280_PORTS", saved);
+        else
+            qunsetenv("VM280_PORTS");
+    });
+
+    qputenv("VM280_PORTS", "/dev/pts/3::/tmp/not-a-port");
+    PortSlots ports = PortSlots::detect();
+    EXPECT_EQ(ports.devicePath(1), "/dev/pts/3");
+    EXPECT_EQ(ports.devicePath(2), "/tmp/not-a-port");
+    EXPECT_EQ(ports.devicePath(3), QString());
+
+    // Set but empty: the machine has no ports for the tool.
+    qputenv("VM280_PORTS", "");
+    ports = PortSlots::detect();
+    EXPECT_EQ(ports.devicePath(1), QString());
+}

@@ -1,0 +1,101 @@
+#include "../radio/radioprocess.h"
+
+#include "link/portprobe.h"
+#include "link/radioport.h"
+
+#include <QSerialPort>
+#include <gtest/gtest.h>
+
+using namespace vm280;
+using namespace vm280::test;
+
+TEST(RadioPort, shouldClassifyOpenFailuresAndNameTheFixForPermissions)
+{
+    const struct
+    {
+        const char *name;
+        QSerialPort::SerialPortError error;
+        bool accessAllowed;
+        QString group;
+        PortProblem::Kind kind;
+        QString reasonPart;
+    } cases[] = {
+        {"missing device",
+         QSerialPort::DeviceNotFoundError,
+         false,
+         {},
+         PortProblem::Missing,
+         "no such device"},
+        {"no access, dialout device", QSerialPort::PermissionError, false, "dialout",
+         PortProblem::PermissionDenied, "add your user to the 'dialout' group"},
+        {"no access, uucp device", QSerialPort::PermissionError, false, "uucp", PortProblem::PermissionDenied,
+         "'uucp' group"},
+        {"no access, root's device", QSerialPort::PermissionError, false, "root",
+         PortProblem::PermissionDenied, "'dialout' group"},
+        {"no access, group unknown",
+         QSerialPort::PermissionError,
+         false,
+         {},
+         PortProblem::PermissionDenied,
+         "'dialout' group"},
+        {"access but locked", QSerialPort::PermissionError, true, "dialout", PortProblem::Busy,
+         "another program"},
+        {"already open", QSerialPort::OpenError, true, "dialout", PortProblem::Busy, "already open"},
+        {"anything else", QSerialPort::UnknownError, true, "dialout", PortProblem::Other,
+         "the system's words"},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        const PortProblem problem = ClassifyOpenFailure(row.error, QStringLiteral("the system's words"),
+                                                        row.accessAllowed, row.group);
+        EXPECT_EQ(problem.kind, row.kind);
+        EXPECT_TRUE(problem.reason.contains(row.reasonPart)) << problem.reason.toStdString();
+    }
+}
+
+TEST(RadioPort, shouldReportAMissingDevice)
+{
+    const auto problem = ProbePort(QStringLiteral("/dev/vm280-no-such-port"));
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->kind, PortProblem::Missing);
+}
+
+TEST(RadioPort, shouldOpenTheSimulatedRadioAt9600Baud8N1AndTalkToIt)
+{
+    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
+    EXPECT_FALSE(ProbePort(radio.devicePath).has_value());
+
+    auto opened = OpenRadioPort(radio.devicePath);
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<QSerialPort>>(opened));
+    QSerialPort &port = *std::get<std::unique_ptr<QSerialPort>>(opened);
+    EXPECT_EQ(port.baudRate(), 9600);
+    EXPECT_EQ(port.dataBits(), QSerialPort::Data8);
+    EXPECT_EQ(port.parity(), QSerialPort::NoParity);
+    EXPECT_EQ(port.stopBits(), QSerialPort::OneStop);
+    EXPECT_EQ(port.flowControl(), QSerialPort::NoFlowControl);
+
+    port.write("JV-PROG\x02", 8);
+    ASSERT_TRUE(port.waitForBytesWritten(RadioProcess::kWaitMs));
+    QByteArray answer;
+    while (answer.size() < 9 && port.waitForReadyRead(RadioProcess::kWaitMs))
+        answer += port.readAll();
+    EXPECT_EQ(answer, QByteArrayLiteral("\x06VM280   "));
+}
+
+TEST(RadioPort, shouldProbeEverySlotAndTellWhichAreUsable)
+{
+    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
+    const QList<SlotProbe> probes =
+        ProbePortSlots(PortSlots({QStringLiteral("/dev/vm280-no-such-port"), radio.devicePath}));
+    ASSERT_EQ(probes.size(), 20);
+    EXPECT_FALSE(probes[0].usable());
+    ASSERT_TRUE(probes[0].problem.has_value());
+    EXPECT_EQ(probes[0].problem->kind, PortProblem::Missing);
+    EXPECT_TRUE(probes[1].usable());
+    EXPECT_EQ(probes[1].devicePath, radio.devicePath);
+    EXPECT_FALSE(probes[2].usable());
+    EXPECT_FALSE(probes[2].problem.has_value());
+    QList<bool> expected(20, false);
+    expected[1] = true;
+    EXPECT_EQ(UsableSlots(probes), expected);
+}
