@@ -14,19 +14,30 @@ struct Command
 {
     const char *name;
     int (*run)(const QStringList &arguments);
+    const char *usage;
     const char *summary;
 };
 
 constexpr std::array kCommands{
-    Command{"new", runNew, "new -o PLAN.DAT            write a plan in the start-up state"},
-    Command{"convert", runConvert, "convert IN.DAT OUT.DAT      open IN and save it as OUT"},
+    Command{"new", runNew, "new -o PLAN.DAT", "write a plan in the start-up state"},
+    Command{"convert", runConvert, "convert IN.DAT OUT.DAT", "open IN and save it as OUT"},
+    Command{"show", runShow, "show PLAN.DAT [--lang zh|en]", "print the channels and settings"},
+    Command{"export", runExport, "export PLAN.DAT --format json|csv [-o FILE]",
+            "the plan as JSON, the channels as CSV"},
+    Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT]",
+            "build a plan from JSON or CSV"},
+    Command{"ports", runPorts, "ports", "list COM1 to COM20 and whether each opens"},
+    Command{"read", runRead, "read --port DEVICE -o PLAN.DAT", "read the radio into a plan file"},
+    Command{"write", runWrite, "write --port DEVICE PLAN.DAT [--service] [--yes]",
+            "write a plan file into the radio"},
 };
 
 void printUsage(QTextStream &out)
 {
     out << "Usage: vm280-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const Command &command : kCommands)
-        out << "  " << command.summary << '\n';
+    for (const Command &command : kCommands) {
+        out << "  " << QString::fromLatin1(command.usage).leftJustified(58) << command.summary << '\n';
+    }
     out << "\nvm280-cli COMMAND --help shows a command's options.\n";
 }
 
