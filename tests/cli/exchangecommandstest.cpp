@@ -17,19 +17,6 @@ const QString kCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class ExchangeCommands : public testing::Test
 {
 protected:
@@ -38,7 +25,7 @@ protected:
     // A file where no file can be written, even by root: its folder is a regular file.
     QString unwritablePath()
     {
-        writeBytes(path("folder"), "not a folder");
+        EXPECT_TRUE(writeBytes(path("folder"), "not a folder"));
         return path("folder/out");
     }
 
@@ -113,8 +100,8 @@ TEST_F(ExchangeCommands, shouldRefuseABadRowAndWriteNothing)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        writeBytes(path("in.csv"),
-                   (kCsvHeader + "\n1,,438\n" + QString::fromLatin1(row.row) + "\n").toUtf8());
+        ASSERT_TRUE(writeBytes(path("in.csv"),
+                   (kCsvHeader + "\n1,,438\n" + QString::fromLatin1(row.row) + "\n").toUtf8()));
         const CliRun run = runCli({"import", path("in.csv"), "-o", path("out.DAT")});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.err.contains(QString::fromLatin1(row.message))) << run.err.toStdString();
@@ -125,15 +112,15 @@ TEST_F(ExchangeCommands, shouldRefuseABadRowAndWriteNothing)
 
 TEST_F(ExchangeCommands, shouldLeaveAnExistingTargetAloneOnBadInput)
 {
-    writeBytes(path("out.DAT"), "keep");
-    writeBytes(path("in.json"), "{\"format\": \"vm280-plan\", \"version\": 1,\n \"KeyPf1\": 99}");
+    ASSERT_TRUE(writeBytes(path("out.DAT"), "keep"));
+    ASSERT_TRUE(writeBytes(path("in.json"), "{\"format\": \"vm280-plan\", \"version\": 1,\n \"KeyPf1\": 99}"));
     const CliRun run = runCli({"import", path("in.json"), "-o", path("out.DAT")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("in.json:2:12: KeyPf1: a whole number from 0 to 11 expected"))
         << run.err.toStdString();
     EXPECT_EQ(fileBytes(path("out.DAT")), "keep");
 
-    writeBytes(path("bad.json"), "{\"format\": ");
+    ASSERT_TRUE(writeBytes(path("bad.json"), "{\"format\": "));
     const CliRun malformed = runCli({"import", path("bad.json"), "-o", path("out.DAT")});
     EXPECT_EQ(malformed.exitCode, 2);
     EXPECT_TRUE(malformed.err.contains("bad.json:1:12: malformed JSON")) << malformed.err.toStdString();
@@ -141,9 +128,9 @@ TEST_F(ExchangeCommands, shouldLeaveAnExistingTargetAloneOnBadInput)
 
 TEST_F(ExchangeCommands, shouldRefuseFilesThatAreNoPlan)
 {
-    writeBytes(path("wrong.DAT"), "TRZ29" + QByteArray(848, '\xFF'));
-    writeBytes(path("short.DAT"), fileBytes(kRichPlan).left(820));
-    writeBytes(path("in.csv"), (kCsvHeader + "\n1,,438\n").toUtf8());
+    ASSERT_TRUE(writeBytes(path("wrong.DAT"), "TRZ29" + QByteArray(848, '\xFF')));
+    ASSERT_TRUE(writeBytes(path("short.DAT"), fileBytes(kRichPlan).left(820)));
+    ASSERT_TRUE(writeBytes(path("in.csv"), (kCsvHeader + "\n1,,438\n").toUtf8()));
     const QList<QStringList> commands{
         {"show", path("wrong.DAT")},
         {"export", path("wrong.DAT"), "--format", "csv"},
@@ -163,7 +150,7 @@ TEST_F(ExchangeCommands, shouldRefuseFilesThatAreNoPlan)
 
 TEST_F(ExchangeCommands, shouldReportFileFailures)
 {
-    writeBytes(path("in.csv"), (kCsvHeader + "\n1,,438\n").toUtf8());
+    ASSERT_TRUE(writeBytes(path("in.csv"), (kCsvHeader + "\n1,,438\n").toUtf8()));
     const QList<QStringList> commands{
         {"show", path("missing.DAT")},
         {"export", path("missing.DAT"), "--format", "json"},
@@ -183,7 +170,7 @@ TEST_F(ExchangeCommands, shouldReportFileFailures)
 
 TEST_F(ExchangeCommands, shouldReportUsageErrors)
 {
-    writeBytes(path("in.txt"), "Location,Frequency\n1,438\n");
+    ASSERT_TRUE(writeBytes(path("in.txt"), "Location,Frequency\n1,438\n"));
     const QList<QStringList> commands{
         {"exprot", kRichPlan},
         {"show"},

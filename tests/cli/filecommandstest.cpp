@@ -13,19 +13,6 @@ using namespace vm280::test;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class FileCommands : public testing::Test
 {
 protected:
@@ -52,7 +39,7 @@ TEST_F(FileCommands, shouldConvertAsOpeningAndSavingWould)
     QByteArray image = EncodeImage(plan, ChoiceTexts::simplifiedChinese());
     // A radio's odd bytes that the tool canonicalises: fill bits and the constant bytes.
     image.replace(2 * (32 + 12), 8, "08250012");
-    writeBytes(path("in.DAT"), CodePlanBytes(image) + "extra");
+    ASSERT_TRUE(writeBytes(path("in.DAT"), CodePlanBytes(image) + "extra"));
 
     const CliRun run = runCli({"convert", path("in.DAT"), path("out.DAT")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -65,10 +52,10 @@ TEST_F(FileCommands, shouldConvertAsOpeningAndSavingWould)
 TEST_F(FileCommands, shouldReportFailuresWithExitCodes)
 {
     const QByteArray good = CodePlanBytes(EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese()));
-    writeBytes(path("good.DAT"), good);
-    writeBytes(path("wrongtag.DAT"), "TRZ29" + good.mid(5));
-    writeBytes(path("short.DAT"), good.left(820));
-    writeBytes(path("afile"), "x");
+    ASSERT_TRUE(writeBytes(path("good.DAT"), good));
+    ASSERT_TRUE(writeBytes(path("wrongtag.DAT"), "TRZ29" + good.mid(5)));
+    ASSERT_TRUE(writeBytes(path("short.DAT"), good.left(820)));
+    ASSERT_TRUE(writeBytes(path("afile"), "x"));
     const struct
     {
         const char *name;

@@ -1,4 +1,4 @@
-#include "../radio/radioprocess.h"
+#include "radio/radioprocess.h"
 #include "clirunner.h"
 
 #include <QScopeGuard>

@@ -1,26 +1,10 @@
 #include "linkrig.h"
+#include "writeblocks.h"
 
 #include <gtest/gtest.h>
 
 using namespace vm280;
 using namespace vm280::test;
-
-namespace {
-
-QList<int> expectedWriteBlocks(bool serviceMode)
-{
-    QList<int> blocks;
-    for (int a = 0x0010; a <= 0x0170; a += 0x10)
-        blocks << a;
-    if (serviceMode)
-        blocks << 0x0180;
-    blocks << 0x01B0;
-    for (int a = 0x0200; a <= 0x0350; a += 0x10)
-        blocks << a;
-    return blocks;
-}
-
-} // namespace
 
 TEST(LinkWrite, shouldWriteTheBlocksOfTheWriteList)
 {

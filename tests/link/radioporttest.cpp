@@ -1,4 +1,4 @@
-#include "../radio/radioprocess.h"
+#include "radio/radioprocess.h"
 
 #include "link/portprobe.h"
 #include "link/radioport.h"
