@@ -47,8 +47,9 @@ TEST(CodePlanFile, shouldRefuseWrongTagsAndShortFiles)
         SCOPED_TRACE(c.name);
         const auto parsed = ParseCodePlan(c.bytes);
         EXPECT_EQ(std::holds_alternative<QByteArray>(parsed), c.accepted);
-        if (const auto *error = std::get_if<FileError>(&parsed))
+        if (const auto *error = std::get_if<FileError>(&parsed)) {
             EXPECT_EQ(error->kind, FileError::WrongType);
+        }
     }
 }
 
