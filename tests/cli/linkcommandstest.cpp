@@ -6,8 +6,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTemporaryDir>
+#include "scopedenvironment.h"
+
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -263,15 +264,7 @@ TEST_F(LinkCommands, shouldAcceptAnswersThatArriveInPieces)
 TEST_F(LinkCommands, shouldFindTheRadioBehindAPortSlot)
 {
     RadioProcess radio({"--baud", "0", "--once", dataFile("plan-uhf.DAT")});
-    const bool wasSet = qEnvironmentVariableIsSet("VM280_PORTS");
-    const QByteArray saved = qgetenv("VM280_PORTS");
-    const auto restore = qScopeGuard([&] {
-        if (wasSet)
-            qputenv("VM280_PORTS", saved);
-        else
-            qunsetenv("VM280_PORTS");
-    });
-    qputenv("VM280_PORTS", "/dev/vm280-missing:" + radio.devicePath.toLocal8Bit());
+    const ScopedEnvironment environment("VM280_PORTS", "/dev/vm280-missing:" + radio.devicePath.toLocal8Bit());
 
     const CliRun empty = runCli({"read", "--port", "com3", "-o", path("none.DAT")});
     EXPECT_EQ(empty.exitCode, 4);

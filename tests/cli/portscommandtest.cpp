@@ -1,7 +1,8 @@
 #include "radio/radioprocess.h"
 #include "clirunner.h"
 
-#include <QScopeGuard>
+#include "scopedenvironment.h"
+
 #include <gtest/gtest.h>
 
 using namespace vm280::test;
@@ -11,15 +12,7 @@ namespace {
 // Runs vm280-cli ports with VM280_PORTS set to ports for the run.
 CliRun runPorts(const QByteArray &ports)
 {
-    const QByteArray saved = qgetenv("VM280_PORTS");
-    const bool wasSet = qEnvironmentVariableIsSet("VM280_PORTS");
-    const auto restore = qScopeGuard([&] {
-        if (wasSet)
-            qputenv("VM280_PORTS", saved);
-        else
-            qunsetenv("VM280_PORTS");
-    });
-    qputenv("VM280_PORTS", ports);
+    const ScopedEnvironment environment("VM280_PORTS", ports);
     return runCli({QStringLiteral("ports")});
 }
 

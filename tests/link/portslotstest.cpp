@@ -1,9 +1,11 @@
 #include "link/portslots.h"
 
-#include <QScopeGuard>
+#include "scopedenvironment.h"
+
 #include <gtest/gtest.h>
 
 using namespace vm280;
+using vm280::test::ScopedEnvironment;
 
 TEST(PortSlots, shouldPutUsbAdaptersFirstAndOrderNamesByTheirNumbers)
 {
@@ -69,16 +71,7 @@ TEST(PortSlots, shouldNameTheSlotsCom1ToCom20)
 
 TEST(PortSlots, shouldTakeTheDevicesListedInTheEnvironmentWhenSet)
 {
-    const QByteArray saved = qgetenv("VM280_PORTS");
-    const bool wasSet = qEnvironmentVariableIsSet("VM280_PORTS");
-    const auto restore = qScopeGuard([&] {
-        if (wasSet)
-            qputenv("VM280_PORTS", saved);
-        else
-            qunsetenv("VM280_PORTS");
-    });
-
-    qputenv("VM280_PORTS", "/dev/pts/3::/tmp/not-a-port");
+    const ScopedEnvironment environment("VM280_PORTS", "/dev/pts/3::/tmp/not-a-port");
     PortSlots ports = PortSlots::detect();
     EXPECT_EQ(ports.devicePath(1), "/dev/pts/3");
     EXPECT_EQ(ports.devicePath(2), "/tmp/not-a-port");
