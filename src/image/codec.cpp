@@ -25,8 +25,6 @@ constexpr QByteArrayView kSerial = "3538323134373339"; // "58214739"
 // grows past its width.
 uchar textByte(char32_t c) { return c <= 0xFF ? uchar(c) : uchar('?'); }
 
-qint64 numericValue(const QString &text) { return RoundHalfEven(LeadingNumber(text)); }
-
 class ImageWriter
 {
 public:
@@ -322,66 +320,79 @@ QByteArray scanAddByte(const ChannelTable &table, int firstRow, const ChoiceText
     return BitsToHex(bits);
 }
 
-void encodeSettings(ImageWriter &out, const CodePlan &plan, const ChoiceTexts &texts)
+// Optional functions are kept as decimal texts; the image holds the number they denote.
+qint64 optionValue(const CodePlan &plan, int entry)
+{
+    return RoundHalfEven(LeadingNumber(plan.OptionTexts[entry]));
+}
+
+// Offsets 256-271: DTMF settings and the side keys.
+void encodeDtmfAndKeys(ImageWriter &out, const CodePlan &plan)
 {
     const auto &dtmf = plan.DtmfSettings;
-    const auto option = [&plan](int entry) { return numericValue(plan.OptionTexts[entry]); };
-    const auto &selectors = plan.selectors;
-
     out.byte(dtmf[0]);
     out.byte(dtmf[1]);
     out.byte(dtmf[2] / 10);
     out.byte(dtmf[3]);
     out.byte(dtmf[4]);
     out.byte(dtmf[5]);
+    // The group call code goes out as the digit character of its entry.
     out.byte(dtmf[6] == 0 ? 0 : QString::number(dtmf[6]).at(0).unicode());
     out.byte(dtmf[7]);
-
     out.fill(5);
     out.byte(plan.KeyPf1);
     out.byte(plan.KeyPf2);
     out.fill(1);
+}
 
+// Offsets 272-335: ID code, function settings, VOX, duplicate, TX start and end codes.
+void encodeFunctions(ImageWriter &out, const CodePlan &plan)
+{
+    const auto &selectors = plan.selectors;
     out.text(plan.OptionTexts[15], 10);
     out.fill(5);
     out.byte(selectors.Combo2);
     out.byte(selectors.Combo3 + 1);
     out.byte(selectors.Combo4);
-    out.byte(option(3));
+    out.byte(optionValue(plan, 3));
     out.byte(0);
     out.byte(selectors.Combo9);
     out.byte(selectors.Combo6);
     out.byte(selectors.Combo7);
-    out.byte(option(22));
-    out.byte(option(23));
-    for (int entry : {5, 6, 7, 8})
-        out.byte(option(entry));
+    for (int entry : {22, 23, 5, 6, 7, 8})
+        out.byte(optionValue(plan, entry));
     out.fill(1);
     // Duplicate is bit 0 of an otherwise all-ones byte.
     out.byte(plan.OptionTexts[9].endsWith(u'1') ? 0xFF : 0xFE);
     out.fill(1);
-
     out.text(plan.OptionTexts[16], 16);
     out.text(plan.OptionTexts[17], 16);
+}
 
-    out.byte(option(10));
-    out.byte(option(11));
+// Offsets 336-367: scan settings and the scan-add bits.
+void encodeScan(ImageWriter &out, const CodePlan &plan, const ChoiceTexts &texts)
+{
+    out.byte(optionValue(plan, 10));
+    out.byte(optionValue(plan, 11));
     // Retrace time "Empty" (entry 0) is stored as the unprogrammed 0xFF.
-    out.byte(option(12) == 0 ? 0xFF : option(12));
-    out.byte(option(13) == 0 ? 0xFF : option(13));
-    out.byte(option(14));
-    out.word(option(18));
-    out.word(option(19));
+    for (int entry : {12, 13})
+        out.byte(optionValue(plan, entry) == 0 ? 0xFF : optionValue(plan, entry));
+    out.byte(optionValue(plan, 14));
+    out.word(optionValue(plan, 18));
+    out.word(optionValue(plan, 19));
     out.fill(21);
     out.hex(scanAddByte(plan.channels, 1, texts));
     out.hex(scanAddByte(plan.channels, 9, texts));
+}
 
+// Offsets 368-495: power trims, the head tag with the band code, fill.
+void encodeTrimsAndTag(ImageWriter &out, const CodePlan &plan)
+{
     out.fill(3);
     out.byte(plan.PowerTrimHigh);
     out.fill(4);
     out.byte(plan.PowerTrimLow);
     out.fill(47);
-
     out.hex(kHeadTag);
     out.hex(BandCode(plan.band));
     out.hex("F8FF");
@@ -434,7 +445,10 @@ QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts)
 {
     ImageWriter out;
     encodeChannels(out, plan.channels, texts);
-    encodeSettings(out, plan, texts);
+    encodeDtmfAndKeys(out, plan);
+    encodeFunctions(out, plan);
+    encodeScan(out, plan, texts);
+    encodeTrimsAndTag(out, plan);
     encodeMemories(out, plan);
     encodeIdentification(out, plan);
     return out.result();
