@@ -3,7 +3,7 @@
 #include "hex.h"
 #include "numeric.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace vm280 {
 
@@ -37,13 +37,21 @@ QByteArray dcsCode(QStringView text, quint32 polarity)
     return storageOrder(polarity + quint32(v % 512));
 }
 
-// ".d" to "ddd.d", the forms the decoder shows, are read as tenths by dropping the full stop.
-// Other texts (which the tone editor never produces) take the leading digits plus the last
-// character, like those forms.
+// True for up to three digits, a full stop and one digit: the forms the decoder shows.
+bool isTenthsForm(QStringView text)
+{
+    const qsizetype point = text.size() - 2;
+    if (point < 0 || point > 3 || text[point] != u'.')
+        return false;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return std::all_of(text.begin(), text.begin() + point, isDigit) && isDigit(text.back());
+}
+
+// ".d" to "ddd.d" are read as tenths by dropping the full stop. Other texts (which the tone
+// editor never produces) take the leading digits plus the last character, like those forms.
 qint64 ctcssTenths(QStringView text)
 {
-    static const QRegularExpression tenths(QStringLiteral("^\\d{0,3}\\.\\d$"));
-    if (tenths.match(text).hasMatch())
+    if (isTenthsForm(text))
         return text.toString().remove(u'.').toLongLong();
     const qsizetype n = text.size() == 4 ? 2 : 3;
     const QString digits = text.left(n).toString() + text.right(1).toString();
