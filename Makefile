@@ -1,7 +1,7 @@
 # One-command entry points: each does the whole set-up (packages, configure, build) first.
 #   make run    build an optimised release and start the tool
 #   make test   build with AddressSanitizer/UBSan and run every test under ctest
-#   make fuzz   run the image fuzzer for FUZZ_SECONDS (default 60)
+#   make fuzz   run a fuzzer (FUZZ_TARGET image or import) for FUZZ_SECONDS (default 60)
 #   make bench  build a release and run the benchmarks
 
 JOBS        ?= $(shell nproc)
@@ -9,6 +9,7 @@ TEST_DIR    := build/test
 RELEASE_DIR := build/release
 FUZZ_DIR    := build/fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGET ?= image
 CMAKE_GEN   := -G Ninja
 
 .PHONY: deps run test fuzz bench release clean
@@ -31,9 +32,9 @@ test: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVM280_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	mkdir -p fuzz/findings
-	$(FUZZ_DIR)/fuzz/fuzz-image -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=fuzz/findings/ \
-	    fuzz/findings fuzz/corpus
+	mkdir -p fuzz/findings/$(FUZZ_TARGET)
+	$(FUZZ_DIR)/fuzz/fuzz-$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) \
+	    -artifact_prefix=fuzz/findings/$(FUZZ_TARGET)/ fuzz/findings/$(FUZZ_TARGET) fuzz/corpus/$(FUZZ_TARGET)
 
 bench: release
 	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DVM280_BENCH=ON
