@@ -21,6 +21,9 @@ BandLimits BandLimitsOf(QStringView bandText)
 
 double SnapFrequency(const QString &text)
 {
+    // Too short to carry the four digits below 100 kHz: nothing to snap.
+    if (text.size() < 4)
+        return text.toDouble();
     const int a = text.right(4).toInt();
     const int b = a % 500;
     const int c = a % 625;

@@ -28,7 +28,7 @@ TEST(FrequencyRules, shouldSnapDownToTheNearestRasterPoint)
         const char16_t *snapped;
     } cases[] = {{u"438.01300", u"438.01250"}, {u"438.01990", u"438.01875"}, {u"438.01250", u"438.01250"},
                  {u"438.00000", u"438.00000"}, {u"438.09999", u"438.09500"}, {u"438.00499", u"438.00000"},
-                 {u"438.00625", u"438.00625"}, {u"438.00700", u"438.00625"}};
+                 {u"438.00625", u"438.00625"}, {u"438.00700", u"438.00625"}, {u"1.5", u"1.50000"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());
         EXPECT_EQ(FormatFrequency(SnapFrequency(QString::fromUtf16(c.text))), QString::fromUtf16(c.snapped));
