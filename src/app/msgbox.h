@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vm280 {
+
+/// Message box button identifiers, which are also what ShowMsgbox returns.
+enum MsgboxButton {
+    MsgboxOk = 1,
+    MsgboxCancel = 2,
+    MsgboxAbort = 3,
+    MsgboxRetry = 4,
+    MsgboxIgnore = 5,
+    MsgboxYes = 6,
+    MsgboxNo = 7,
+};
+
+/// Style values, combined by adding: the button set, the icon, the default button, modality.
+enum MsgboxStyle {
+    MsgboxOkOnly = 0,
+    MsgboxOkCancel = 1,
+    MsgboxAbortRetryIgnore = 2,
+    MsgboxYesNoCancel = 3,
+    MsgboxYesNo = 4,
+    MsgboxRetryCancel = 5,
+    MsgboxStop = 16,
+    MsgboxQuestion = 32,
+    MsgboxExclamation = 48,
+    MsgboxInformation = 64,
+    MsgboxDefaultButton2 = 256,
+    MsgboxDefaultButton3 = 512,
+    MsgboxSystemModal = 4096,
+};
+
+/// A message box as it is about to be shown: what the caller asked for, decoded.
+struct MsgboxRequest
+{
+    enum Icon { NoIcon, Stop, Question, Exclamation, Information };
+
+    QString prompt;
+    int style = 0;
+    QString title;              ///< never empty: an empty title became the application title
+    QList<int> buttons;         ///< identifiers, in the order the box shows them
+    QList<QString> captions;    ///< the caption of each button in the current language
+    int defaultButton = 0;      ///< identifier of the default button
+    Icon icon = NoIcon;
+    bool systemModal = false;
+};
+
+/// Decodes a style value into the box to show for the current language mode.
+MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title);
+
+/// The caption of a button in the current language mode.
+QString MsgboxButtonCaption(int identifier);
+
+/// Shows the message modally over the owner (SetMsgboxOwner) and returns the identifier of the
+/// button pressed. Events keep being delivered while the box is open.
+int ShowMsgbox(const QString &prompt, int style, const QString &title = QString());
+
+/// The window message boxes are shown over.
+void SetMsgboxOwner(QWidget *owner);
+
+/// Answers message boxes instead of showing them (tests); an empty function restores the box.
+using MsgboxResponder = std::function<int(const MsgboxRequest &)>;
+void SetMsgboxResponder(MsgboxResponder responder);
+
+} // namespace vm280
