@@ -68,8 +68,12 @@ ToneEntry normaliseDcs(QStringView text)
     const bool shaped = text.size() >= 3 && text.front() == u'D' && (text.back() == u'N' || text.back() == u'I');
     if (!shaped || !allDigits(text.sliced(1, text.size() - 2)))
         return {ToneEntry::Keep, {}};
-    const qint64 value = text.sliced(1, text.size() - 2).toLongLong();
-    // Leading zeros beyond three digits are dropped (D0023N becomes D023N).
+    // Leading zeros beyond three digits are dropped (D0023N becomes D023N). Counting the
+    // significant digits keeps a code too long for any integer above 777 as well.
+    QStringView significant = text.sliced(1, text.size() - 2);
+    while (significant.size() > 1 && significant.front() == u'0')
+        significant = significant.sliced(1);
+    const int value = significant.size() > 3 ? 1000 : significant.toInt();
     const QString digits = value > 777 ? QStringLiteral("777") : QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
     return {ToneEntry::Set, u'D' + digits + text.back()};
 }

@@ -21,6 +21,11 @@ void enable(QTimer &timer, bool enabled)
 SerialLink::SerialLink(QObject *parent) : QObject(parent)
 {
     // The timeout is counted in ticks, so each tick should come on time.
+    // Children under their own names, so the window's Timer1 and Timer2 can be found.
+    m_timer1.setParent(this);
+    m_timer2.setParent(this);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(kTimer1Interval);
     m_timer2.setInterval(kTimer2Interval);

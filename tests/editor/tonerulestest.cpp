@@ -47,6 +47,8 @@ TEST(ToneRules, shouldNormaliseTypedTones)
         {u"D0023N", -1, ToneEntry::Set, u"D023N"},  {u"D23X", -1, ToneEntry::Keep, u""},
         {u"Off", 0, ToneEntry::Keep, u""},          {u"DN", -1, ToneEntry::Keep, u""},
         {u"D2.5N", -1, ToneEntry::Keep, u""},       {u"D089N", -1, ToneEntry::Set, u"D089N"},
+        {u"D99999999999999999999N", -1, ToneEntry::Set, u"D777N"},
+        {u"D0000000000000000000000000777I", -1, ToneEntry::Set, u"D777I"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.typed).toStdString());

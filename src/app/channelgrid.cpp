@@ -1,0 +1,315 @@
+#include "channelgrid.h"
+
+#include "cellkeyfilter.h"
+#include "twips.h"
+
+#include "editor/channeledits.h"
+#include "editor/channeltablemodel.h"
+#include "editor/tonerules.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+constexpr std::array kColumnTwips{500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+constexpr int kRowTwips = 300;
+// Rows 2, 4, ..., 16 are striped in this colour.
+constexpr QRgb kStripe = qRgb(192, 192, 255);
+
+bool isFrequencyColumn(int column)
+{
+    return column == ChannelTable::RxFrequencyColumn || column == ChannelTable::TxFrequencyColumn;
+}
+
+bool isToneColumn(int column)
+{
+    return column == ChannelTable::RxToneColumn || column == ChannelTable::TxToneColumn;
+}
+
+bool isChoiceColumn(int column)
+{
+    return column >= ChannelTable::PowerColumn && column <= ChannelTable::ScanAddColumn;
+}
+
+// Focus that leaves for the editor's own drop-down list or another application's window has not
+// left the edit.
+bool endsEdit(QObject *editor, const QFocusEvent *event)
+{
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return false;
+    const auto *combo = qobject_cast<QComboBox *>(editor);
+    return combo == nullptr || !combo->view()->isVisible();
+}
+
+} // namespace
+
+ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWidget *parent)
+    : QTableView(parent), m_model(model), m_limits(limits)
+{
+    setObjectName(u"Grid1"_s);
+    setModel(model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlternatingRowColors(true);
+    QPalette stripes = palette();
+    stripes.setColor(QPalette::AlternateBase, QColor(kStripe));
+    setPalette(stripes);
+    createEditors();
+    applyLayout();
+}
+
+QComboBox *ChannelGrid::choiceEditor(int column) const
+{
+    return isChoiceColumn(column) ? m_combo5[column - ChannelTable::PowerColumn] : nullptr;
+}
+
+void ChannelGrid::applyLayout()
+{
+    int width = 0;
+    for (int column = 0; column < int(kColumnTwips.size()); ++column) {
+        setColumnWidth(column, TwipsToPixels(kColumnTwips[column]));
+        width += columnWidth(column);
+    }
+    const int rowHeight = TwipsToPixels(kRowTwips);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    const int frame = 2 * frameWidth();
+    setFixedSize(width + frame, rowHeight * (ChannelTable::kRows + 1) + frame);
+}
+
+void ChannelGrid::createEditors()
+{
+    m_text1 = new QLineEdit(viewport());
+    m_text1->setObjectName(u"Text1"_s);
+    m_text1->setAlignment(Qt::AlignCenter);
+    auto *frequencyKeys = new CellKeyFilter(u"."_s, QString(), m_text1);
+    m_text1->installEventFilter(frequencyKeys);
+    connect(frequencyKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::returnFocus);
+    connect(frequencyKeys, &CellKeyFilter::escapePressed, this, [this] { endEdit(m_text1, false); });
+
+    m_combo8 = new QComboBox(viewport());
+    m_combo8->setObjectName(u"Combo8"_s);
+    m_combo8->setEditable(true);
+    m_combo8->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a half-typed code into a listed one.
+    m_combo8->setCompleter(nullptr);
+    m_combo8->addItems(ToneList(m_model->texts().toneOff));
+    auto *toneKeys = new CellKeyFilter(u".dniDNI"_s, u"dni"_s, m_combo8);
+    m_combo8->installEventFilter(toneKeys);
+    m_combo8->view()->installEventFilter(this);
+    connect(toneKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::returnFocus);
+    connect(toneKeys, &CellKeyFilter::escapePressed, this, [this] { endEdit(m_combo8, false); });
+    connect(m_combo8, &QComboBox::activated, this, &ChannelGrid::pickTone);
+
+    for (int column = ChannelTable::PowerColumn; column <= ChannelTable::ScanAddColumn; ++column) {
+        auto *combo = new QComboBox(viewport());
+        combo->setObjectName(u"Combo5_%1"_s.arg(column));
+        combo->addItems({EntryText(column, 0, m_model->texts()), EntryText(column, 1, m_model->texts())});
+        connect(combo, &QComboBox::activated, this, &ChannelGrid::pickChoice);
+        m_combo5 << combo;
+    }
+    for (QWidget *editor : std::initializer_list<QWidget *>{m_text1, m_combo8, m_combo5[0], m_combo5[1],
+                                                            m_combo5[2], m_combo5[3]}) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+}
+
+void ChannelGrid::mousePressEvent(QMouseEvent *event)
+{
+    // A press acts at once as a click on the cell under the pointer; it never starts a drag
+    // selection, and the right button only takes the focus.
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid())
+        return;
+    EditArmed = true;
+    setCurrentIndex(index);
+    dispatch();
+}
+
+void ChannelGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent *)
+{
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        EditArmed = true;
+        dispatch();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool ChannelGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && watched == m_openEditor &&
+        endsEdit(watched, static_cast<QFocusEvent *>(event))) {
+        endEdit(m_openEditor, !m_combo5.contains(watched));
+        return false;
+    }
+    // Typing while the tone list is dropped down goes into the tone editor's text.
+    if (event->type() == QEvent::KeyPress && watched == m_combo8->view()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
+            m_combo8->hidePopup();
+            QKeyEvent forwarded(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(m_combo8, &forwarded);
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void ChannelGrid::dispatch()
+{
+    if (!EditArmed)
+        return;
+    EditArmed = false;
+    QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return;
+    const EditTarget target = DispatchEdit(m_model->table(), index.row() + 1, index.column());
+    if (target.column != index.column()) {
+        index = m_model->index(index.row(), target.column);
+        setCurrentIndex(index);
+    }
+    EditRow = target.row;
+    EditCol = target.column;
+    if (isFrequencyColumn(EditCol))
+        openFrequencyEditor(index);
+    else if (isToneColumn(EditCol))
+        openToneEditor(index);
+    else if (isChoiceColumn(EditCol))
+        openChoiceEditor(index);
+}
+
+void ChannelGrid::placeOver(QWidget *editor, const QModelIndex &index, bool keepHeight)
+{
+    const QRect cell = visualRect(index);
+    editor->setGeometry(cell.x(), cell.y(), cell.width(), keepHeight ? editor->sizeHint().height() : cell.height());
+}
+
+void ChannelGrid::openFrequencyEditor(const QModelIndex &index)
+{
+    placeOver(m_text1, index, false);
+    m_text1->setText(index.data().toString());
+    m_text1->selectAll();
+    show(m_text1);
+}
+
+void ChannelGrid::openToneEditor(const QModelIndex &index)
+{
+    placeOver(m_combo8, index, true);
+    const QString text = index.data().toString();
+    const int entry = m_combo8->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    m_combo8->setCurrentIndex(entry);
+    m_combo8->setEditText(text);
+    show(m_combo8);
+    m_combo8->showPopup();
+}
+
+void ChannelGrid::openChoiceEditor(const QModelIndex &index)
+{
+    QComboBox *editor = choiceEditor(EditCol);
+    placeOver(editor, index, true);
+    {
+        // Setting the entry while opening picks nothing.
+        const QSignalBlocker blocker(editor);
+        editor->setCurrentIndex(m_model->choiceIndex(EditRow, EditCol));
+    }
+    show(editor);
+    editor->showPopup();
+}
+
+void ChannelGrid::show(QWidget *editor)
+{
+    m_openEditor = editor;
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGrid::endEdit(QWidget *editor, bool commit)
+{
+    if (editor != m_openEditor)
+        return;
+    // Cleared first: the commit may show a message, which takes the focus again.
+    m_openEditor = nullptr;
+    editor->hide();
+    if (commit && editor == m_text1)
+        commitFrequency();
+    else if (commit && editor == m_combo8)
+        commitTone();
+    if (hasFocus() || !isVisible())
+        return;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGrid::commitFrequency()
+{
+    const FrequencyEntry::Outcome outcome = m_model->commitFrequency(EditRow, EditCol, m_text1->text(), *m_limits);
+    if (outcome == FrequencyEntry::OutOfBand)
+        emit frequencyOutOfBand();
+}
+
+void ChannelGrid::commitTone()
+{
+    const QString text = m_combo8->currentText();
+    const int entry = m_combo8->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    m_model->commitTone(EditRow, EditCol, text, entry);
+}
+
+void ChannelGrid::pickTone(int index)
+{
+    if (m_openEditor != m_combo8)
+        return;
+    m_model->pickEntry(EditRow, EditCol, index);
+    // The pick hands the focus back, and that ends the edit with a commit of the same entry.
+    returnFocus();
+}
+
+void ChannelGrid::pickChoice(int index)
+{
+    auto *editor = qobject_cast<QComboBox *>(sender());
+    if (editor == nullptr || editor != m_openEditor)
+        return;
+    m_model->pickEntry(EditRow, EditCol, index);
+    endEdit(editor, false);
+}
+
+void ChannelGrid::returnFocus()
+{
+    QWidget *editor = m_openEditor;
+    setFocus(Qt::OtherFocusReason);
+    // Without a focus change (the window is not active) the edit still ends here.
+    if (editor != nullptr && editor == m_openEditor)
+        endEdit(editor, !m_combo5.contains(editor));
+}
+
+} // namespace vm280

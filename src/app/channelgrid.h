@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QTableView>
+
+class QComboBox;
+class QLineEdit;
+
+namespace vm280 {
+
+class ChannelTableModel;
+struct BandLimits;
+
+/// The channel grid `Grid1` with its in-place editors: `Text1` for the frequencies, `Combo8`
+/// (the tone list) for the tones and `Combo5_5` to `Combo5_8` for the power, forbid, bandwidth
+/// and scan-add choices. A press or Enter opens the editor of the cell; the editor commits
+/// through the model when it loses the focus or an entry is picked.
+class ChannelGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWidget *parent = nullptr);
+
+    QLineEdit *frequencyEditor() const { return m_text1; }
+    QComboBox *toneEditor() const { return m_combo8; }
+    /// The choice editor of column 5 to 8.
+    QComboBox *choiceEditor(int column) const;
+    /// The editor open over a cell, or nullptr.
+    QWidget *openEditor() const { return m_openEditor; }
+
+    /// Applies the documented column widths and row heights.
+    void applyLayout();
+
+    int EditRow = 0;
+    int EditCol = 0;
+    bool EditArmed = false;
+
+signals:
+    /// A typed frequency lies outside the band; the cell kept its text.
+    void frequencyOutOfBand();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createEditors();
+    void dispatch();
+    void placeOver(QWidget *editor, const QModelIndex &index, bool keepHeight);
+    void openFrequencyEditor(const QModelIndex &index);
+    void openToneEditor(const QModelIndex &index);
+    void openChoiceEditor(const QModelIndex &index);
+    void show(QWidget *editor);
+    void endEdit(QWidget *editor, bool commit);
+    void commitFrequency();
+    void commitTone();
+    void pickTone(int index);
+    void pickChoice(int index);
+    void returnFocus();
+
+    ChannelTableModel *m_model;
+    const BandLimits *m_limits;
+    QLineEdit *m_text1 = nullptr;
+    QComboBox *m_combo8 = nullptr;
+    QList<QComboBox *> m_combo5;
+    QWidget *m_openEditor = nullptr;
+};
+
+} // namespace vm280

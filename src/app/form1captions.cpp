@@ -1,0 +1,141 @@
+#include "form1captions.h"
+
+#include "editor/channeledits.h"
+#include "editor/channeltablemodel.h"
+#include "editor/settingcatalog.h"
+#include "image/choicetexts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+struct Caption
+{
+    const char16_t *control;
+    const char16_t *simplified;
+    const char16_t *english;
+};
+
+// Menus and their items, frames and labels, by object name.
+constexpr std::array kCaptions{
+    Caption{u"mnuFile", u"文件(&F)", u"File(&F)"},
+    Caption{u"mnuNew", u"新建(&N)", u"New(&N)"},
+    Caption{u"mnuOpen", u"打开(&O)", u"Open(&O)"},
+    Caption{u"mnuAssave", u"保存(&S)", u"Save(&S)"},
+    Caption{u"mnuQuit", u"退出(&Q)", u"Quit(&Q)"},
+    Caption{u"mnupro", u"编程(&P)", u"Programming(&P)"},
+    Caption{u"mnureadFre", u"读频(&R)", u"Read Frequency(&R)"},
+    Caption{u"mnuwriteFre", u"写频(&W)", u"Write Frequency(&W)"},
+    Caption{u"mnudtmf", u"可选功能", u"Optional function "},
+    Caption{u"Key_enactment", u"键设定", u"Keys set "},
+    Caption{u"mnusetin", u"嵌入信息", u"Embedded information"},
+    Caption{u"mnudebug", u"调试(&D)", u"Debug(&D)"},
+    Caption{u"mnutestfre", u"测试频率", u"Debug frequency"},
+    Caption{u"mnuset", u"设置(&S)", u"Settings(&S)"},
+    Caption{u"mnulock", u"锁定(&L)", u"Lock(&L)"},
+    Caption{u"mnucom", u"通信端口(&V)", u"Communication port(&V)"},
+    Caption{u"mnuLanguage", u"语言选择(&L)", u"Languages(&L)"},
+    Caption{u"mnuChineseJ", u"简体中文", u"Chinese(Simplified)"},
+    Caption{u"mnuChineseF", u"繁体中文", u"Chinese(Traditional)"},
+    Caption{u"mnuEnglish", u"英文", u"Englist"},
+    Caption{u"mnuhelp", u"帮助(&H)", u"Help(&H)"},
+    Caption{u"mnumainhelp", u"帮助主题  F1", u"The help topic  F1 \""},
+    Caption{u"mnuabout", u"关于", u"About"},
+    Caption{u"Frame1", u"机型选择", u"Model"},
+    Caption{u"Frame2", u"功能设置", u"Function Set"},
+    Caption{u"Label3", u"频段", u"Channel"},
+    Caption{u"Label4", u"语言通知", u"Language:"},
+    Caption{u"Label5", u"发射超时", u"Time-out:"},
+    Caption{u"Label1", u"发射超时预警", u"Time-out Warn:"},
+    Caption{u"Label6", u"静噪等级", u"Squelch Grade:"},
+    Caption{u"Label7", u"省电", u"Battery Save:"},
+    Caption{u"Label8", u"提示音", u"Beep:"},
+    Caption{u"Label2", u"远望通信设备有限公司  www.vm280.example", u""},
+};
+
+// Tool tips of the toolbar buttons, by the command each shares with its menu item.
+constexpr std::array kToolTips{
+    Caption{u"mnuNew", u"新建", u"New"},
+    Caption{u"mnuOpen", u"打开", u"Open"},
+    Caption{u"mnuAssave", u"保存", u"Save"},
+    Caption{u"mnureadFre", u"读频", u"Read frequency"},
+    Caption{u"mnuwriteFre", u"写频", u"Write frequency"},
+};
+
+// The function-setting lists and the settings whose entries they show.
+struct ListCaption
+{
+    const char16_t *control;
+    SettingId setting;
+};
+constexpr std::array kLists{
+    ListCaption{u"Combo2", SettingId::VoicePrompt}, ListCaption{u"Combo3", SettingId::TimeOut},
+    ListCaption{u"Combo4", SettingId::TimeOutWarn}, ListCaption{u"Combo9", SettingId::SquelchGrade},
+    ListCaption{u"Combo6", SettingId::BatterySave}, ListCaption{u"Combo7", SettingId::Beep},
+};
+
+void setCaption(QObject *control, const QString &text)
+{
+    if (auto *action = qobject_cast<QAction *>(control))
+        action->setText(text);
+    else if (auto *menu = qobject_cast<QMenu *>(control))
+        menu->setTitle(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(text);
+}
+
+void replaceEntries(QComboBox *list, const QStringList &entries)
+{
+    for (int i = 0; i < list->count() && i < entries.size(); ++i)
+        list->setItemText(i, entries[i]);
+}
+
+void applyListCaptions(QWidget *form1, const ChoiceTexts &texts, Language language)
+{
+    for (const ListCaption &list : kLists) {
+        if (auto *combo = form1->findChild<QComboBox *>(QString::fromUtf16(list.control)))
+            replaceEntries(combo, SettingCatalog::entries(list.setting, language));
+    }
+    if (auto *tones = form1->findChild<QComboBox *>(u"Combo8"_s))
+        replaceEntries(tones, {texts.toneOff});
+    for (int column = ChannelTable::PowerColumn; column <= ChannelTable::ScanAddColumn; ++column) {
+        if (auto *choices = form1->findChild<QComboBox *>(u"Combo5_%1"_s.arg(column)))
+            replaceEntries(choices, {EntryText(column, 0, texts), EntryText(column, 1, texts)});
+    }
+}
+
+} // namespace
+
+void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language language)
+{
+    const bool chinese = language == Language::SimplifiedChinese;
+    const auto pick = [chinese](const Caption &caption) {
+        return QString::fromUtf16(chinese ? caption.simplified : caption.english);
+    };
+    const Language shown = chinese ? Language::SimplifiedChinese : Language::English;
+    form1->setWindowTitle(chinese ? u"VM-280 写频软件 V1.00"_s : u"VM-280 Radio Software V1.00"_s);
+    for (const Caption &caption : kCaptions) {
+        const QString name = QString::fromUtf16(caption.control);
+        if (QObject *control = form1->findChild<QObject *>(name))
+            setCaption(control, pick(caption));
+    }
+    for (const Caption &caption : kToolTips) {
+        if (auto *action = form1->findChild<QAction *>(QString::fromUtf16(caption.control)))
+            action->setToolTip(pick(caption));
+    }
+    grid->setHeaders(SettingCatalog::channelHeaders(shown));
+    applyListCaptions(form1, chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english(), shown);
+}
+
+} // namespace vm280

@@ -1,0 +1,119 @@
+#include "linkcontroller.h"
+
+#include "languagemode.h"
+#include "msgbox.h"
+
+#include "editor/localtext.h"
+#include "link/radioport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolBar>
+
+namespace vm280 {
+
+namespace {
+
+QString shown(LinkText text)
+{
+    return LocalText(LanguageMode(), LinkTextChinese(text), LinkTextEnglish(text));
+}
+
+} // namespace
+
+LinkController::LinkController(const LinkControls &controls, const LinkPlanAccess &plan, QObject *parent)
+    : SerialLink(parent), m_controls(controls), m_plan(plan), m_slots(PortSlots::detect())
+{}
+
+void LinkController::openSlot(int portNumber)
+{
+    setPort(nullptr);
+    const QString device = m_slots.devicePath(portNumber);
+    if (device.isEmpty())
+        return;
+    auto opened = OpenRadioPort(device);
+    if (auto *port = std::get_if<std::unique_ptr<QSerialPort>>(&opened))
+        setPort(std::move(*port));
+}
+
+void LinkController::setStatusText(LinkText text)
+{
+    m_controls.status->setText(shown(text));
+}
+
+void LinkController::setStatusVisible(bool visible)
+{
+    m_controls.status->setVisible(visible);
+}
+
+void LinkController::setProgressVisible(bool visible)
+{
+    m_controls.progress->setVisible(visible);
+}
+
+void LinkController::setProgressValue(int value)
+{
+    m_controls.progress->setRange(0, kProgressMaximum);
+    m_controls.progress->setValue(value);
+}
+
+void LinkController::setCommandsEnabled(bool enabled)
+{
+    m_controls.toolbar->setEnabled(enabled);
+    m_controls.programmingMenu->setEnabled(enabled);
+    m_controls.read->setEnabled(enabled);
+    m_controls.write->setEnabled(enabled);
+}
+
+void LinkController::prepareForOperation()
+{
+    // Taking the focus ends an edit in the channel grid, so that it is part of the image.
+    m_controls.bandFrame->setEnabled(true);
+    m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
+}
+
+void LinkController::showMessage(LinkText text)
+{
+    ShowMsgbox(shown(text), LinkTextStyle(text));
+}
+
+bool LinkController::askBandQuestion()
+{
+    return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion)) == MsgboxYes;
+}
+
+QByteArray LinkController::encodeImage()
+{
+    return m_plan.encode();
+}
+
+void LinkController::decodeImage(const QByteArray &hex)
+{
+    m_plan.decode(hex);
+}
+
+int LinkController::bandSelectorIndex() const
+{
+    return m_controls.bandSelector->currentIndex();
+}
+
+void LinkController::selectBandWithoutPrompt(int index)
+{
+    m_plan.selectBandWithoutPrompt(index);
+}
+
+bool LinkController::serviceMode() const
+{
+    return m_plan.serviceMode();
+}
+
+void LinkController::operationEnded(LinkOutcome outcome)
+{
+    emit ended(outcome);
+}
+
+} // namespace vm280

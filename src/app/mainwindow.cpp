@@ -1,0 +1,474 @@
+#include "mainwindow.h"
+
+#include "apptitle.h"
+#include "bandselector.h"
+#include "channelgrid.h"
+#include "codeplancommands.h"
+#include "form1captions.h"
+#include "languagemode.h"
+#include "linkcontroller.h"
+#include "msgbox.h"
+
+#include "editor/channeltablemodel.h"
+#include "editor/localtext.h"
+#include "image/codec.h"
+#include "link/portprobe.h"
+#include "link/portselection.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+constexpr int kTimeOutEntries = 40;
+constexpr int kTimeOutStep = 15;
+const QUrl kMakerPage(u"https://www.vm280.example/"_s);
+
+// The function-setting lists, in the order of FunctionSelectors, with their labels.
+struct SelectorControl
+{
+    const char16_t *list;
+    const char16_t *label;
+    int FunctionSelectors::*store;
+};
+constexpr std::array<SelectorControl, 6> kSelectorControls{{
+    {u"Combo2", u"Label4", &FunctionSelectors::Combo2},
+    {u"Combo3", u"Label5", &FunctionSelectors::Combo3},
+    {u"Combo4", u"Label1", &FunctionSelectors::Combo4},
+    {u"Combo9", u"Label6", &FunctionSelectors::Combo9},
+    {u"Combo6", u"Label7", &FunctionSelectors::Combo6},
+    {u"Combo7", u"Label8", &FunctionSelectors::Combo7},
+}};
+
+// Lists of the start-up length; their texts come with the captions.
+constexpr std::array kSelectorLengths{3, 0, 11, 10, 2, 2};
+
+QAction *newAction(QObject *parent, const QString &name, const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(parent);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QString problemText(const QString &problem)
+{
+    return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
+                     u"The settings file cannot be used; the defaults apply.\n%1")
+        .arg(problem);
+}
+
+QIcon themeIcon(const QString &name, QStyle::StandardPixmap fallback, const QStyle *style)
+{
+    return QIcon::fromTheme(name, style->standardIcon(fallback));
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
+    : QMainWindow(parent), m_parameterPath(parameterPath)
+{
+    setObjectName(u"Form1"_s);
+    m_clock.start();
+    createActions();
+    createMenus();
+    createToolBar();
+    createCentralArea();
+    createControllers();
+    initConnections();
+    SetMsgboxOwner(this);
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createActions()
+{
+    Actions &a = m_actions;
+    a.newPlan = newAction(this, u"mnuNew"_s);
+    a.open = newAction(this, u"mnuOpen"_s);
+    a.save = newAction(this, u"mnuAssave"_s);
+    a.quit = newAction(this, u"mnuQuit"_s);
+    a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
+    a.optionalFunctions = newAction(this, u"mnudtmf"_s);
+    a.keys = newAction(this, u"Key_enactment"_s);
+    a.embedded = newAction(this, u"mnusetin"_s);
+    a.debug = newAction(this, u"mnudebug"_s);
+    a.testFrequencies = newAction(this, u"mnutestfre"_s);
+    a.lock = newAction(this, u"mnulock"_s);
+    a.lock->setCheckable(true);
+    a.port = newAction(this, u"mnucom"_s);
+    a.simplified = newAction(this, u"mnuChineseJ"_s);
+    a.traditional = newAction(this, u"mnuChineseF"_s);
+    a.english = newAction(this, u"mnuEnglish"_s);
+    // There is no help file: the item stays greyed, and F1 with it.
+    a.help = newAction(this, u"mnumainhelp"_s, QKeySequence(Qt::Key_F1));
+    a.help->setEnabled(false);
+    a.about = newAction(this, u"mnuabout"_s);
+    a.service = newAction(this, u"TAnMa"_s);
+    a.service->setVisible(false);
+    const QStyle *s = style();
+    a.newPlan->setIcon(themeIcon(u"document-new"_s, QStyle::SP_FileIcon, s));
+    a.open->setIcon(themeIcon(u"document-open"_s, QStyle::SP_DialogOpenButton, s));
+    a.save->setIcon(themeIcon(u"document-save"_s, QStyle::SP_DialogSaveButton, s));
+    a.read->setIcon(themeIcon(u"go-down"_s, QStyle::SP_ArrowDown, s));
+    a.write->setIcon(themeIcon(u"go-up"_s, QStyle::SP_ArrowUp, s));
+    a.service->setIcon(themeIcon(u"system-lock-screen"_s, QStyle::SP_BrowserStop, s));
+}
+
+void MainWindow::createMenus()
+{
+    const Actions &a = m_actions;
+    const auto addMenu = [this](const QString &name) {
+        QMenu *menu = menuBar()->addMenu(QString());
+        menu->setObjectName(name);
+        return menu;
+    };
+    QMenu *file = addMenu(u"mnuFile"_s);
+    file->addActions({a.newPlan, a.open, a.save});
+    file->addSeparator()->setObjectName(u"mnuline"_s);
+    file->addAction(a.quit);
+    m_programmingMenu = addMenu(u"mnupro"_s);
+    m_programmingMenu->addActions({a.read, a.write});
+    m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
+    m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
+    addMenu(u"mnuset"_s)->addActions({a.lock, a.port});
+    addMenu(u"mnuLanguage"_s)->addActions({a.simplified, a.traditional, a.english});
+    addMenu(u"mnuhelp"_s)->addActions({a.help, a.about});
+}
+
+void MainWindow::createToolBar()
+{
+    m_toolbar = addToolBar(QString());
+    m_toolbar->setObjectName(u"Toolbar1"_s);
+    m_toolbar->setMovable(false);
+    const Actions &a = m_actions;
+    const std::array<std::pair<QAction *, const char16_t *>, 6> buttons{{
+        {a.newPlan, u"new"}, {a.open, u"open"}, {a.save, u"save"},
+        {a.read, u"read"}, {a.write, u"write"}, {a.service, u"TAnMa"},
+    }};
+    for (const auto &[action, key] : buttons) {
+        if (action == a.read)
+            m_toolbar->addSeparator();
+        m_toolbar->addAction(action);
+        // The buttons are known by their keys.
+        m_toolbar->widgetForAction(action)->setObjectName(QString::fromUtf16(key));
+    }
+}
+
+void MainWindow::createCentralArea()
+{
+    m_model = new ChannelTableModel(m_plan.channels, m_texts, this);
+    m_grid = new ChannelGrid(m_model, &m_band.limits(), this);
+    auto *settings = new QVBoxLayout;
+    settings->addWidget(createBandFrame());
+    settings->addWidget(createFunctionFrame());
+    settings->addStretch();
+    auto *upper = new QHBoxLayout;
+    upper->addWidget(m_grid, 0, Qt::AlignTop);
+    upper->addLayout(settings);
+    auto *central = new QWidget(this);
+    central->setObjectName(u"centralArea"_s);
+    auto *layout = new QVBoxLayout(central);
+    layout->addLayout(upper);
+    layout->addWidget(createStatusArea());
+    setCentralWidget(central);
+}
+
+QGroupBox *MainWindow::createBandFrame()
+{
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(u"Frame1"_s);
+    auto *label = new QLabel(m_frame1);
+    label->setObjectName(u"Label3"_s);
+    m_combo1 = new BandSelector(m_frame1);
+    auto *layout = new QFormLayout(m_frame1);
+    layout->addRow(label, m_combo1);
+    return m_frame1;
+}
+
+QGroupBox *MainWindow::createFunctionFrame()
+{
+    m_frame2 = new QGroupBox(this);
+    m_frame2->setObjectName(u"Frame2"_s);
+    auto *layout = new QFormLayout(m_frame2);
+    for (std::size_t i = 0; i < kSelectorControls.size(); ++i) {
+        auto *label = new QLabel(m_frame2);
+        label->setObjectName(QString::fromUtf16(kSelectorControls[i].label));
+        auto *list = new QComboBox(m_frame2);
+        list->setObjectName(QString::fromUtf16(kSelectorControls[i].list));
+        for (int entry = 0; entry < kSelectorLengths[i]; ++entry)
+            list->addItem(QString());
+        layout->addRow(label, list);
+        m_selectors[i] = list;
+    }
+    return m_frame2;
+}
+
+QWidget *MainWindow::createStatusArea()
+{
+    auto *area = new QWidget(this);
+    area->setObjectName(u"statusArea"_s);
+    m_status = new QLabel(area);
+    m_status->setObjectName(u"Label"_s);
+    m_status->setStyleSheet(u"color: red;"_s);
+    // Blinking must not move the other controls.
+    QSizePolicy keepSpace = m_status->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    m_status->setSizePolicy(keepSpace);
+    m_progress = new QProgressBar(area);
+    m_progress->setObjectName(u"ProgressBar1"_s);
+    m_progress->setTextVisible(false);
+    m_progress->setSizePolicy(keepSpace);
+    m_maker = new QLabel(area);
+    m_maker->setObjectName(u"Label2"_s);
+    m_maker->setStyleSheet(u"color: blue;"_s);
+    m_maker->setCursor(Qt::PointingHandCursor);
+    auto *layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_status, 2);
+    layout->addWidget(m_progress, 2);
+    layout->addWidget(m_maker, 1, Qt::AlignRight);
+    return area;
+}
+
+void MainWindow::createControllers()
+{
+    const LinkControls controls{m_status, m_progress, m_toolbar, m_programmingMenu,
+                                m_actions.read, m_actions.write, m_frame1, m_combo1};
+    const LinkPlanAccess access{
+        [this] { return encodeImage(); },
+        [this](const QByteArray &image) { decodeImage(image); },
+        [this](int index) { selectBandWithoutPrompt(index); },
+        [this] { return m_serviceMode == 1; },
+    };
+    m_link = new LinkController(controls, access, this);
+    m_link->setObjectName(u"MSComm1"_s);
+    const PlanDocument document{
+        [this] { return encodeImage(); },
+        [this](const QByteArray &image) { decodeImage(image); },
+        [this] { m_model->clearGrid1(); },
+        [this](const QString &path) { showSavedTitle(path); },
+    };
+    m_files = new CodePlanCommands(this, document, this);
+}
+
+void MainWindow::initConnections()
+{
+    const Actions &a = m_actions;
+    connect(a.newPlan, &QAction::triggered, m_files, &CodePlanCommands::newPlan);
+    connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
+    connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
+    connect(a.quit, &QAction::triggered, this, &MainWindow::close);
+    connect(a.read, &QAction::triggered, this, [this] { m_link->engine().startRead(); });
+    connect(a.write, &QAction::triggered, this, [this] { m_link->engine().startWrite(); });
+    connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
+    connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
+    connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
+    connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
+    connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
+    for (QComboBox *selector : m_selectors)
+        connect(selector, &QComboBox::currentIndexChanged, this, &MainWindow::selectorChanged);
+    connect(m_grid, &ChannelGrid::frequencyOutOfBand, this, &MainWindow::frequencyOutOfBand);
+    connect(m_maker, &QLabel::linkActivated, this, &MainWindow::openMakerPage);
+}
+
+void MainWindow::startUp()
+{
+    readParameters();
+    m_serviceMode = 0;
+    applyCaptions();
+    detectPorts();
+    fillTimeOutList();
+    selectBandWithoutPrompt(0);
+    resetDefaults();
+}
+
+void MainWindow::readParameters()
+{
+    const ParameterFile::ReadResult read = ParameterFile::read(m_parameterPath);
+    reportOnce(read.problem);
+    m_portNumber = read.parameters.PortNumber;
+    SetLanguageMode(read.parameters.language);
+    if (read.parameters.locked == true) {
+        // The function settings stay usable until the lock command is next used.
+        m_actions.lock->setChecked(true);
+        m_frame1->setEnabled(false);
+        m_grid->setEnabled(false);
+    }
+}
+
+void MainWindow::detectPorts()
+{
+    const QList<bool> usable = UsableSlots(ProbePortSlots(m_link->portSlots()));
+    const PortSelection selection = SelectPort(m_portNumber, usable);
+    m_portNumber = selection.portNumber;
+    if (selection.openedPort > 0)
+        m_link->openSlot(selection.openedPort);
+}
+
+void MainWindow::fillTimeOutList()
+{
+    // Filled after the captions, so its entries read "15 S" in every language until the
+    // language is next switched.
+    QComboBox *timeOut = m_selectors[1];
+    const QSignalBlocker blocker(timeOut);
+    timeOut->clear();
+    for (int i = 1; i <= kTimeOutEntries; ++i)
+        timeOut->addItem(u"%1 S"_s.arg(kTimeOutStep * i));
+}
+
+void MainWindow::resetDefaults()
+{
+    m_plan = CodePlan();
+    m_model->tableReplaced();
+    showSelectors();
+    m_progress->hide();
+}
+
+void MainWindow::applyCaptions()
+{
+    const bool chinese = LanguageMode() == Language::SimplifiedChinese;
+    m_texts = chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english();
+    ApplyForm1Captions(this, m_model, LanguageMode());
+    // Plain text does not show as a link; the label opens the maker's page.
+    if (!m_maker->text().isEmpty())
+        m_maker->setText(u"<a href=\"%1\" style=\"color: blue; text-decoration: none\">%2</a>"_s.arg(
+            kMakerPage.toString(), m_maker->text().toHtmlEscaped()));
+}
+
+void MainWindow::switchLanguage(Language language)
+{
+    if (LanguageMode() == language)
+        return;
+    SetLanguageMode(language);
+    applyCaptions();
+    m_model->setGrid1Text();
+}
+
+void MainWindow::toggleLock(bool locked)
+{
+    m_frame1->setEnabled(!locked);
+    m_frame2->setEnabled(!locked);
+    m_grid->setEnabled(!locked);
+}
+
+void MainWindow::enterServiceMode()
+{
+    m_serviceMode = 1;
+    m_actions.service->setVisible(true);
+}
+
+void MainWindow::serviceButtonPressed()
+{
+    if (!m_serviceExit.press(m_clock.elapsed()))
+        return;
+    m_serviceMode = 0;
+    m_actions.service->setVisible(false);
+}
+
+void MainWindow::bandSelected(int index)
+{
+    m_plan.band = index;
+    if (!m_band.selectionChanged(index))
+        return;
+    const int answer = ShowMsgbox(
+        LocalText(LanguageMode(), u"改变频段将清除频道列表，确定吗？", u"Change frequency channel list will remove, sure?"),
+        MsgboxOkCancel + MsgboxQuestion + MsgboxDefaultButton2 + MsgboxSystemModal,
+        LocalText(LanguageMode(), u"注意！", u"Attention!"));
+    if (answer != MsgboxOk)
+        return;
+    m_band.confirm(index);
+    m_model->clearGrid();
+}
+
+void MainWindow::selectBandWithoutPrompt(int index)
+{
+    m_band.selectWithoutPrompt(index);
+    m_combo1->setCurrentIndex(index);
+    m_plan.band = index;
+}
+
+void MainWindow::showSelectors()
+{
+    for (std::size_t i = 0; i < kSelectorControls.size(); ++i) {
+        const QSignalBlocker blocker(m_selectors[i]);
+        m_selectors[i]->setCurrentIndex(m_plan.selectors.*kSelectorControls[i].store);
+    }
+}
+
+void MainWindow::selectorChanged()
+{
+    for (std::size_t i = 0; i < kSelectorControls.size(); ++i)
+        m_plan.selectors.*kSelectorControls[i].store = m_selectors[i]->currentIndex();
+}
+
+void MainWindow::frequencyOutOfBand()
+{
+    ShowMsgbox(LocalText(LanguageMode(), u"超出频段范围", u"Beyond the frequency range"), MsgboxOkOnly);
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::decodeImage(const QByteArray &image)
+{
+    DecodeImage(m_plan, image, m_texts);
+    m_model->tableReplaced();
+    showSelectors();
+    selectBandWithoutPrompt(m_plan.band);
+}
+
+QByteArray MainWindow::encodeImage() const
+{
+    return EncodeImage(m_plan, m_texts);
+}
+
+void MainWindow::showSavedTitle(const QString &path)
+{
+    setWindowTitle(ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
+}
+
+void MainWindow::openMakerPage()
+{
+    QDesktopServices::openUrl(kMakerPage);
+}
+
+void MainWindow::reportOnce(const std::optional<QString> &problem)
+{
+    if (!problem || m_problemReported)
+        return;
+    m_problemReported = true;
+    const QString text = problemText(*problem);
+    // Shown once the window is up, over it.
+    QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    const Parameters parameters{m_actions.lock->isChecked(), m_portNumber, LanguageMode()};
+    // Reported unless the file was already found unusable at start-up.
+    if (const auto problem = ParameterFile::write(m_parameterPath, parameters); problem && !m_problemReported)
+        ShowMsgbox(problemText(*problem), MsgboxOkOnly + MsgboxExclamation);
+    event->accept();
+    emit closed();
+}
+
+} // namespace vm280

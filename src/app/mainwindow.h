@@ -1,0 +1,124 @@
+#pragma once
+
+#include "parameterfile.h"
+
+#include "editor/bandselection.h"
+#include "editor/doublepress.h"
+#include "image/choicetexts.h"
+#include "image/codeplan.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QToolBar;
+
+namespace vm280 {
+
+class BandSelector;
+class ChannelGrid;
+class ChannelTableModel;
+class CodePlanCommands;
+class LinkController;
+
+/// The main window `Form1`: the channel grid, the band selector, the function settings, the
+/// menus and toolbar, the status line, and the commands that read and write the radio and
+/// open and save code plans. The plan it shows is its one working store.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /// Builds the window and runs the start-up sequence; the parameter file is read from and
+    /// written to parameterPath.
+    explicit MainWindow(const QString &parameterPath = ParameterFile::defaultPath(), QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const CodePlan &plan() const { return m_plan; }
+    LinkController *link() const { return m_link; }
+    CodePlanCommands *files() const { return m_files; }
+    int PortNumber() const { return m_portNumber; }
+    int ServiceMode() const { return m_serviceMode; }
+
+    /// Enters service mode: toolbar button 7 shows, a write also sends the power trims.
+    void enterServiceMode();
+
+signals:
+    /// The window was closed; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createCentralArea();
+    QGroupBox *createBandFrame();
+    QGroupBox *createFunctionFrame();
+    QWidget *createStatusArea();
+    void createControllers();
+    void initConnections();
+
+    void startUp();
+    void readParameters();
+    void detectPorts();
+    void fillTimeOutList();
+    void resetDefaults();
+
+    void applyCaptions();
+    void switchLanguage(Language language);
+    void toggleLock(bool locked);
+    void serviceButtonPressed();
+    void bandSelected(int index);
+    void selectBandWithoutPrompt(int index);
+    void showSelectors();
+    void selectorChanged();
+    void frequencyOutOfBand();
+    void decodeImage(const QByteArray &image);
+    QByteArray encodeImage() const;
+    void showSavedTitle(const QString &path);
+    void openMakerPage();
+    void reportOnce(const std::optional<QString> &problem);
+
+    CodePlan m_plan;
+    ChoiceTexts m_texts = ChoiceTexts::simplifiedChinese();
+    BandSelection m_band;
+    QString m_parameterPath;
+    int m_portNumber = 0;
+    int m_serviceMode = 0;
+    bool m_problemReported = false;
+    DoublePress m_serviceExit;
+    QElapsedTimer m_clock;
+
+    ChannelTableModel *m_model = nullptr;
+    ChannelGrid *m_grid = nullptr;
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    BandSelector *m_combo1 = nullptr;
+    std::array<QComboBox *, 6> m_selectors{};
+    QLabel *m_status = nullptr;
+    QLabel *m_maker = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QMenu *m_programmingMenu = nullptr;
+    LinkController *m_link = nullptr;
+    CodePlanCommands *m_files = nullptr;
+
+    struct Actions
+    {
+        QAction *newPlan, *open, *save, *quit;
+        QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
+        QAction *lock, *port;
+        QAction *simplified, *traditional, *english;
+        QAction *help, *about;
+        QAction *service;
+    } m_actions{};
+};
+
+} // namespace vm280

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "frequencyrules.h"
+
+#include "image/channeltable.h"
+#include "image/choicetexts.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace vm280 {
+
+/// The channel grid's view of the plan's channel table. The grid's row 0 is the horizontal
+/// header and its rows 1 to 16 are channels 1 to 16, so model row r is channel (and table row)
+/// r + 1; model column c is table column c (0 channel number, 1 receive frequency, 2 receive
+/// tone, 3 transmit frequency, 4 transmit tone, 5 power, 6 forbid, 7 bandwidth, 8 scan add).
+/// The table is the only store; the grid's in-place editors change it through the edits here.
+class ChannelTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    ChannelTableModel(ChannelTable &table, const ChoiceTexts &texts, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                       int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    /// The header texts of columns 0 to 8.
+    void setHeaders(const QStringList &headers);
+
+    /// The words the choice and tone cells are written in; the table is not rewritten.
+    void setTexts(const ChoiceTexts &texts);
+    const ChoiceTexts &texts() const { return *m_texts; }
+    const ChannelTable &table() const { return m_table; }
+
+    FrequencyEntry::Outcome commitFrequency(int row, int column, const QString &typed, const BandLimits &limits);
+    void commitTone(int row, int column, const QString &text, int listIndex);
+    void pickEntry(int row, int column, int index);
+    /// The list index a choice or tone cell remembers.
+    int choiceIndex(int row, int column) const;
+
+    void clearGrid();
+    void clearGrid1();
+    /// Rewrites the choice cells in the current words (a language switch).
+    void setGrid1Text();
+    /// The table was replaced as a whole (a decoded image).
+    void tableReplaced();
+
+private:
+    void rowChanged(int row);
+
+    ChannelTable &m_table;
+    const ChoiceTexts *m_texts;
+    QStringList m_headers;
+};
+
+} // namespace vm280

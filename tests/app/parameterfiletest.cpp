@@ -1,0 +1,83 @@
+#include "app/parameterfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vm280;
+
+namespace {
+
+QString writeBytes(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("parameter"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(ParameterFile, shouldReadEachByteWithinItsRangeAndTheDefaultOutside)
+{
+    const struct
+    {
+        QByteArray bytes;
+        std::optional<bool> locked;
+        int port;
+        Language language;
+    } cases[] = {
+        {QByteArray("\x01\x05\x01", 3), true, 5, Language::English},
+        {QByteArray("\x00\x14\x02", 3), false, 20, Language::TraditionalChinese},
+        {QByteArray("\x02\x15\x03", 3), std::nullopt, 0, Language::SimplifiedChinese},
+        {QByteArray("\x00\xFF\xFF\x07", 4), false, 0, Language::SimplifiedChinese},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        const ParameterFile::ReadResult read = ParameterFile::read(writeBytes(dir, c.bytes));
+        EXPECT_FALSE(read.problem);
+        EXPECT_EQ(read.parameters.locked, c.locked);
+        EXPECT_EQ(read.parameters.PortNumber, c.port);
+        EXPECT_EQ(read.parameters.language, c.language);
+    }
+}
+
+TEST(ParameterFile, shouldGiveTheDefaultsForAMissingFileWithoutAProblem)
+{
+    QTemporaryDir dir;
+    const ParameterFile::ReadResult read = ParameterFile::read(dir.filePath(QStringLiteral("parameter")));
+    EXPECT_FALSE(read.problem);
+    EXPECT_EQ(read.parameters.locked, false);
+    EXPECT_EQ(read.parameters.PortNumber, 0);
+}
+
+TEST(ParameterFile, shouldReportAShortOrUnreadableFileAndGiveTheDefaults)
+{
+    QTemporaryDir dir;
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("\x01\x05", 2)}) {
+        const ParameterFile::ReadResult read = ParameterFile::read(writeBytes(dir, bytes));
+        ASSERT_TRUE(read.problem);
+        EXPECT_TRUE(read.problem->contains(QStringLiteral("parameter"))) << read.problem->toStdString();
+        EXPECT_EQ(read.parameters.locked, false);
+        EXPECT_EQ(read.parameters.PortNumber, 0);
+    }
+    // A folder where the file should be cannot be read as one.
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    EXPECT_TRUE(ParameterFile::read(dir.filePath(QStringLiteral("folder"))).problem);
+}
+
+TEST(ParameterFile, shouldWriteThreeBytesAndCreateItsFolder)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config/vm280/parameter"));
+    EXPECT_FALSE(ParameterFile::write(path, Parameters{true, 7, Language::English}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\x01\x07\x01", 3));
+    const auto failed = ParameterFile::write(dir.filePath(QStringLiteral("config/vm280/parameter/x")), {});
+    ASSERT_TRUE(failed);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/channelgrid.h"
+#include "app/filechooser.h"
+#include "app/mainwindow.h"
+#include "app/msgbox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace vm280::test {
+
+/// A main window on its own parameter file, with message boxes and file dialogs answered from
+/// queues: what was asked is recorded, and an empty queue answers with the box's default
+/// button (or cancels the file dialog).
+struct WindowRig
+{
+    QTemporaryDir dir;
+    QList<MsgboxRequest> messages;
+    QQueue<int> answers;
+    QQueue<QString> files;
+    std::unique_ptr<MainWindow> window;
+
+    WindowRig()
+    {
+        SetMsgboxResponder([this](const MsgboxRequest &request) {
+            messages << request;
+            return answers.isEmpty() ? request.defaultButton : answers.dequeue();
+        });
+        SetFileChooser([this](FileChoice) { return files.isEmpty() ? QString() : files.dequeue(); });
+    }
+    ~WindowRig()
+    {
+        window.reset();
+        SetMsgboxResponder({});
+        SetFileChooser({});
+    }
+
+    QString parameterPath() const { return dir.filePath(QStringLiteral("parameter")); }
+
+    /// Starts the window; false when it did not become active.
+    bool start()
+    {
+        window = std::make_unique<MainWindow>(parameterPath());
+        window->show();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(QStringLiteral("Grid1")); }
+    QString cell(int row, int column) const
+    {
+        return grid()->model()->index(row - 1, column).data().toString();
+    }
+    void click(int row, int column) const
+    {
+        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, column));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    /// Types into the editor open on the grid and presses Enter.
+    void type(const QString &text) const
+    {
+        QWidget *editor = grid()->openEditor();
+        QVERIFY(editor != nullptr);
+        if (auto *combo = qobject_cast<QComboBox *>(editor))
+            combo->hidePopup();
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            line->clear();
+        else if (auto *combo = qobject_cast<QComboBox *>(editor))
+            combo->clearEditText();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    void enterFrequency(int row, int column, const QString &text) const
+    {
+        click(row, column);
+        type(text);
+    }
+    QStringList prompts() const
+    {
+        QStringList texts;
+        for (const MsgboxRequest &request : messages)
+            texts << request.prompt;
+        return texts;
+    }
+    template <typename T>
+    T *child(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+};
+
+} // namespace vm280::test
