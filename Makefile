@@ -1,5 +1,6 @@
 # One-command entry points: each does the whole set-up (packages, configure, build) first.
 #   make run    build an optimised release and start the tool
+#   make demo   the tool with a simulated radio in slot COM1
 #   make test   build with AddressSanitizer/UBSan and run every test under ctest
 #   make fuzz   run a fuzzer (FUZZ_TARGET image or import) for FUZZ_SECONDS (default 60)
 #   make bench  build a release and run the benchmarks
@@ -12,7 +13,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGET ?= image
 CMAKE_GEN   := -G Ninja
 
-.PHONY: deps run test fuzz bench release clean
+.PHONY: deps run demo test fuzz bench release clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,7 +23,10 @@ release: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 run: release
-	$(RELEASE_DIR)/src/cli/vm280-cli show samples/sample.DAT
+	$(RELEASE_DIR)/src/app/vm280
+
+demo: release
+	bash scripts/demo.sh $(RELEASE_DIR)
 
 test: deps
 	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVM280_SANITIZE=ON -DVM280_BENCH=OFF

@@ -134,8 +134,8 @@ void ChannelGrid::createEditors()
 
 void ChannelGrid::mousePressEvent(QMouseEvent *event)
 {
-    // A press acts at once as a click on the cell under the pointer; it never starts a drag
-    // selection, and the right button only takes the focus.
+    // A press is a click on the cell under the pointer; it never starts a drag selection, and
+    // the right button only takes the focus.
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton)
         return;
@@ -144,7 +144,13 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
         return;
     EditArmed = true;
     setCurrentIndex(index);
-    dispatch();
+}
+
+void ChannelGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The editor opens once the button is up, so the release cannot land in its list.
+    if (event->button() == Qt::LeftButton)
+        dispatch();
 }
 
 void ChannelGrid::mouseDoubleClickEvent(QMouseEvent *event)

@@ -12,7 +12,7 @@ struct BandLimits;
 
 /// The channel grid `Grid1` with its in-place editors: `Text1` for the frequencies, `Combo8`
 /// (the tone list) for the tones and `Combo5_5` to `Combo5_8` for the power, forbid, bandwidth
-/// and scan-add choices. A press or Enter opens the editor of the cell; the editor commits
+/// and scan-add choices. A click or Enter opens the editor of the cell; the editor commits
 /// through the model when it loses the focus or an entry is picked.
 class ChannelGrid : public QTableView
 {
@@ -41,6 +41,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,0 +1,144 @@
+// Start-up of the main window against a minimal Qt Widgets window (a QMainWindow with a menu
+// bar and a QTableView): the time from launching the process until its window is first
+// painted, and the resident memory once it is shown. Each is measured in a child process of
+// this program on an X server (under xvfb-run when there is no display), several times, and the
+// medians are compared.
+
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRuns = 7;
+
+qint64 residentKilobytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+// Reports on stdout once the watched window has painted, then quits.
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // After the paint has been delivered, so the whole first frame is counted.
+            QTimer::singleShot(0, [] {
+                QTextStream(stdout) << "painted " << residentKilobytes() << Qt::endl;
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+std::unique_ptr<QWidget> minimalWindow()
+{
+    auto window = std::make_unique<QMainWindow>();
+    window->menuBar()->addMenu(u"File"_s)->addAction(u"Quit"_s);
+    window->setCentralWidget(new QTableView);
+    return window;
+}
+
+int runChild(int argc, char *argv[], const QString &kind, const QString &parameterPath)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::unique_ptr<QWidget> window = kind == "window"_L1
+                                          ? std::unique_ptr<QWidget>(new vm280::MainWindow(parameterPath))
+                                          : minimalWindow();
+    FirstPaint watcher;
+    window->installEventFilter(&watcher);
+    window->show();
+    return app.exec();
+}
+
+struct Sample
+{
+    double ms = 0;
+    qint64 kilobytes = 0;
+};
+
+Sample launch(const QString &kind, const QString &parameterPath)
+{
+    QProcess child;
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(), {u"--child"_s, kind, parameterPath});
+    while (!child.canReadLine() && child.waitForReadyRead(10000)) {
+    }
+    Sample sample{clock.nsecsElapsed() / 1e6, 0};
+    const QList<QByteArray> words = child.readLine().trimmed().split(' ');
+    sample.kilobytes = words.value(1).toLongLong();
+    child.waitForFinished(10000);
+    return sample;
+}
+
+Sample median(const QString &kind, const QString &parameterPath)
+{
+    QList<double> times;
+    QList<qint64> memory;
+    for (int run = 0; run < kRuns; ++run) {
+        const Sample sample = launch(kind, parameterPath);
+        times << sample.ms;
+        memory << sample.kilobytes;
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(memory.begin(), memory.end());
+    return {times[kRuns / 2], memory[kRuns / 2]};
+}
+
+int runBenchmark(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        QStringList arguments{u"-a"_s, QString::fromLocal8Bit(argv[0])};
+        return QProcess::execute(u"xvfb-run"_s, arguments);
+    }
+    QCoreApplication app(argc, argv);
+    QTemporaryDir config;
+    const QString parameterPath = config.filePath(u"parameter"_s);
+    qputenv("VM280_PORTS", "");
+    launch(u"minimal"_s, parameterPath); // warms the caches for both
+    const Sample minimal = median(u"minimal"_s, parameterPath);
+    const Sample window = median(u"window"_s, parameterPath);
+    QTextStream out(stdout);
+    out << "start-up to first paint (median of " << kRuns << "): vm280 " << window.ms << " ms, minimal window "
+        << minimal.ms << " ms, ratio " << window.ms / minimal.ms << " (target <= 1.5)\n";
+    out << "resident memory once shown: vm280 " << window.kilobytes << " KiB, minimal window " << minimal.kilobytes
+        << " KiB, ratio " << double(window.kilobytes) / minimal.kilobytes << " (target <= 1.3)\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && QByteArrayView(argv[1]) == "--child")
+        return runChild(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    return runBenchmark(argc, argv);
+}

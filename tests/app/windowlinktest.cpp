@@ -1,0 +1,147 @@
+#include "windowrig.h"
+
+#include "radio/radioprocess.h"
+#include "scopedenvironment.h"
+
+#include "app/languagemode.h"
+#include "app/linkcontroller.h"
+#include "image/codec.h"
+#include "image/codeplanfile.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace vm280;
+using namespace vm280::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kOperationMs = 15000;
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(VM280_TEST_DATA "/link/") + name;
+}
+
+QByteArray imageOf(const CodePlan &plan)
+{
+    return EncodeImage(plan, ChoiceTexts::simplifiedChinese());
+}
+
+// The plan the window shows after opening the file.
+CodePlan planOf(const QString &path)
+{
+    CodePlan plan;
+    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
+    return plan;
+}
+
+} // namespace
+
+class WindowLinkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { SetLanguageMode(Language::SimplifiedChinese); }
+    void shouldReadARadioIntoTheWindow();
+    void shouldWriteTheWindowIntoARadio();
+    void shouldAskTheBandQuestionAndWriteNothingOnNo();
+    void shouldLeaveTheWindowAsItWasWhenTheRadioFails();
+};
+
+void WindowLinkTest::shouldReadARadioIntoTheWindow()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QCOMPARE(rig.window->PortNumber(), 1);
+    rig.child<QAction>(u"mnureadFre"_s)->trigger();
+    QVERIFY(!rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
+    QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+    auto *status = rig.child<QLabel>(u"Label"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"读频成功！"_s, kOperationMs);
+    const CodePlan expected = planOf(dataFile(u"plan-vhf.DAT"_s));
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(expected));
+    QCOMPARE(rig.cell(1, 1), expected.channels.cell(1, 1));
+    QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), expected.band);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnureadFre"_s)->isEnabled(), kOperationMs);
+    QVERIFY(rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+    QVERIFY(rig.messages.isEmpty());
+}
+
+void WindowLinkTest::shouldWriteTheWindowIntoARadio()
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"radio.DAT"_s);
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, dataFile(u"plan-uhf.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.enterFrequency(1, 1, u"438.013"_s);
+    rig.enterFrequency(2, 1, u"439.5"_s);
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    auto *status = rig.child<QLabel>(u"Label"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"写频成功！"_s, kOperationMs);
+    QVERIFY(rig.messages.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), kOperationMs);
+    const CodePlan written = planOf(saved);
+    QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
+    QCOMPARE(written.channels.cell(2, 1), u"439.50000"_s);
+    QVERIFY(written.channels.isEmpty(3));
+}
+
+void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"radio.DAT"_s);
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.answers << MsgboxOk << MsgboxNo;
+    rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(5);
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    auto *status = rig.child<QLabel>(u"Label"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"频段不符，是否继续？"_s, kOperationMs);
+    QCOMPARE(rig.messages.last().style, 68);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
+    QVERIFY(!QFileInfo::exists(saved));
+}
+
+void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, u"drop-after=5"_s, dataFile(u"plan-vhf.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.enterFrequency(1, 1, u"438"_s);
+    rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(2);
+    const QByteArray before = imageOf(rig.window->plan());
+    rig.child<QAction>(u"mnureadFre"_s)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 1, kOperationMs);
+    QCOMPARE(rig.messages.first().prompt,
+             u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
+    QCOMPARE(rig.messages.first().style, 16);
+    QCOMPARE(imageOf(rig.window->plan()), before);
+    QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
+    QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), 0);
+    QVERIFY(rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
+    QVERIFY(rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+    QVERIFY(!rig.child<QProgressBar>(u"ProgressBar1"_s)->isVisible());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    WindowLinkTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "windowlinktest.moc"
