@@ -4,6 +4,8 @@
 #   make test   build with AddressSanitizer/UBSan and run every test under ctest
 #   make fuzz   run a fuzzer (FUZZ_TARGET image or import) for FUZZ_SECONDS (default 60)
 #   make bench  build a release and run the benchmarks
+#   make install    build a release and install it under PREFIX (default /usr/local; DESTDIR works)
+#   make package    build the Debian package vm280 in build/package
 
 JOBS        ?= $(shell nproc)
 TEST_DIR    := build/test
@@ -11,9 +13,11 @@ RELEASE_DIR := build/release
 FUZZ_DIR    := build/fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGET ?= image
+PREFIX      ?= /usr/local
+PACKAGE_DIR := build/package
 CMAKE_GEN   := -G Ninja
 
-.PHONY: deps run demo test fuzz bench release clean
+.PHONY: deps run demo test fuzz bench release install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,6 +48,12 @@ bench: release
 	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DVM280_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 	@for b in $(RELEASE_DIR)/bench/bench-*; do echo "== $$b"; $$b; done
+
+install: release
+	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+package: deps
+	JOBS=$(JOBS) bash scripts/build-package.sh $(PACKAGE_DIR)
 
 clean:
 	rm -rf build

@@ -12,6 +12,7 @@ packages=(
     libclang-rt-14-dev
     xvfb xauth xdotool imagemagick
     fonts-wqy-microhei
+    desktop-file-utils appstream lintian dpkg-dev librsvg2-bin shared-mime-info
 )
 
 missing=()

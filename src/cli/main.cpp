@@ -38,7 +38,10 @@ void printUsage(QTextStream &out)
     for (const Command &command : kCommands) {
         out << "  " << QString::fromLatin1(command.usage).leftJustified(58) << command.summary << '\n';
     }
-    out << "\nvm280-cli COMMAND --help shows a command's options.\n";
+    out << "\nOptions:\n"
+        << "  " << u"-h, --help"_s.leftJustified(58) << "show this list\n"
+        << "  " << u"--version"_s.leftJustified(58) << "show the version\n"
+        << "\nvm280-cli COMMAND --help shows a command's options.\n";
 }
 
 } // namespace
@@ -47,13 +50,18 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"vm280-cli"_s);
-    QCoreApplication::setApplicationVersion(u"1.0"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VM280_VERSION));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "--help"_L1 || arguments.first() == "-h"_L1) {
         QTextStream out(arguments.isEmpty() ? stderr : stdout);
         printUsage(out);
         return arguments.isEmpty() ? UsageError : Success;
+    }
+    if (arguments.first() == "--version"_L1) {
+        QTextStream(stdout) << QCoreApplication::applicationName() << ' '
+                            << QCoreApplication::applicationVersion() << '\n';
+        return Success;
     }
     for (const Command &command : kCommands) {
         if (arguments.first() == QLatin1StringView(command.name)) {

@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -80,4 +82,12 @@ TEST_F(FileCommands, shouldReportFailuresWithExitCodes)
         EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
     }
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4) << "nothing is written on failure";
+}
+
+TEST_F(FileCommands, shouldAnswerVersionOnStandardOutput)
+{
+    const CliRun run = runCli({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QRegularExpression(u"^vm280-cli \\d+\\.\\d+\\.\\d+\n$"_s).match(run.out).hasMatch())
+        << run.out.toStdString();
 }

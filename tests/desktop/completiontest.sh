@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The bash completion of vm280-cli offers the commands, each command's options and the values
+# of --lang, --format and --port.
+set -uo pipefail
+export LC_ALL=C
+completion=$1 cli=$2
+source "$completion"
+
+failures=0
+# expect "WORDS" "OFFERED": completing the last of WORDS offers exactly OFFERED (sorted).
+expect()
+{
+    read -r -a COMP_WORDS <<<"$1"
+    [[ $1 == *' ' ]] && COMP_WORDS+=("")
+    COMP_WORDS[0]=$cli
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _vm280_cli
+    local offered
+    offered=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ')
+    if [ "${offered% }" != "$2" ]; then
+        echo "FAIL: '$1' offers '${offered% }', expected '$2'"
+        failures=$((failures + 1))
+    fi
+}
+
+expect "vm280-cli " "--help --version -h convert export import new ports read show write"
+expect "vm280-cli sh" "show"
+expect "vm280-cli write --" "--help --port --service --yes"
+expect "vm280-cli import x.csv --" "--base --help --output"
+expect "vm280-cli export x.DAT --format " "csv json"
+expect "vm280-cli show x.DAT --lang " "en zh"
+expect "vm280-cli read --port COM1" "COM1 COM10 COM11 COM12 COM13 COM14 COM15 COM16 COM17 COM18 COM19"
+expect "vm280-cli read --port /dev/nul" "/dev/null"
+
+[ "$failures" -eq 0 ] && echo "completion ok"
+exit "$failures"

@@ -1,0 +1,106 @@
+#include "manpage.h"
+
+#include "radio/radiofault.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace vm280;
+using namespace vm280::test;
+
+namespace {
+
+// What a program prints for arguments on standard output; empty when it does not finish.
+QString outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The options a help text lists: the option column of its lines "  -o, --output <FILE>  Text".
+QSet<QString> helpOptions(const QString &help)
+{
+    static const QRegularExpression line(u"^  (-\\S.*?)(?:  |$)"_s, QRegularExpression::MultilineOption);
+    static const QRegularExpression option(u"(?<![\\w-])--?[A-Za-z][\\w-]*"_s);
+    QSet<QString> options;
+    for (const auto &column : line.globalMatch(help)) {
+        for (const auto &match : option.globalMatch(column.captured(1)))
+            options << match.captured();
+    }
+    return options;
+}
+
+// The command names vm280-cli --help lists under "Commands:".
+QStringList helpCommands(const QString &help)
+{
+    QStringList commands;
+    const QString list = help.section(u"Commands:\n"_s, 1).section(u"\n\n"_s, 0, 0);
+    for (const QString &line : list.split(u'\n', Qt::SkipEmptyParts))
+        commands << line.simplified().section(u' ', 0, 0);
+    return commands;
+}
+
+std::string listed(const QSet<QString> &items)
+{
+    QStringList sorted(items.begin(), items.end());
+    sorted.sort();
+    return sorted.join(u' ').toStdString();
+}
+
+const QString kCli = QStringLiteral(VM280_CLI);
+const QString kRadio = QStringLiteral(VM280_RADIO_BINARY);
+
+} // namespace
+
+TEST(CliManPage, shouldHaveASubsectionForEveryCommandAndNoOther)
+{
+    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    ASSERT_TRUE(page.loaded());
+    const QStringList commands = helpCommands(outputOf(kCli, {u"--help"_s}));
+    ASSERT_GE(commands.size(), 8) << "vm280-cli --help lists no commands";
+    EXPECT_EQ(page.subsections(u"COMMANDS"_s), commands);
+}
+
+TEST(CliManPage, shouldDescribeEveryOptionOfEveryCommand)
+{
+    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    const QSet<QString> general = page.options(u"OPTIONS"_s);
+    EXPECT_TRUE(general.contains(helpOptions(outputOf(kCli, {u"--help"_s}))))
+        << "OPTIONS lists " << listed(general);
+    for (const QString &command : helpCommands(outputOf(kCli, {u"--help"_s}))) {
+        SCOPED_TRACE(command.toStdString());
+        const QSet<QString> options = helpOptions(outputOf(kCli, {command, u"--help"_s}));
+        EXPECT_FALSE(options.isEmpty()) << "vm280-cli " << command.toStdString() << " --help lists no options";
+        const QSet<QString> missing = options - page.options(command) - general;
+        EXPECT_TRUE(missing.isEmpty()) << "not in the man page: " << listed(missing);
+    }
+}
+
+TEST(CliManPage, shouldDescribeEveryExitCode)
+{
+    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    EXPECT_EQ(page.tags(u"EXIT STATUS"_s), QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
+}
+
+TEST(RadioManPage, shouldDescribeEveryOption)
+{
+    const ManPage page(QStringLiteral(VM280_RADIO_MANPAGE));
+    ASSERT_TRUE(page.loaded());
+    const QSet<QString> options = helpOptions(outputOf(kRadio, {u"--help"_s}));
+    ASSERT_TRUE(options.contains(u"--fault"_s)) << "vm280-radio --help lists " << listed(options);
+    const QSet<QString> missing = options - page.options(u"OPTIONS"_s);
+    EXPECT_TRUE(missing.isEmpty()) << "not in the man page: " << listed(missing);
+}
+
+TEST(RadioManPage, shouldDescribeEveryFaultModeAndNoOther)
+{
+    const ManPage page(QStringLiteral(VM280_RADIO_MANPAGE));
+    EXPECT_EQ(page.tags(u"FAULTS"_s), RadioFaultNames().split(u", "_s));
+}
