@@ -125,7 +125,12 @@ void MainWindow::createActions()
     a.about = newAction(this, u"mnuabout"_s);
     a.service = newAction(this, u"TAnMa"_s);
     a.service->setVisible(false);
+}
+
+void MainWindow::loadToolbarIcons()
+{
     const QStyle *s = style();
+    const Actions &a = m_actions;
     a.newPlan->setIcon(themeIcon(u"document-new"_s, QStyle::SP_FileIcon, s));
     a.open->setIcon(themeIcon(u"document-open"_s, QStyle::SP_DialogOpenButton, s));
     a.save->setIcon(themeIcon(u"document-save"_s, QStyle::SP_DialogSaveButton, s));
@@ -278,8 +283,8 @@ void MainWindow::initConnections()
     connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
     connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
-    connect(a.read, &QAction::triggered, this, [this] { m_link->engine().startRead(); });
-    connect(a.write, &QAction::triggered, this, [this] { m_link->engine().startWrite(); });
+    connect(a.read, &QAction::triggered, this, &MainWindow::startRead);
+    connect(a.write, &QAction::triggered, this, &MainWindow::startWrite);
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
     connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
     connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
@@ -297,7 +302,6 @@ void MainWindow::startUp()
     readParameters();
     m_serviceMode = 0;
     applyCaptions();
-    detectPorts();
     fillTimeOutList();
     selectBandWithoutPrompt(0);
     resetDefaults();
@@ -317,8 +321,37 @@ void MainWindow::readParameters()
     }
 }
 
+bool MainWindow::event(QEvent *event)
+{
+    // Looking up the icon theme and probing twenty serial ports take longer than building the
+    // window: both wait until it has been painted once.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            loadToolbarIcons();
+            detectPorts();
+        });
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::startRead()
+{
+    detectPorts();
+    m_link->engine().startRead();
+}
+
+void MainWindow::startWrite()
+{
+    detectPorts();
+    m_link->engine().startWrite();
+}
+
 void MainWindow::detectPorts()
 {
+    if (m_portsDetected)
+        return;
+    m_portsDetected = true;
     const QList<bool> usable = UsableSlots(ProbePortSlots(m_link->portSlots()));
     const PortSelection selection = SelectPort(m_portNumber, usable);
     m_portNumber = selection.portNumber;

@@ -41,6 +41,8 @@ public:
     const CodePlan &plan() const { return m_plan; }
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
+    /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
+    /// first painted or a read or write began.
     int PortNumber() const { return m_portNumber; }
     int ServiceMode() const { return m_serviceMode; }
 
@@ -52,10 +54,12 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createActions();
+    void loadToolbarIcons();
     void createMenus();
     void createToolBar();
     void createCentralArea();
@@ -67,7 +71,10 @@ private:
 
     void startUp();
     void readParameters();
+    /// Probes the serial ports once and opens the remembered or first usable one.
     void detectPorts();
+    void startRead();
+    void startWrite();
     void fillTimeOutList();
     void resetDefaults();
 
@@ -93,6 +100,8 @@ private:
     int m_portNumber = 0;
     int m_serviceMode = 0;
     bool m_problemReported = false;
+    bool m_painted = false;
+    bool m_portsDetected = false;
     DoublePress m_serviceExit;
     QElapsedTimer m_clock;
 

@@ -61,7 +61,7 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
-    QCOMPARE(rig.window->PortNumber(), 1);
+    QTRY_COMPARE(rig.window->PortNumber(), 1);
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QVERIFY(!rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
     QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
