@@ -84,7 +84,8 @@ void AboutDialog::applyCaptions(Language language)
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_description && event->type() == QEvent::MouseButtonRelease && !m_description->text().isEmpty())
+    if (watched == m_description && event->type() == QEvent::MouseButtonRelease &&
+        !m_description->text().isEmpty())
         QDesktopServices::openUrl(makerPage());
     return QDialog::eventFilter(watched, event);
 }

@@ -67,11 +67,14 @@ constexpr std::array<std::pair<const char16_t *, SettingId>, 8> kDtmfLists{{
     {u"Combo21", SettingId::AutoResetTimer},
 }};
 constexpr int kFirstDigitDelayEntry = 2;
+constexpr int kPriorityNo = 0;
+constexpr int kPriorityFixed = 1;
 constexpr int kAutoDialRows = 8;
 
 // The service-mode gesture's labels: "VOX功能" in the VOX frame, "PTT ID" below it and
 // "返回信道" in the scan frame, far enough apart that no stray clicks complete it.
-constexpr std::array<const char16_t *, ServiceGesture::kLabels> kGestureLabels{u"Label8", u"Label4", u"Label18"};
+constexpr std::array<const char16_t *, ServiceGesture::kLabels> kGestureLabels{u"Label8", u"Label4",
+                                                                               u"Label18"};
 
 constexpr int kWidthTwips = 9720;
 constexpr int kHeightTwips = 5730;
@@ -128,6 +131,7 @@ void OptionalFunctionsDialog::createWidgets()
     for (QScrollBar *bar : {m_receiveScroll, m_launchScroll}) {
         bar->setRange(0, kMaxScanDelay);
         bar->setInvertedAppearance(true); // the upper arrow raises the delay
+        bar->setFixedHeight(m_receiveDelay->sizeHint().height());
     }
     m_ok = new QPushButton(this);
     m_ok->setObjectName(u"Command1"_s);
@@ -136,7 +140,7 @@ void OptionalFunctionsDialog::createWidgets()
     m_cancel->setObjectName(u"Command2"_s);
     for (size_t k = 0; k < kGestureLabels.size(); ++k)
         m_gestureLabels[k] = namedLabel(this, kGestureLabels[k]);
-    m_dtmfFrame = createDtmfFrame();
+    createDtmfFrame();
 }
 
 QGroupBox *OptionalFunctionsDialog::createVoxFrame()
@@ -190,7 +194,8 @@ QGroupBox *OptionalFunctionsDialog::createDtmfFrame()
     auto *column = new QVBoxLayout(frame);
     for (size_t entry = 0; entry < kDtmfLists.size(); ++entry) {
         m_dtmf[entry] = namedList(frame, kDtmfLists[entry].first);
-        m_dtmf[entry]->addItems(SettingCatalog::entries(kDtmfLists[entry].second, Language::SimplifiedChinese));
+        m_dtmf[entry]->addItems(
+            SettingCatalog::entries(kDtmfLists[entry].second, Language::SimplifiedChinese));
         column->addWidget(m_dtmf[entry]);
     }
     m_autoDial = new QTableWidget(kAutoDialRows, 2, frame);
@@ -237,7 +242,8 @@ void OptionalFunctionsDialog::initConnections()
     connect(m_priority, &QComboBox::currentIndexChanged, this, &OptionalFunctionsDialog::onPriorityChanged);
     connect(m_preferredChannel, &QComboBox::currentIndexChanged, this,
             &OptionalFunctionsDialog::onPreferredChannelChanged);
-    connect(m_receiveScroll, &QScrollBar::valueChanged, this, &OptionalFunctionsDialog::onReceiveDelayScrolled);
+    connect(m_receiveScroll, &QScrollBar::valueChanged, this,
+            &OptionalFunctionsDialog::onReceiveDelayScrolled);
     connect(m_launchScroll, &QScrollBar::valueChanged, this, &OptionalFunctionsDialog::onLaunchDelayScrolled);
     connect(m_receiveDelay, &QLineEdit::textChanged, this, &OptionalFunctionsDialog::onDelayTextChanged);
     connect(m_launchDelay, &QLineEdit::textChanged, this, &OptionalFunctionsDialog::onDelayTextChanged);
@@ -364,9 +370,7 @@ bool OptionalFunctionsDialog::eventFilter(QObject *watched, QEvent *event)
 
 void OptionalFunctionsDialog::onPriorityChanged(int index)
 {
-    constexpr int kNo = 0;
-    constexpr int kFixed = 1;
-    if (index != kFixed)
+    if (index != kPriorityFixed)
         return;
     const int channel = FixedPriorityChannel(channels());
     if (channel == 0) {
@@ -374,7 +378,7 @@ void OptionalFunctionsDialog::onPriorityChanged(int index)
         ShowMsgbox(LocalText(language, u"当设定为‘固定’时信道不可为空，请重设！",
                              u"When set to 'fixed' channel not is empty, please reset!"),
                    MsgboxOkOnly, LocalText(language, u"提示", u"Tip"));
-        m_priority->setCurrentIndex(kNo);
+        m_priority->setCurrentIndex(kPriorityNo);
         return;
     }
     m_lastFixedChannel = channel;
@@ -383,8 +387,7 @@ void OptionalFunctionsDialog::onPriorityChanged(int index)
 
 void OptionalFunctionsDialog::onPreferredChannelChanged(int index)
 {
-    constexpr int kFixed = 1;
-    if (m_priority->currentIndex() != kFixed || index < 0)
+    if (m_priority->currentIndex() != kPriorityFixed || index < 0)
         return;
     const PreferredChannelChoice choice = CheckPreferredChannel(channels(), index + 1, m_lastFixedChannel);
     if (!choice.refused)
@@ -422,22 +425,24 @@ void OptionalFunctionsDialog::markDelay(QLineEdit *edit)
                              : QString());
 }
 
-bool OptionalFunctionsDialog::delaysAcceptable() const
+QLineEdit *OptionalFunctionsDialog::invalidDelay() const
 {
-    for (const QLineEdit *edit : {m_receiveDelay, m_launchDelay}) {
+    for (QLineEdit *edit : {m_receiveDelay, m_launchDelay}) {
         if (edit->isModified() && !IsValidScanDelay(edit->text()))
-            return false;
+            return edit;
     }
-    return true;
+    return nullptr;
 }
 
 void OptionalFunctionsDialog::onOk()
 {
-    if (!delaysAcceptable()) {
+    if (QLineEdit *invalid = invalidDelay()) {
         const Language language = LanguageMode();
         ShowMsgbox(LocalText(language, u"扫描恢复延时时间必须是 0 到 300 之间的整数（秒）！",
                              u"The scan delay time must be a whole number of seconds from 0 to 300!"),
                    MsgboxExclamation, LocalText(language, u"提示", u"Tip"));
+        invalid->setFocus();
+        invalid->selectAll();
         return;
     }
     accept();

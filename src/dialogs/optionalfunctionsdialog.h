@@ -64,7 +64,8 @@ private:
     void selectPriority(int index);
     void selectPreferredChannel(int index);
     void markDelay(QLineEdit *edit);
-    bool delaysAcceptable() const;
+    /// The delay box holding a typed value the radio cannot hold, if any.
+    QLineEdit *invalidDelay() const;
     const ChannelTable &channels() const;
 
     std::array<QComboBox *, 11> m_lists{}; ///< Combo4, Combo6 to Combo15, as in kOptionLists
@@ -78,7 +79,6 @@ private:
     QScrollBar *m_receiveScroll = nullptr;
     QScrollBar *m_launchScroll = nullptr;
     QTableWidget *m_autoDial = nullptr;
-    QGroupBox *m_dtmfFrame = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     std::array<QLabel *, ServiceGesture::kLabels> m_gestureLabels{};

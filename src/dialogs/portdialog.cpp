@@ -30,7 +30,8 @@ QString slotTip(int portNumber, const SlotProbe &probe)
 } // namespace
 
 PortDialog::PortDialog(const PortSlots &ports, int portNumber, QWidget *parent)
-    : QDialog(parent), m_probes(ProbePortSlots(ports)), m_selection(SelectPort(portNumber, UsableSlots(m_probes)))
+    : QDialog(parent), m_probes(ProbePortSlots(ports)),
+      m_selection(SelectPort(portNumber, UsableSlots(m_probes)))
 {
     setObjectName(u"FormCOM"_s);
     setWindowTitle(u"Com"_s);

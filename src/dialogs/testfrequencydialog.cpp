@@ -140,7 +140,8 @@ void TestFrequencyDialog::setTransmitEditable(int row)
 {
     QTableWidgetItem *transmit = m_grid->item(row, kTransmitColumn);
     const bool editable = CanEditTestTransmit(m_grid->item(row, kReceiveColumn)->text());
-    transmit->setFlags(editable ? transmit->flags() | Qt::ItemIsEditable : transmit->flags() & ~Qt::ItemIsEditable);
+    transmit->setFlags(editable ? transmit->flags() | Qt::ItemIsEditable
+                                : transmit->flags() & ~Qt::ItemIsEditable);
 }
 
 } // namespace vm280

@@ -1,5 +1,5 @@
-#include "app/languagemode.h"
 #include "dialogs/aboutdialog.h"
+#include "app/languagemode.h"
 
 #include <QDesktopServices>
 #include <QLabel>

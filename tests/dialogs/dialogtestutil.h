@@ -40,8 +40,7 @@ inline CodePlan ReadBack(const CodePlan &plan)
 }
 
 /// A named child that must exist.
-template<typename T>
-T *Child(QObject *parent, const char *name)
+template <typename T> T *Child(QObject *parent, const char *name)
 {
     T *child = parent->findChild<T *>(QString::fromLatin1(name));
     if (!child)
@@ -50,8 +49,7 @@ T *Child(QObject *parent, const char *name)
 }
 
 /// The window's part of a dialog's data flow: OK hands the controls back into the plan.
-template<typename Dialog>
-void ConnectApply(Dialog &dialog, CodePlan &plan)
+template <typename Dialog> void ConnectApply(Dialog &dialog, CodePlan &plan)
 {
     QObject::connect(&dialog, &QDialog::accepted, &dialog, [&dialog, &plan] { dialog.applyTo(plan); });
 }

@@ -48,8 +48,13 @@ CodePlan unusualPlan()
     plan.OptionTexts[22] = QStringLiteral("0");
     plan.OptionTexts[23] = QStringLiteral("0");
     plan.DtmfSettings = {3, 2, 250, 0, 16, 0, 4, 15};
-    plan.AutoDialMemories = {QStringLiteral("0123"), QStringLiteral("*#AB"), QString(), QStringLiteral("9"),
-                             QStringLiteral("1234567890ABCD*#"), QStringLiteral("C"), QStringLiteral("D0"),
+    plan.AutoDialMemories = {QStringLiteral("0123"),
+                             QStringLiteral("*#AB"),
+                             QString(),
+                             QStringLiteral("9"),
+                             QStringLiteral("1234567890ABCD*#"),
+                             QStringLiteral("C"),
+                             QStringLiteral("D0"),
                              QStringLiteral("55")};
     return plan;
 }
@@ -147,7 +152,8 @@ private slots:
         QCOMPARE(preferred->currentIndex(), 4);
         preferred->setCurrentIndex(2); // channel 03, empty: back to the fixed channel 02
         QCOMPARE(boxes.requests.size(), 1);
-        QCOMPARE(boxes.requests[0].prompt, QStringLiteral("Do not choose empty channel, please choose again!"));
+        QCOMPARE(boxes.requests[0].prompt,
+                 QStringLiteral("Do not choose empty channel, please choose again!"));
         QCOMPARE(preferred->currentText(), QStringLiteral("02"));
     }
 
@@ -216,7 +222,7 @@ private slots:
         ConnectApply(dialog, plan);
         Child<QPushButton>(&dialog, "Command1")->click();
         const QByteArray written = EncodeImage(plan, texts);
-        QCOMPARE(written.mid(2 * 256, 2 * 8), image.mid(2 * 256, 2 * 8));   // DTMF settings
+        QCOMPARE(written.mid(2 * 256, 2 * 8), image.mid(2 * 256, 2 * 8));     // DTMF settings
         QCOMPARE(written.mid(2 * 496, 2 * 128), image.mid(2 * 496, 2 * 128)); // auto-dial memories
         QCOMPARE(written, image);
     }

@@ -1,5 +1,5 @@
-#include "app/twips.h"
 #include "dialogs/portdialog.h"
+#include "app/twips.h"
 #include "radio/pseudoterminal.h"
 #include "scopedenvironment.h"
 
@@ -33,7 +33,9 @@ private:
     // COM1 missing, COM2 and COM4 pseudo-terminals, COM3 missing, COM5 to COM20 without port.
     QByteArray portList() const
     {
-        return QStringList{kMissing, m_first->devicePath(), kMissing, m_second->devicePath()}.join(u':').toLocal8Bit();
+        return QStringList{kMissing, m_first->devicePath(), kMissing, m_second->devicePath()}
+            .join(u':')
+            .toLocal8Bit();
     }
 
 private slots:
@@ -90,7 +92,8 @@ private slots:
         PortDialog dialog(PortSlots::detect(), 0, nullptr);
         QVERIFY(option(&dialog, 1)->toolTip().contains(m_first->devicePath()));
         const QString missing = option(&dialog, 0)->toolTip();
-        QVERIFY2(missing.contains(kMissing) && missing.contains(QStringLiteral("no such device")), qPrintable(missing));
+        QVERIFY2(missing.contains(kMissing) && missing.contains(QStringLiteral("no such device")),
+                 qPrintable(missing));
         QVERIFY(option(&dialog, 7)->toolTip().contains(QStringLiteral("no serial port")));
     }
 

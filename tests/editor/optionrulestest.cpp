@@ -51,9 +51,9 @@ TEST(OptionRules, shouldAcceptOnlyWholeScanDelaysTheRadioHolds)
     {
         const char16_t *text;
         bool valid;
-    } cases[] = {{u"", true},       {u"0", true},     {u"12", true},   {u"300", true},  {u"0300", true},
-                 {u"301", false},   {u"-1", false},   {u"1.5", false}, {u"abc", false}, {u" 5", false},
-                 {u"99999", false}, {u"00000", false}};
+    } cases[] = {{u"", true},     {u"0", true},    {u"12", true},     {u"300", true},
+                 {u"0300", true}, {u"301", false}, {u"-1", false},    {u"1.5", false},
+                 {u"abc", false}, {u" 5", false},  {u"99999", false}, {u"00000", false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());
         EXPECT_EQ(IsValidScanDelay(QString::fromUtf16(c.text)), c.valid);
