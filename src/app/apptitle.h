@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace vm280 {
 
 /// The product title: the title of message boxes shown without one, the name of the code plan
 /// file filter, and the start of the main window's title after a save.
 QString ApplicationTitle();
+
+/// The maker's line of the main window and the about box (shown in Chinese only), and the page
+/// the line opens.
+inline constexpr char16_t kMakerNotice[] = u"远望通信设备有限公司  www.vm280.example";
+QUrl MakerPage();
 
 } // namespace vm280

@@ -1,5 +1,7 @@
 #include "form1captions.h"
 
+#include "apptitle.h"
+
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "editor/settingcatalog.h"
@@ -59,7 +61,7 @@ constexpr std::array kCaptions{
     Caption{u"Label6", u"静噪等级", u"Squelch Grade:"},
     Caption{u"Label7", u"省电", u"Battery Save:"},
     Caption{u"Label8", u"提示音", u"Beep:"},
-    Caption{u"Label2", u"远望通信设备有限公司  www.vm280.example", u""},
+    Caption{u"Label2", kMakerNotice, u""},
 };
 
 // Tool tips of the toolbar buttons, by the command each shares with its menu item.

@@ -4,16 +4,23 @@
 #include "bandselector.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
+#include "featuredialogs.h"
 #include "form1captions.h"
 #include "languagemode.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
 
+#include "dialogs/aboutdialog.h"
+#include "dialogs/debugdialog.h"
+#include "dialogs/embeddedinfodialog.h"
+#include "dialogs/keysettingsdialog.h"
+#include "dialogs/optionalfunctionsdialog.h"
+#include "dialogs/portdialog.h"
+#include "dialogs/testfrequencydialog.h"
+
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
 #include "image/codec.h"
-#include "link/portprobe.h"
-#include "link/portselection.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,7 +46,6 @@ namespace {
 
 constexpr int kTimeOutEntries = 40;
 constexpr int kTimeOutStep = 15;
-const QUrl kMakerPage(u"https://www.vm280.example/"_s);
 
 // The function-setting lists, in the order of FunctionSelectors, with their labels.
 struct SelectorControl
@@ -274,6 +280,7 @@ void MainWindow::createControllers()
         [this](const QString &path) { showSavedTitle(path); },
     };
     m_files = new CodePlanCommands(this, document, this);
+    m_dialogs = new FeatureDialogs(m_plan, this);
 }
 
 void MainWindow::initConnections()
@@ -289,6 +296,14 @@ void MainWindow::initConnections()
     connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
     connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
     connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
+    connect(a.optionalFunctions, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form5()); });
+    connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form6()); });
+    connect(a.embedded, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form7()); });
+    connect(a.debug, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form2()); });
+    connect(a.testFrequencies, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form4()); });
+    connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
+    connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
+    connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
     connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
     for (QComboBox *selector : m_selectors)
@@ -352,11 +367,33 @@ void MainWindow::detectPorts()
     if (m_portsDetected)
         return;
     m_portsDetected = true;
-    const QList<bool> usable = UsableSlots(ProbePortSlots(m_link->portSlots()));
-    const PortSelection selection = SelectPort(m_portNumber, usable);
+    loadPortDialog();
+}
+
+void MainWindow::loadPortDialog()
+{
+    // The port in use must be closed to be probed like the others.
+    m_link->setPort(nullptr);
+    m_portDialog = new PortDialog(m_link->portSlots(), m_portNumber, this);
+    connect(m_portDialog, &PortDialog::portClicked, this, &MainWindow::portChosen);
+    const PortSelection selection = m_portDialog->selection();
     m_portNumber = selection.portNumber;
     if (selection.openedPort > 0)
         m_link->openSlot(selection.openedPort);
+}
+
+void MainWindow::showPortDialog()
+{
+    m_portsDetected = true;
+    if (m_portDialog.isNull())
+        loadPortDialog();
+    FeatureDialogs::present(m_portDialog);
+}
+
+void MainWindow::portChosen(int portNumber)
+{
+    m_portNumber = portNumber;
+    m_link->openSlot(portNumber);
 }
 
 void MainWindow::fillTimeOutList()
@@ -375,6 +412,7 @@ void MainWindow::resetDefaults()
     m_plan = CodePlan();
     m_model->tableReplaced();
     showSelectors();
+    m_dialogs->showPlan();
     m_progress->hide();
 }
 
@@ -383,10 +421,11 @@ void MainWindow::applyCaptions()
     const bool chinese = LanguageMode() == Language::SimplifiedChinese;
     m_texts = chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english();
     ApplyForm1Captions(this, m_model, LanguageMode());
+    m_dialogs->applyCaptions(LanguageMode());
     // Plain text does not show as a link; the label opens the maker's page.
     if (!m_maker->text().isEmpty())
         m_maker->setText(u"<a href=\"%1\" style=\"color: blue; text-decoration: none\">%2</a>"_s.arg(
-            kMakerPage.toString(), m_maker->text().toHtmlEscaped()));
+            MakerPage().toString(), m_maker->text().toHtmlEscaped()));
 }
 
 void MainWindow::switchLanguage(Language language)
@@ -409,6 +448,7 @@ void MainWindow::enterServiceMode()
 {
     m_serviceMode = 1;
     m_actions.service->setVisible(true);
+    m_dialogs->setServiceMode(true);
 }
 
 void MainWindow::serviceButtonPressed()
@@ -417,6 +457,7 @@ void MainWindow::serviceButtonPressed()
         return;
     m_serviceMode = 0;
     m_actions.service->setVisible(false);
+    m_dialogs->setServiceMode(false);
 }
 
 void MainWindow::bandSelected(int index)
@@ -467,6 +508,7 @@ void MainWindow::decodeImage(const QByteArray &image)
     m_model->tableReplaced();
     showSelectors();
     selectBandWithoutPrompt(m_plan.band);
+    m_dialogs->showPlan();
 }
 
 QByteArray MainWindow::encodeImage() const
@@ -481,7 +523,7 @@ void MainWindow::showSavedTitle(const QString &path)
 
 void MainWindow::openMakerPage()
 {
-    QDesktopServices::openUrl(kMakerPage);
+    QDesktopServices::openUrl(MakerPage());
 }
 
 void MainWindow::reportOnce(const std::optional<QString> &problem)

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class QComboBox;
@@ -23,7 +24,9 @@ class BandSelector;
 class ChannelGrid;
 class ChannelTableModel;
 class CodePlanCommands;
+class FeatureDialogs;
 class LinkController;
+class PortDialog;
 
 /// The main window `Form1`: the channel grid, the band selector, the function settings, the
 /// menus and toolbar, the status line, and the commands that read and write the radio and
@@ -41,6 +44,7 @@ public:
     const CodePlan &plan() const { return m_plan; }
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
+    FeatureDialogs *dialogs() const { return m_dialogs; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
     int PortNumber() const { return m_portNumber; }
@@ -73,6 +77,9 @@ private:
     void readParameters();
     /// Probes the serial ports once and opens the remembered or first usable one.
     void detectPorts();
+    void loadPortDialog();
+    void showPortDialog();
+    void portChosen(int portNumber);
     void startRead();
     void startWrite();
     void fillTimeOutList();
@@ -118,6 +125,8 @@ private:
     QMenu *m_programmingMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
+    FeatureDialogs *m_dialogs = nullptr;
+    QPointer<PortDialog> m_portDialog;
 
     struct Actions
     {

@@ -2,6 +2,7 @@
 
 #include "image/bands.h"
 #include "image/numeric.h"
+#include "optionrules.h"
 
 #include <array>
 
@@ -252,8 +253,7 @@ qint64 indexOfStored(SettingId id, qint64 stored)
     case PreferredChannel:
         return stored - 1; // the channel number
     case FirstDigitDelay:
-        // Kept in milliseconds; the list runs from 100 ms in steps of 50 ms.
-        return stored >= 100 && (stored - 100) % 50 == 0 ? (stored - 100) / 50 : -1;
+        return FirstDigitDelayIndex(int(stored)); // a DtmfSettings entry, kept in milliseconds
     default:
         return stored;
     }

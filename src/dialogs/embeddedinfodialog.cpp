@@ -1,0 +1,94 @@
+#include "embeddedinfodialog.h"
+
+#include "app/languagemode.h"
+#include "app/twips.h"
+#include "dialogcaptions.h"
+#include "editor/localtext.h"
+#include "editor/storabletext.h"
+#include "storabletextvalidator.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+constexpr int kWidthTwips = 5970;
+constexpr int kHeightTwips = 2235;
+constexpr int kLineWidthTwips = 5295;
+
+// Typing stops at the limit; a paste is cut to it, and the box shows what was kept.
+QLineEdit *textLine(QWidget *parent, const QString &name, QValidator *validator)
+{
+    auto *line = new QLineEdit(parent);
+    line->setObjectName(name);
+    line->setMaxLength(kEmbeddedTextLength);
+    line->setValidator(validator);
+    line->setMinimumWidth(TwipsToPixels(kLineWidthTwips));
+    return line;
+}
+
+} // namespace
+
+EmbeddedInfoDialog::EmbeddedInfoDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(u"Form7"_s);
+    createWidgets();
+    initConnections();
+    applyCaptions(LanguageMode());
+    resize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
+}
+
+void EmbeddedInfoDialog::createWidgets()
+{
+    auto *validator = new StorableTextValidator(this);
+    m_line1 = textLine(this, u"Text1"_s, validator);
+    m_line2 = textLine(this, u"Text2"_s, validator);
+    m_ok = new QPushButton(this);
+    m_ok->setObjectName(u"Command1"_s);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(u"Command2"_s);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(m_line1);
+    main->addWidget(m_line2);
+    main->addStretch();
+    main->addLayout(buttons);
+}
+
+void EmbeddedInfoDialog::initConnections()
+{
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void EmbeddedInfoDialog::showPlan(const CodePlan &plan)
+{
+    m_line1->setText(plan.EmbeddedTexts[0]);
+    m_line2->setText(plan.EmbeddedTexts[1]);
+}
+
+void EmbeddedInfoDialog::applyTo(CodePlan &plan) const
+{
+    plan.EmbeddedTexts[0] = m_line1->text();
+    plan.EmbeddedTexts[1] = m_line2->text();
+}
+
+void EmbeddedInfoDialog::applyCaptions(Language language)
+{
+    setWindowTitle(LocalText(language, u"嵌入信息", u"Embedded Information"));
+    ApplyControlCaptions(this, {{u"Command1", u"确定", u"OK"}, {u"Command2", u"取消", u"Cancel"}}, language);
+}
+
+} // namespace vm280

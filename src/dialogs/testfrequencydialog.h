@@ -1,0 +1,42 @@
+#pragma once
+
+#include "image/codeplan.h"
+#include "image/language.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace vm280 {
+
+/// The test frequency dialog `Form4`: receive and transmit frequencies of the sixteen test
+/// channels, each snapped down to the channel raster when its edit ends.
+class TestFrequencyDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TestFrequencyDialog(QWidget *parent = nullptr);
+    ~TestFrequencyDialog() override;
+
+    void showPlan(const CodePlan &plan);
+    /// Copies the grid into TestFrequencies.
+    void applyTo(CodePlan &plan) const;
+    void applyCaptions(Language language);
+
+private slots:
+    void onCellEdited(QTableWidgetItem *item);
+
+private:
+    void createWidgets();
+    void initConnections();
+    void setTransmitEditable(int row);
+
+    QTableWidget *m_grid = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
+
+} // namespace vm280

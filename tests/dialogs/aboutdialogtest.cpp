@@ -1,0 +1,77 @@
+#include "dialogs/aboutdialog.h"
+#include "app/apptitle.h"
+#include "app/languagemode.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vm280;
+
+/// Stands in for the browser: keeps every page the about box asks to open.
+class PageCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+class AboutDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldCaptionInBothLanguages()
+    {
+        SetLanguageMode(Language::SimplifiedChinese);
+        AboutDialog dialog;
+        auto text = [&dialog](const char *name) {
+            return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
+        };
+        QCOMPARE(text("lblTitle"), QStringLiteral("VM-280写频软件"));
+        QCOMPARE(text("lblVersion"), QStringLiteral("简体中文版 V1.00"));
+        QCOMPARE(text("Label2"), QStringLiteral("发布：2012.10"));
+        QVERIFY(!text("lblDescription").isEmpty());
+        dialog.applyCaptions(Language::English);
+        QCOMPARE(text("lblTitle"), QStringLiteral("VM-280 Radio Software "));
+        QCOMPARE(text("lblVersion"), QStringLiteral("English version V3.00"));
+        QCOMPARE(text("Label2"), QStringLiteral("Issue：2012.10"));
+        QCOMPARE(text("lblDescription"), QString());
+        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
+    }
+
+    void shouldHideOnOkAndOnTheCloseBox()
+    {
+        AboutDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        QVERIFY(!dialog.isVisible());
+        QPointer<AboutDialog> alive(&dialog);
+        dialog.show();
+        dialog.close();
+        QVERIFY(alive);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void shouldOpenTheMakersPageFromItsLine()
+    {
+        SetLanguageMode(Language::SimplifiedChinese);
+        PageCatcher catcher;
+        QDesktopServices::setUrlHandler(MakerPage().scheme(), &catcher, "open");
+        AboutDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.findChild<QLabel *>(QStringLiteral("lblDescription")), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(MakerPage().scheme());
+        QCOMPARE(catcher.opened, QList<QUrl>{MakerPage()});
+    }
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "aboutdialogtest.moc"

@@ -1,0 +1,124 @@
+#include "dialogs/portdialog.h"
+#include "app/twips.h"
+#include "radio/pseudoterminal.h"
+#include "scopedenvironment.h"
+
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+using namespace vm280;
+using namespace vm280::test;
+
+namespace {
+
+QRadioButton *option(QObject *dialog, int index)
+{
+    return dialog->findChild<QRadioButton *>(QStringLiteral("OptionCOM%1").arg(index));
+}
+
+const QString kMissing = QStringLiteral("/dev/vm280-no-such-port");
+
+} // namespace
+
+class PortDialogTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PseudoTerminal> m_first;
+    std::unique_ptr<PseudoTerminal> m_second;
+
+    // COM1 missing, COM2 and COM4 pseudo-terminals, COM3 missing, COM5 to COM20 without port.
+    QByteArray portList() const
+    {
+        return QStringList{kMissing, m_first->devicePath(), kMissing, m_second->devicePath()}
+            .join(u':')
+            .toLocal8Bit();
+    }
+
+private slots:
+    void init()
+    {
+        m_first = std::make_unique<PseudoTerminal>();
+        m_second = std::make_unique<PseudoTerminal>();
+        QCOMPARE(m_first->open(), std::nullopt);
+        QCOMPARE(m_second->open(), std::nullopt);
+    }
+    void cleanup()
+    {
+        m_first.reset();
+        m_second.reset();
+    }
+
+    void shouldSelectTheRememberedPortWhenItOpens()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        PortDialog dialog(PortSlots::detect(), 4, nullptr);
+        QCOMPARE(dialog.selection(), (PortSelection{4, 4, true}));
+        QVERIFY(option(&dialog, 3)->isChecked());
+        QVERIFY(option(&dialog, 1)->isEnabled());
+        QVERIFY(option(&dialog, 3)->isEnabled());
+        for (int index : {0, 2, 4, 19})
+            QVERIFY(!option(&dialog, index)->isEnabled());
+    }
+
+    void shouldFallBackToTheFirstUsablePortWhenTheRememberedOneIsMissing()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        for (int remembered : {0, 3, 9}) {
+            PortDialog dialog(PortSlots::detect(), remembered, nullptr);
+            QCOMPARE(dialog.selection(), (PortSelection{2, 2, false}));
+            for (int index = 0; index < 20; ++index)
+                QVERIFY(!option(&dialog, index)->isChecked());
+        }
+    }
+
+    void shouldDisableEveryButtonWithoutPorts()
+    {
+        ScopedEnvironment ports("VM280_PORTS", kMissing.toLocal8Bit());
+        PortDialog dialog(PortSlots::detect(), 5, nullptr);
+        QCOMPARE(dialog.selection(), (PortSelection{5, 0, false}));
+        for (int index = 0; index < 20; ++index) {
+            QVERIFY(!option(&dialog, index)->isEnabled());
+            QCOMPARE(option(&dialog, index)->text(), QStringLiteral("COM%1").arg(index + 1));
+        }
+    }
+
+    void shouldTellTheDeviceAndWhyAPortDidNotOpen()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        PortDialog dialog(PortSlots::detect(), 0, nullptr);
+        QVERIFY(option(&dialog, 1)->toolTip().contains(m_first->devicePath()));
+        const QString missing = option(&dialog, 0)->toolTip();
+        QVERIFY2(missing.contains(kMissing) && missing.contains(QStringLiteral("no such device")),
+                 qPrintable(missing));
+        QVERIFY(option(&dialog, 7)->toolTip().contains(QStringLiteral("no serial port")));
+    }
+
+    void shouldAskForThePickedPortAndBeDestroyedOnClose()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        auto *dialog = new PortDialog(PortSlots::detect(), 2, nullptr);
+        QCOMPARE(dialog->objectName(), QStringLiteral("FormCOM"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Com"));
+        QCOMPARE(dialog->size(), QSize(TwipsToPixels(5145), TwipsToPixels(3000)));
+        QVERIFY(!dialog->isVisible());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QSignalSpy clicked(dialog, &PortDialog::portClicked);
+        QTest::mouseClick(option(dialog, 3), Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked[0][0].toInt(), 4);
+        QCOMPARE(dialog->selection().portNumber, 4);
+        QTest::mouseClick(option(dialog, 4), Qt::LeftButton); // disabled: nothing to open
+        QCOMPARE(clicked.count(), 1);
+        QPointer<PortDialog> alive(dialog);
+        dialog->close();
+        QTRY_VERIFY(!alive);
+    }
+};
+
+QTEST_MAIN(PortDialogTest)
+#include "portdialogtest.moc"
