@@ -54,7 +54,8 @@ int runShow(const QStringList &arguments)
         printError(u"unknown language '%1'; usage: vm280-cli %2"_s.arg(parser.value(lang), usage));
         return UsageError;
     }
-    if (const auto problem = TraditionalChineseProblem(); problem && *language == Language::TraditionalChinese)
+    if (const auto problem = TraditionalChineseProblem();
+        problem && *language == Language::TraditionalChinese)
         printError(u"Traditional Chinese is unavailable, showing Simplified Chinese: %1"_s.arg(*problem));
     // The channel cells are decoded in the language they are shown in.
     const auto loaded = loadPlan(parser.positionalArguments().first(), LocalChoiceTexts(*language));

@@ -11,13 +11,15 @@ std::array<QString, 2> converted(const std::array<QString, 2> &pair)
     return {StringJtoF(pair[0]), StringJtoF(pair[1])};
 }
 
+ChoiceTexts converted(const ChoiceTexts &texts)
+{
+    return ChoiceTexts{StringJtoF(texts.toneOff), converted(texts.power), converted(texts.forbid),
+                       converted(texts.bandwidth), converted(texts.scanAdd)};
+}
+
 const ChoiceTexts &traditionalChinese()
 {
-    const ChoiceTexts &simplified = ChoiceTexts::simplifiedChinese();
-    static const ChoiceTexts texts{
-        StringJtoF(simplified.toneOff), converted(simplified.power), converted(simplified.forbid),
-        converted(simplified.bandwidth), converted(simplified.scanAdd),
-    };
+    static const ChoiceTexts texts = converted(ChoiceTexts::simplifiedChinese());
     return texts;
 }
 

@@ -33,7 +33,8 @@ SharedConverter openConverter()
             firstProblem = converter->problem();
     }
     if (!firstProblem)
-        firstProblem = u"no configuration for the character table (looked for %1)"_s.arg(candidates.join(u", "_s));
+        firstProblem =
+            u"no configuration for the character table (looked for %1)"_s.arg(candidates.join(u", "_s));
     return {nullptr, firstProblem};
 }
 

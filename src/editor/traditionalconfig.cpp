@@ -24,8 +24,8 @@ QStringList TraditionalConfigCandidates()
     if (QCoreApplication::instance()) {
         const QDir programDir(QCoreApplication::applicationDirPath());
         places << programDir.filePath(TraditionalConfigName())
-               << QDir::cleanPath(programDir.filePath(QStringLiteral(VM280_DATA_FROM_PROGRAM) + u'/' +
-                                                      inDataFolder));
+               << QDir::cleanPath(
+                      programDir.filePath(QStringLiteral(VM280_DATA_FROM_PROGRAM) + u'/' + inDataFolder));
     }
     for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         places << QDir(folder).filePath(inDataFolder);

@@ -1,8 +1,8 @@
 #include "traditionalconverter.h"
 
+#include <Exception.hpp>
 #include <QFile>
 #include <QFileInfo>
-#include <Exception.hpp>
 #include <opencc.h>
 
 using namespace Qt::StringLiterals;
@@ -80,7 +80,8 @@ char32_t TraditionalConverter::mappedOnce(char32_t character) const
 {
     const QString text = QStringView(QChar::fromUcs4(character)).toString();
     try {
-        const QList<uint> converted = QString::fromStdString(m_converter->Convert(text.toStdString())).toUcs4();
+        const QList<uint> converted =
+            QString::fromStdString(m_converter->Convert(text.toStdString())).toUcs4();
         // Anything but exactly one character would change the text's length: not taken.
         return converted.size() == 1 ? char32_t(converted.first()) : character;
     } catch (const opencc::Exception &) {

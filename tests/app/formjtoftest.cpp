@@ -87,8 +87,7 @@ std::unique_ptr<QMainWindow> simplifiedWindow()
     return window;
 }
 
-template <typename T>
-T *control(QWidget *window, const char *name)
+template <typename T> T *control(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QString::fromLatin1(name));
     if (!found)

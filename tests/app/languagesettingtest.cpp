@@ -1,5 +1,5 @@
-#include "app/languagemode.h"
 #include "app/languagesetting.h"
+#include "app/languagemode.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,8 +79,8 @@ TEST_F(LanguageSetting, shouldTakeTheLanguageOnceAndDeleteTheValue)
 TEST_F(LanguageSetting, shouldLeaveItToTheParameterFileWhenThereIsNoText)
 {
     const QByteArray stores[] = {
-        "[General]\nLanguages=\n",
-        "[General]\nOther=1\n",
+        "[General]\nLanguages=\n",                  // empty
+        "[General]\nOther=1\n",                     // missing
         "[General]\nLanguages=@ByteArray(12345)\n", // more than the four bytes a read takes
         "[General]\nLanguages=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n", // a number, no text
     };

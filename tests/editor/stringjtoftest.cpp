@@ -36,8 +36,9 @@ QStringList choiceWords(const ChoiceTexts &texts)
 QStringList coreSimplifiedTexts()
 {
     QStringList texts;
-    for (SettingGroup group : {SettingGroup::Model, SettingGroup::FunctionSet, SettingGroup::OptionalFunctions,
-                               SettingGroup::Dtmf, SettingGroup::Keys, SettingGroup::Debug}) {
+    for (SettingGroup group :
+         {SettingGroup::Model, SettingGroup::FunctionSet, SettingGroup::OptionalFunctions, SettingGroup::Dtmf,
+          SettingGroup::Keys, SettingGroup::Debug}) {
         texts << SettingCatalog::groupCaption(group, kZh);
         for (SettingId id : SettingCatalog::settings(group))
             texts << SettingCatalog::caption(id, kZh) << SettingCatalog::entries(id, kZh);
@@ -70,7 +71,8 @@ TEST(StringJtoF, shouldLookBesideTheProgramThenInTheInstallPrefix)
     const QStringList candidates = TraditionalConfigCandidates();
     ASSERT_GE(candidates.size(), 2);
     EXPECT_EQ(candidates[0], programDir.filePath(u"s2t-characters.json"_s));
-    EXPECT_EQ(candidates[1], QDir::cleanPath(programDir.filePath(u"../share/vm280/opencc/s2t-characters.json"_s)));
+    EXPECT_EQ(candidates[1],
+              QDir::cleanPath(programDir.filePath(u"../share/vm280/opencc/s2t-characters.json"_s)));
 }
 
 TEST(StringJtoF, shouldGiveTheTraditionalCharacters)

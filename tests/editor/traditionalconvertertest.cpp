@@ -46,7 +46,8 @@ TEST_F(BrokenConfiguration, shouldKeepTheSimplifiedTextWhenTheDictionaryIsMissin
 {
     const TraditionalConverter converter(write(naming("NoSuchCharacters.ocd2")));
     ASSERT_TRUE(converter.problem());
-    EXPECT_TRUE(converter.problem()->contains(u"NoSuchCharacters.ocd2"_s)) << converter.problem()->toStdString();
+    EXPECT_TRUE(converter.problem()->contains(u"NoSuchCharacters.ocd2"_s))
+        << converter.problem()->toStdString();
     EXPECT_EQ(converter.convert(u"VM-280 对讲机编程软件"), u"VM-280 对讲机编程软件"_s);
 }
 
