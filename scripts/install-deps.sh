@@ -7,7 +7,7 @@ packages=(
     cmake g++ clang ninja-build make pkg-config
     qt6-base-dev qt6-serialport-dev qt6-base-dev-tools libqt6serialport6
     libgl-dev
-    libopencc-dev opencc
+    libopencc-dev libopencc-data opencc
     libgtest-dev
     libclang-rt-14-dev
     xvfb xauth xdotool imagemagick

@@ -21,7 +21,7 @@ struct Command
 constexpr std::array kCommands{
     Command{"new", runNew, "new -o PLAN.DAT", "write a plan in the start-up state"},
     Command{"convert", runConvert, "convert IN.DAT OUT.DAT", "open IN and save it as OUT"},
-    Command{"show", runShow, "show PLAN.DAT [--lang zh|en]", "print the channels and settings"},
+    Command{"show", runShow, "show PLAN.DAT [--lang zh|zh-Hant|en]", "print the channels and settings"},
     Command{"export", runExport, "export PLAN.DAT --format json|csv [-o FILE]",
             "the plan as JSON, the channels as CSV"},
     Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT]",

@@ -3,6 +3,7 @@
 #include "texttable.h"
 
 #include "editor/settingcatalog.h"
+#include "editor/stringjtof.h"
 
 using namespace Qt::StringLiterals;
 
@@ -74,6 +75,10 @@ QString testFrequencies(const CodePlan &plan, Language language)
 
 QString PlanReport::text(const CodePlan &plan, Language language)
 {
+    // As in the windows: the Simplified texts, converted. Converting keeps every text's length, so
+    // the columns stay aligned.
+    if (language == Language::TraditionalChinese)
+        return StringJtoF(text(plan, Language::SimplifiedChinese));
     const QStringList sections{
         bandLine(plan, language),
         channelTable(plan.channels, language),

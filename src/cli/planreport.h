@@ -8,7 +8,8 @@
 namespace vm280::cli {
 
 /// A plan as readable text in one language: the band, the channel table and every setting with
-/// the captions and list texts the tool shows.
+/// the captions and list texts the tool shows. Traditional Chinese is the Simplified report,
+/// converted.
 class PlanReport
 {
 public:

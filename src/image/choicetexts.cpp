@@ -43,9 +43,4 @@ const ChoiceTexts &ChoiceTexts::english()
     return texts;
 }
 
-const ChoiceTexts &ChoiceTexts::forLanguage(Language language)
-{
-    return language == Language::SimplifiedChinese ? simplifiedChinese() : english();
-}
-
 } // namespace vm280

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "language.h"
-
 #include <QString>
 #include <array>
 
 namespace vm280 {
 
 /// The words of the channel table's lists in one language. Channel cells hold these texts, so
-/// the codec compares and writes them in whatever language the table is shown in.
+/// the codec compares and writes them in whatever language the table is shown in. The
+/// Traditional Chinese words are converted from the Simplified ones (LocalChoiceTexts, editor).
 struct ChoiceTexts
 {
     QString toneOff;                  ///< entry 0 of the tone list
@@ -22,8 +21,6 @@ struct ChoiceTexts
 
     static const ChoiceTexts &simplifiedChinese();
     static const ChoiceTexts &english();
-    /// Simplified Chinese for SimplifiedChinese, English for every other language.
-    static const ChoiceTexts &forLanguage(Language language);
 };
 
 } // namespace vm280

@@ -1,4 +1,5 @@
 #include "clirunner.h"
+#include "scopedenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,4 +209,32 @@ TEST_F(ExchangeCommands, shouldShowCaptionsAndValuesInBothLanguages)
     ASSERT_EQ(runCli({"new", "-o", path("new.DAT")}).exitCode, 0);
     const CliRun fresh = runCli({"show", path("new.DAT"), "--lang", "zh"});
     EXPECT_TRUE(fresh.out.startsWith(QString::fromUtf8("机型选择  400-480MHz\n"))) << fresh.out.toStdString();
+}
+
+TEST_F(ExchangeCommands, shouldShowTraditionalChineseAsTheSimplifiedReportConverted)
+{
+    const CliRun zh = runCli({"show", kRichPlan});
+    const CliRun hant = runCli({"show", kRichPlan, "--lang", "zh-Hant"});
+    ASSERT_EQ(hant.exitCode, 0) << hant.err.toStdString();
+    EXPECT_TRUE(hant.err.isEmpty()) << hant.err.toStdString();
+    for (const char *text : {"機型選擇  450-490MHz", "接收頻率", "載波", "窄帶", "寬帶", "關閉", "語言通知",
+                             "發射功率-高", "暫時刪除", "600 秒", "ID碼"})
+        EXPECT_TRUE(hant.out.contains(QString::fromUtf8(text))) << text;
+    EXPECT_FALSE(hant.out.contains(QString::fromUtf8("载波")));
+    // Character by character: every line keeps its length, so the columns stay aligned.
+    const QStringList zhLines = zh.out.split(u'\n');
+    const QStringList hantLines = hant.out.split(u'\n');
+    ASSERT_EQ(hantLines.size(), zhLines.size());
+    for (qsizetype i = 0; i < zhLines.size(); ++i)
+        EXPECT_EQ(hantLines[i].size(), zhLines[i].size()) << hantLines[i].toStdString();
+}
+
+TEST_F(ExchangeCommands, shouldShowSimplifiedChineseWhenTraditionalIsUnavailable)
+{
+    const ScopedEnvironment missing("VM280_OPENCC_CONFIG", path("missing.json").toUtf8());
+    const CliRun hant = runCli({"show", kRichPlan, "--lang", "zh-Hant"});
+    EXPECT_EQ(hant.exitCode, 0);
+    EXPECT_EQ(hant.out, runCli({"show", kRichPlan}).out);
+    EXPECT_EQ(hant.err.count(u'\n'), 1) << hant.err.toStdString();
+    EXPECT_TRUE(hant.err.contains("Traditional Chinese is unavailable")) << hant.err.toStdString();
 }

@@ -2,6 +2,7 @@
 #include "cli/texttable.h"
 #include "richplan.h"
 
+#include "editor/localtext.h"
 #include "image/codec.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 // The report of the rich plan as the tool shows it after opening it in language.
 QStringList reportLines(Language language)
 {
-    const ChoiceTexts &texts = ChoiceTexts::forLanguage(language);
+    const ChoiceTexts &texts = LocalChoiceTexts(language);
     CodePlan plan;
     DecodeImage(plan, EncodeImage(test::richPlan(), ChoiceTexts::simplifiedChinese()), texts);
     return PlanReport::text(plan, language).split(u'\n');
