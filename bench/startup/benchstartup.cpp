@@ -2,9 +2,12 @@
 // bar and a QTableView): the time from launching the process until its window is first
 // painted, and the resident memory once it is shown. Each is measured in a child process of
 // this program on an X server (under xvfb-run when there is no display), several times, and the
-// medians are compared.
+// medians are compared. Start-up in Traditional Chinese is compared with start-up in Simplified
+// Chinese, and a language switch over all windows (Simplified to Traditional to English) is timed.
 
 #include "app/mainwindow.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,8 +68,31 @@ std::unique_ptr<QWidget> minimalWindow()
     return window;
 }
 
+void writeParameters(const QString &path, char language)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray(2, '\0') + language);
+}
+
+// Prints the milliseconds of a switch from Simplified to Traditional to English.
+int runSwitch(int argc, char *argv[], const QString &parameterPath)
+{
+    QApplication app(argc, argv);
+    vm280::MainWindow window(parameterPath);
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    window.findChild<QAction *>(u"mnuChineseF"_s)->trigger();
+    window.findChild<QAction *>(u"mnuEnglish"_s)->trigger();
+    QTextStream(stdout) << "switched " << clock.nsecsElapsed() / 1e6 << Qt::endl;
+    return 0;
+}
+
 int runChild(int argc, char *argv[], const QString &kind, const QString &parameterPath)
 {
+    if (kind == "switch"_L1)
+        return runSwitch(argc, argv, parameterPath);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     std::unique_ptr<QWidget> window = kind == "window"_L1
@@ -94,7 +120,10 @@ Sample launch(const QString &kind, const QString &parameterPath)
     }
     Sample sample{clock.nsecsElapsed() / 1e6, 0};
     const QList<QByteArray> words = child.readLine().trimmed().split(' ');
-    sample.kilobytes = words.value(1).toLongLong();
+    if (words.value(0) == "switched")
+        sample.ms = words.value(1).toDouble();
+    else
+        sample.kilobytes = words.value(1).toLongLong();
     child.waitForFinished(10000);
     return sample;
 }
@@ -124,13 +153,25 @@ int runBenchmark(int argc, char *argv[])
     const QString parameterPath = config.filePath(u"parameter"_s);
     qputenv("VM280_PORTS", "");
     launch(u"minimal"_s, parameterPath); // warms the caches for both
+    writeParameters(parameterPath, 0);
     const Sample minimal = median(u"minimal"_s, parameterPath);
     const Sample window = median(u"window"_s, parameterPath);
+    writeParameters(parameterPath, 2);
+    const Sample traditional = median(u"window"_s, parameterPath);
+    writeParameters(parameterPath, 0);
+    QList<double> switches;
+    for (int run = 0; run < kRuns; ++run)
+        switches << launch(u"switch"_s, parameterPath).ms;
+    std::sort(switches.begin(), switches.end());
     QTextStream out(stdout);
     out << "start-up to first paint (median of " << kRuns << "): vm280 " << window.ms << " ms, minimal window "
         << minimal.ms << " ms, ratio " << window.ms / minimal.ms << " (target <= 1.5)\n";
     out << "resident memory once shown: vm280 " << window.kilobytes << " KiB, minimal window " << minimal.kilobytes
         << " KiB, ratio " << double(window.kilobytes) / minimal.kilobytes << " (target <= 1.3)\n";
+    out << "start-up in Traditional Chinese: " << traditional.ms << " ms, ratio to Simplified Chinese "
+        << traditional.ms / window.ms << " (target <= 1.2)\n";
+    out << "language switch Simplified > Traditional > English over all windows: " << switches[kRuns / 2]
+        << " ms (target < 50)\n";
     return 0;
 }
 

@@ -6,7 +6,9 @@
 #include "codeplancommands.h"
 #include "featuredialogs.h"
 #include "form1captions.h"
+#include "formjtof.h"
 #include "languagemode.h"
+#include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
 
@@ -20,6 +22,7 @@
 
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
+#include "editor/stringjtof.h"
 #include "image/codec.h"
 
 #include <QAction>
@@ -295,6 +298,7 @@ void MainWindow::initConnections()
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
     connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
     connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
+    connect(a.traditional, &QAction::triggered, this, [this] { switchLanguage(Language::TraditionalChinese); });
     connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
     connect(a.optionalFunctions, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form5()); });
     connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form6()); });
@@ -316,7 +320,16 @@ void MainWindow::startUp()
 {
     readParameters();
     m_serviceMode = 0;
-    applyCaptions();
+    if (LanguageMode() == Language::TraditionalChinese) {
+        // Traditional Chinese is made from the Simplified captions.
+        SetLanguageMode(Language::SimplifiedChinese);
+        applyCaptions();
+        convertToTraditional();
+        m_dialogs->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->setText(StringJtoF(u"VM-280 对讲机编程软件"));
+        SetLanguageMode(Language::TraditionalChinese);
+    } else {
+        applyCaptions();
+    }
     fillTimeOutList();
     selectBandWithoutPrompt(0);
     resetDefaults();
@@ -327,7 +340,8 @@ void MainWindow::readParameters()
     const ParameterFile::ReadResult read = ParameterFile::read(m_parameterPath);
     reportOnce(read.problem);
     m_portNumber = read.parameters.PortNumber;
-    SetLanguageMode(read.parameters.language);
+    // A language left for this start by an installer or a script wins over the remembered one.
+    LoadLanguageSetting(u"VM-280"_s, read.parameters.language);
     if (read.parameters.locked == true) {
         // The function settings stay usable until the lock command is next used.
         m_actions.lock->setChecked(true);
@@ -418,8 +432,7 @@ void MainWindow::resetDefaults()
 
 void MainWindow::applyCaptions()
 {
-    const bool chinese = LanguageMode() == Language::SimplifiedChinese;
-    m_texts = chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english();
+    m_texts = LocalChoiceTexts(LanguageMode());
     ApplyForm1Captions(this, m_model, LanguageMode());
     m_dialogs->applyCaptions(LanguageMode());
     // Plain text does not show as a link; the label opens the maker's page.
@@ -428,12 +441,39 @@ void MainWindow::applyCaptions()
             MakerPage().toString(), m_maker->text().toHtmlEscaped()));
 }
 
+void MainWindow::convertToTraditional()
+{
+    FeatureDialogs *d = m_dialogs;
+    for (QWidget *window : std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(),
+                                                            d->Form7(), d->frmAbout()})
+        FormJtoF(window);
+    m_texts = LocalChoiceTexts(Language::TraditionalChinese);
+    d->frmAbout()->findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
+    if (const auto problem = TraditionalChineseProblem(); problem && !m_traditionalProblemReported) {
+        m_traditionalProblemReported = true;
+        const QString text = LocalText(LanguageMode(), u"繁体中文不可用，文字仍以简体中文显示。\n%1",
+                                       u"Traditional Chinese is not available; the texts stay in Simplified Chinese.\n%1")
+                                 .arg(*problem);
+        QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
+    }
+}
+
 void MainWindow::switchLanguage(Language language)
 {
     if (LanguageMode() == language)
         return;
-    SetLanguageMode(language);
-    applyCaptions();
+    if (language == Language::TraditionalChinese) {
+        // Converted from the Simplified captions, never from the English ones.
+        if (LanguageMode() == Language::English) {
+            SetLanguageMode(Language::SimplifiedChinese);
+            applyCaptions();
+        }
+        SetLanguageMode(language);
+        convertToTraditional();
+    } else {
+        SetLanguageMode(language);
+        applyCaptions();
+    }
     m_model->setGrid1Text();
 }
 

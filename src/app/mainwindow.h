@@ -86,6 +86,7 @@ private:
     void resetDefaults();
 
     void applyCaptions();
+    void convertToTraditional();
     void switchLanguage(Language language);
     void toggleLock(bool locked);
     void serviceButtonPressed();
@@ -107,6 +108,7 @@ private:
     int m_portNumber = 0;
     int m_serviceMode = 0;
     bool m_problemReported = false;
+    bool m_traditionalProblemReported = false;
     bool m_painted = false;
     bool m_portsDetected = false;
     DoublePress m_serviceExit;

@@ -1,0 +1,166 @@
+#include "windowrig.h"
+
+#include "app/codeplancommands.h"
+#include "app/featuredialogs.h"
+#include "app/languagemode.h"
+#include "dialogs/aboutdialog.h"
+#include "dialogs/optionalfunctionsdialog.h"
+#include "image/codec.h"
+#include "image/codeplanfile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace vm280;
+using namespace vm280::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void writeParameters(const WindowRig &rig, char language)
+{
+    QFile file(rig.parameterPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x00\x00", 2) + language);
+}
+
+QString oneShotStore()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/VM-280.ini"_s;
+}
+
+} // namespace
+
+class WindowLanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { SetLanguageMode(Language::SimplifiedChinese); }
+    void cleanup() { QFile::remove(oneShotStore()); }
+    void shouldStartInTraditionalChineseFromTheParameterFile();
+    void shouldTakeTheOneShotValueOnceAndDeleteIt();
+    void shouldSwitchEveryWindowAndKeepTheChannelIndexes();
+    void shouldShowMessagesWithTheStoredTraditionalButtons();
+    void shouldSaveTheSameBytesInEveryLanguage();
+};
+
+void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
+{
+    WindowRig rig;
+    writeParameters(rig, 2);
+    QVERIFY(rig.start());
+    QCOMPARE(LanguageMode(), Language::TraditionalChinese);
+    QCOMPARE(rig.child<QAction>(u"mnudtmf"_s)->text(), u"可選功能"_s);
+    QCOMPARE(rig.child<QGroupBox>(u"Frame2"_s)->title(), u"功能設置"_s);
+    QCOMPARE(rig.grid()->model()->headerData(1, Qt::Horizontal).toString(), u"接收頻率"_s);
+    QVERIFY2(rig.window->windowTitle() == u"VM-280 写频软件 V1.00"_s, "titles are not converted");
+    AboutDialog *about = rig.window->dialogs()->frmAbout();
+    QCOMPARE(about->findChild<QLabel *>(u"lblTitle"_s)->text(), u"VM-280 對講機編程軟件"_s);
+    QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.0"_s);
+    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QComboBox *>(u"Combo11"_s)->itemText(1), u"固定"_s);
+    rig.enterFrequency(1, 1, u"438"_s);
+    QCOMPARE(rig.cell(1, 7), u"寬帶"_s);
+    QCOMPARE(rig.cell(1, 2), u"關閉"_s);
+}
+
+void WindowLanguageTest::shouldTakeTheOneShotValueOnceAndDeleteIt()
+{
+    const struct
+    {
+        QString value;
+        Language started;
+        bool kept;
+    } cases[] = {
+        {u"english"_s, Language::English, false},
+        {u"English"_s, Language::SimplifiedChinese, false},
+        {u"chinesetrad"_s, Language::TraditionalChinese, false},
+        {u""_s, Language::English, true},
+    };
+    for (const auto &c : cases) {
+        {
+            QSettings store(oneShotStore(), QSettings::IniFormat);
+            store.setValue(u"Languages"_s, c.value);
+        }
+        WindowRig rig;
+        writeParameters(rig, 1);
+        QVERIFY(rig.start());
+        QCOMPARE(LanguageMode(), c.started);
+        QSettings store(oneShotStore(), QSettings::IniFormat);
+        QCOMPARE(store.contains(u"Languages"_s), c.kept);
+    }
+}
+
+void WindowLanguageTest::shouldSwitchEveryWindowAndKeepTheChannelIndexes()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.enterFrequency(1, 1, u"438"_s);
+    rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    rig.child<QAction>(u"mnuChineseF"_s)->trigger();
+    QCOMPARE(LanguageMode(), Language::TraditionalChinese);
+    QVERIFY2(rig.child<QAction>(u"mnuEnglish"_s)->text() == u"英文"_s, "made from the Simplified captions");
+    QCOMPARE(rig.cell(1, 5), u"高"_s);
+    QCOMPARE(rig.cell(1, 6), u"關閉"_s);
+    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QLabel *>(u"Label15"_s)->text(), u"優先信道"_s);
+    const QString title = rig.window->dialogs()->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->text();
+    QVERIFY2(title == u"VM-280寫頻軟件"_s, "the menu keeps the converted about title");
+    rig.child<QAction>(u"mnuChineseF"_s)->trigger();
+    QCOMPARE(rig.cell(1, 6), u"關閉"_s);
+    rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    QCOMPARE(rig.cell(1, 7), u"Wide"_s);
+    QCOMPARE(rig.window->plan().channels.ChoiceIndex[0][5], 1);
+}
+
+void WindowLanguageTest::shouldShowMessagesWithTheStoredTraditionalButtons()
+{
+    WindowRig rig;
+    writeParameters(rig, 2);
+    QVERIFY(rig.start());
+    rig.answers << MsgboxCancel;
+    rig.child<QAction>(u"mnuNew"_s)->trigger();
+    QCOMPARE(rig.messages.last().prompt, u"所有信道的數據將被清除！"_s);
+    QCOMPARE(rig.messages.last().title, u"警告"_s);
+    QCOMPARE(rig.messages.last().captions, (QStringList{u"確定"_s, u"取消"_s}));
+    rig.enterFrequency(1, 1, u"500"_s);
+    QCOMPARE(rig.messages.last().prompt, u"超出頻段範圍"_s);
+}
+
+void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
+{
+    QByteArray saved[3];
+    for (const char language : {0, 1, 2}) {
+        WindowRig rig;
+        writeParameters(rig, language);
+        QVERIFY(rig.start());
+        rig.files << QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+        rig.child<QAction>(u"mnuOpen"_s)->trigger();
+        rig.enterFrequency(16, 1, u"440.5"_s);
+        const QString path = rig.dir.filePath(u"out.DAT"_s);
+        rig.files << path;
+        rig.child<QAction>(u"mnuAssave"_s)->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        saved[int(language)] = file.readAll();
+    }
+    QCOMPARE(saved[0].size(), kCodePlanFileBytes);
+    QCOMPARE(saved[1], saved[0]);
+    QCOMPARE(saved[2], saved[0]);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("VM280_PORTS", "");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    WindowLanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "windowlanguagetest.moc"
