@@ -17,9 +17,9 @@ std::variant<CodePlan, InputError> ChirpCsvReader::read(QStringView csv)
 {
     if (csv.startsWith(QChar::ByteOrderMark))
         csv = csv.sliced(1);
-    if (m_options.band.kind == BandChoice::Fixed)
+    if (m_options.band.kind == BandChoice::Fixed) {
         m_plan.band = m_options.band.index;
-    else if (m_options.band.kind == BandChoice::Automatic) {
+    } else if (m_options.band.kind == BandChoice::Automatic) {
         if (auto error = chooseBand(csv))
             return *error;
     }

@@ -78,6 +78,28 @@ QString bandList()
     return bands.join(u", "_s);
 }
 
+// A plan holds a few hundred values, while a parsed document takes many times its text in
+// memory: a text of far more values is refused before it is parsed. The offset where the
+// values pass the limit, or -1.
+qsizetype beyondValueLimit(QByteArrayView json)
+{
+    constexpr qsizetype kMaxValues = 10000;
+    qsizetype count = 1;
+    bool inString = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            i += c == '\\' ? 1 : 0;
+            inString = c != '"';
+        } else if (c == '"') {
+            inString = true;
+        } else if ((c == ',' || c == '[' || c == '{') && ++count > kMaxValues) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 PlanJsonReader::PlanJsonReader(QByteArrayView json, const CodePlan &base, const ChoiceTexts &texts,
@@ -87,6 +109,9 @@ PlanJsonReader::PlanJsonReader(QByteArrayView json, const CodePlan &base, const 
 
 std::variant<CodePlan, InputError> PlanJsonReader::read()
 {
+    if (const qsizetype offset = beyondValueLimit(m_json); offset >= 0)
+        return JsonPositions::errorAtOffset(m_json, offset,
+                                            u"more than 10000 values, far more than any plan holds"_s);
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(m_json.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)

@@ -335,3 +335,22 @@ TEST(PlanJson, shouldWarnAboutWhatTheEditorWouldNotTakeAndRefuseItWhenStrict)
         EXPECT_TRUE(strictReport.notes.isEmpty());
     }
 }
+
+TEST(PlanJson, shouldRefuseADocumentOfFarMoreValuesThanAnyPlanBeforeParsingIt)
+{
+    QByteArray json = header() + ", \"channels\": [\n";
+    for (int i = 0; i < 5000; ++i)
+        json += "{\"channel\": 1, \"rxFrequency\": \"438\"},\n";
+    ImportReport report;
+    const auto result = readStrictly(json + "{}]}", false, report);
+    ASSERT_TRUE(std::holds_alternative<InputError>(result));
+    const InputError error = std::get<InputError>(result);
+    EXPECT_EQ(error.reason, "more than 10000 values, far more than any plan holds");
+    EXPECT_EQ(error.line, 3333);
+    // Commas and brackets inside strings are no values.
+    const QByteArray text =
+        header() + ", \"EmbeddedTexts\": [\"\\\"" + QByteArray(",[{").repeated(5000) + "\", \"\"]}";
+    const auto wide = readStrictly(text, false, report);
+    ASSERT_TRUE(std::holds_alternative<InputError>(wide));
+    EXPECT_TRUE(std::get<InputError>(wide).reason.startsWith("EmbeddedTexts/0: at most 32 characters"));
+}
