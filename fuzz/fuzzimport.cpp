@@ -1,15 +1,13 @@
-// libFuzzer target: arbitrary bytes as a JSON plan and as a CHIRP CSV file. Import must refuse
-// or accept without fault; an accepted plan must encode to a whole image and come back through
-// its own JSON export unchanged.
+// libFuzzer target: arbitrary bytes as a JSON plan and as a CHIRP CSV file, with and without
+// --strict. Import must refuse or accept without fault; an accepted plan must encode to a
+// whole image and come back through its own JSON export with the same image.
 
-#include "cli/chirpcsv.h"
-#include "cli/planjson.h"
 #include "image/codec.h"
+#include "interchange/planinterchange.h"
 
 #include <cstdlib>
 
 using namespace vm280;
-using namespace vm280::cli;
 
 namespace {
 
@@ -19,17 +17,19 @@ void check(bool condition)
         std::abort();
 }
 
-void checkAccepted(const std::variant<CodePlan, InputError> &result)
+void checkAccepted(const ImportResult &result)
 {
-    const auto *plan = std::get_if<CodePlan>(&result);
+    check(result.report.imported <= ChannelTable::kRows);
+    const auto *plan = std::get_if<CodePlan>(&result.plan);
     if (!plan)
         return;
     const ChoiceTexts &texts = ChoiceTexts::simplifiedChinese();
     const QByteArray image = EncodeImage(*plan, texts);
     check(image.size() == 2 * kImageBytes);
-    const auto again = PlanJson::read(PlanJson::write(*plan, texts), CodePlan(), texts);
-    check(std::holds_alternative<CodePlan>(again));
-    check(EncodeImage(std::get<CodePlan>(again), texts) == image);
+    const QByteArray json = ExportPlan(*plan, InterchangeFormat::Json, texts);
+    const ImportResult again = ImportPlan(json, InterchangeFormat::Json, CodePlan(), {}, texts);
+    check(std::holds_alternative<CodePlan>(again.plan));
+    check(EncodeImage(std::get<CodePlan>(again.plan), texts) == image);
 }
 
 } // namespace
@@ -38,7 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(data, qsizetype(size));
     const ChoiceTexts &texts = ChoiceTexts::simplifiedChinese();
-    checkAccepted(PlanJson::read(bytes, CodePlan(), texts));
-    checkAccepted(ChirpCsv::read(QString::fromUtf8(bytes), CodePlan(), texts));
+    ImportOptions options;
+    for (bool strict : {false, true}) {
+        options.strict = strict;
+        checkAccepted(ImportPlan(bytes, InterchangeFormat::Json, CodePlan(), options, texts));
+    }
+    options.band.kind = BandChoice::Automatic;
+    options.locations = LocationRange{1, 100};
+    checkAccepted(ImportPlan(bytes, InterchangeFormat::ChirpCsv, CodePlan(), options, texts));
+    options = {};
+    checkAccepted(ImportPlan(bytes, InterchangeFormat::ChirpCsv, CodePlan(), options, texts));
     return 0;
 }

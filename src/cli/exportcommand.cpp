@@ -1,7 +1,7 @@
-#include "chirpcsv.h"
 #include "cliutil.h"
 #include "commands.h"
-#include "planjson.h"
+
+#include "interchange/planinterchange.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -53,8 +53,8 @@ int runExport(const QStringList &arguments)
     if (const auto *failure = std::get_if<Failure>(&loaded))
         return report(*failure);
     const CodePlan &plan = std::get<CodePlan>(loaded);
-    const QByteArray bytes =
-        kind == "json"_L1 ? PlanJson::write(plan, cliTexts()) : ChirpCsv::write(plan, cliTexts());
+    const QByteArray bytes = ExportPlan(
+        plan, kind == "json"_L1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv, cliTexts());
     const auto failure =
         parser.isSet(output) ? writeFile(parser.value(output), bytes) : writeStandardOutput(bytes);
     return failure ? report(*failure) : Success;

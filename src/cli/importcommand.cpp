@@ -1,12 +1,9 @@
-#include "chirpcsv.h"
 #include "cliutil.h"
 #include "commands.h"
-#include "planjson.h"
+
+#include "interchange/planinterchange.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
 
@@ -14,68 +11,83 @@ namespace vm280::cli {
 
 namespace {
 
-std::variant<QByteArray, Failure> readFile(const QString &path)
+const QString kUsage =
+    u"import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT] [--strict] [--band N|TEXT|auto] "
+    u"[--locations A-B]"_s;
+
+int usageError(const QString &message)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{FileFailure, path + u": "_s + file.errorString()};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Failure{FileFailure, path + u": "_s + file.errorString()};
-    return bytes;
+    printError(message + u"; usage: vm280-cli "_s + kUsage);
+    return UsageError;
 }
 
-std::variant<CodePlan, InputError> readCsv(const QByteArray &bytes, const CodePlan &base)
+// The CSV options of the command line, or the exit code of a usage error.
+std::variant<ImportOptions, int> importOptions(const QCommandLineParser &parser, InterchangeFormat format)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        return InputError{1, 1, u"the file is not UTF-8 text"_s};
-    return ChirpCsv::read(text, base, cliTexts());
-}
-
-// The file's plan on top of base, or why there is none.
-std::variant<CodePlan, Failure> importFile(const QString &path, const QString &suffix, const CodePlan &base)
-{
-    const auto bytes = readFile(path);
-    if (const auto *failure = std::get_if<Failure>(&bytes))
-        return *failure;
-    const QByteArray &content = std::get<QByteArray>(bytes);
-    auto imported = suffix == "json"_L1 ? PlanJson::read(content, base, cliTexts()) : readCsv(content, base);
-    if (const auto *error = std::get_if<InputError>(&imported)) {
-        // A quoted CSV field may hold line breaks; the message stays one line.
-        const QString reason = QString(error->reason).replace(u'\n', u"\\n"_s).replace(u'\r', u"\\r"_s);
-        return Failure{BadInput, u"%1:%2:%3: %4"_s.arg(path).arg(error->line).arg(error->column).arg(reason)};
+    ImportOptions options;
+    options.strict = parser.isSet(u"strict"_s);
+    const bool csvOnly = parser.isSet(u"band"_s) || parser.isSet(u"locations"_s);
+    if (csvOnly && format != InterchangeFormat::ChirpCsv)
+        return usageError(u"--band and --locations are for CSV files; a JSON plan has its own"_s);
+    if (parser.isSet(u"band"_s)) {
+        const auto band = BandChoice::parse(parser.value(u"band"_s));
+        if (!band)
+            return usageError(u"--band takes 0 to 6, a band such as 136-174MHz, or auto"_s);
+        options.band = *band;
     }
-    return std::get<CodePlan>(std::move(imported));
+    if (parser.isSet(u"locations"_s)) {
+        options.locations = LocationRange::parse(parser.value(u"locations"_s));
+        if (!options.locations)
+            return usageError(u"--locations takes a range such as 71-88"_s);
+    }
+    return options;
+}
+
+void printReport(const QString &path, const ImportReport &report)
+{
+    for (const QString &line : report.lines(path))
+        printError(line);
 }
 
 } // namespace
 
 int runImport(const QStringList &arguments)
 {
-    const QString usage = u"import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT]"_s;
     QCommandLineParser parser;
     parser.addPositionalArgument(u"FILE"_s, u"A plan as JSON, or channels as CSV in CHIRP's layout."_s);
     const QCommandLineOption output({u"o"_s, u"output"_s}, u"The plan file to write."_s, u"PLAN.DAT"_s);
     const QCommandLineOption base(
         u"base"_s, u"The plan whose settings are kept (the start-up state without it)."_s, u"PLAN.DAT"_s);
-    parser.addOptions({output, base});
-    if (const auto exit = parseArguments(parser, arguments, 1, usage))
+    const QCommandLineOption strict(u"strict"_s,
+                                    u"Refuse the file at the first row skipped or value warned about."_s);
+    const QCommandLineOption band(
+        u"band"_s,
+        u"CSV: the band the rows are checked against: 0-6, its text, or auto (the band "
+        u"holding the most rows). Default: the base plan's band."_s,
+        u"N|TEXT|auto"_s);
+    const QCommandLineOption locations(
+        u"locations"_s,
+        u"CSV: take the rows whose Location is A to B, into channels 1 to 16 in file order."_s, u"A-B"_s);
+    parser.addOptions({output, base, strict, band, locations});
+    if (const auto exit = parseArguments(parser, arguments, 1, kUsage))
         return *exit;
     const QString path = parser.positionalArguments().first();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (!parser.isSet(output) || (suffix != "json"_L1 && suffix != "csv"_L1)) {
-        printError(u"a .json or .csv file and -o PLAN.DAT expected; usage: vm280-cli "_s + usage);
-        return UsageError;
-    }
+    const auto format = InterchangeFormatOf(path);
+    if (!parser.isSet(output) || !format)
+        return usageError(u"a .json or .csv file and -o PLAN.DAT expected"_s);
+    const auto options = importOptions(parser, *format);
+    if (const int *exit = std::get_if<int>(&options))
+        return *exit;
     const auto basePlan = parser.isSet(base) ? loadPlan(parser.value(base)) : CodePlan();
     if (const auto *failure = std::get_if<Failure>(&basePlan))
         return report(*failure);
-    const auto imported = importFile(path, suffix, std::get<CodePlan>(basePlan));
-    if (const auto *failure = std::get_if<Failure>(&imported))
-        return report(*failure);
-    if (const auto failure = savePlan(parser.value(output), std::get<CodePlan>(imported)))
+    const ImportResult imported =
+        ImportPlanFile(path, std::get<CodePlan>(basePlan), std::get<ImportOptions>(options), cliTexts());
+    printReport(path, imported.report);
+    if (const auto *error = std::get_if<ImportError>(&imported.plan))
+        return report(
+            {error->kind == ImportError::FileFailure ? FileFailure : BadInput, error->message(path)});
+    if (const auto failure = savePlan(parser.value(output), std::get<CodePlan>(imported.plan)))
         return report(*failure);
     return Success;
 }

@@ -24,7 +24,7 @@ constexpr std::array kCommands{
     Command{"show", runShow, "show PLAN.DAT [--lang zh|zh-Hant|en]", "print the channels and settings"},
     Command{"export", runExport, "export PLAN.DAT --format json|csv [-o FILE]",
             "the plan as JSON, the channels as CSV"},
-    Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT]",
+    Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [OPTIONS]",
             "build a plan from JSON or CSV"},
     Command{"ports", runPorts, "ports", "list COM1 to COM20 and whether each opens"},
     Command{"read", runRead, "read --port DEVICE -o PLAN.DAT", "read the radio into a plan file"},

@@ -66,12 +66,11 @@ public:
     // shape has no storage form and is written as no frequency.
     void frequency(const QString &text)
     {
-        const QByteArray t = text.toLatin1();
-        const bool valid = text.size() == 9 && t[3] == '.' && IsUpperHex(t.left(3)) && IsUpperHex(t.mid(4));
-        if (!valid) {
+        if (!HasFrequencyForm(text)) {
             hex(kNoFrequency);
             return;
         }
+        const QByteArray t = text.toLatin1();
         hex(t.mid(7, 2) + t.mid(5, 2) + t.mid(2, 1) + t.mid(4, 1) + t.mid(0, 2));
     }
 
@@ -439,6 +438,14 @@ bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts)
         plan.band = band;
     decodeMemories(plan, reader);
     return true;
+}
+
+bool HasFrequencyForm(QStringView text)
+{
+    if (text.size() != 9 || text[3] != u'.')
+        return false;
+    const QByteArray t = text.toLatin1();
+    return IsUpperHex(t.left(3)) && IsUpperHex(t.mid(4));
 }
 
 QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringView>
 
 namespace vm280 {
 
@@ -22,5 +23,10 @@ bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts)
 /// Builds the kImageBytes-byte memory image of the plan as upper-case hex text. Choice cells
 /// are read by comparing them with the words of texts.
 QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts);
+
+/// True when text has the form a frequency field stores: three characters, a full stop and
+/// five characters, each 0-9 or A-F ("436.12500"; "4A5.1F2F3" from raw bytes). The encoder
+/// writes any other text as no frequency.
+bool HasFrequencyForm(QStringView text);
 
 } // namespace vm280

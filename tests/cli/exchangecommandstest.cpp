@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,12 @@ using namespace vm280::test;
 namespace {
 
 const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRadioRead = QStringLiteral(VM280_TEST_DATA "/interchange/radio-read.DAT");
+
+QString fixture(const char *name)
+{
+    return QStringLiteral(VM280_TEST_DATA "/interchange/") + QString::fromLatin1(name);
+}
 const QString kCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
@@ -37,12 +44,50 @@ protected:
 
 TEST_F(ExchangeCommands, shouldGiveBackTheSameFileThroughJson)
 {
-    const CliRun exported = runCli({"export", kRichPlan, "--format", "json", "-o", path("plan.json")});
-    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
-    const CliRun imported = runCli({"import", path("plan.json"), "-o", path("plan.DAT")});
-    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_EQ(fileBytes(path("plan.DAT")), fileBytes(kRichPlan));
-    EXPECT_EQ(fileBytes(kRichPlan).size(), 853);
+    const QStringList plans{kRichPlan,
+                            QStringLiteral(VM280_TEST_DATA "/link/plan-uhf.DAT"),
+                            QStringLiteral(VM280_TEST_DATA "/link/plan-vhf.DAT"),
+                            QStringLiteral(VM280_TEST_DATA "/link/memory-pattern.DAT"),
+                            QStringLiteral(VM280_TEST_DATA "/../../samples/sample.DAT"),
+                            kRadioRead};
+    for (const QString &plan : plans) {
+        SCOPED_TRACE(plan.toStdString());
+        const CliRun exported = runCli({"export", plan, "--format", "json", "-o", path("plan.json")});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        const CliRun imported = runCli({"import", path("plan.json"), "-o", path("plan.DAT")});
+        ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+        // The file as the tool saves the plan it opened.
+        ASSERT_EQ(runCli({"convert", plan, path("saved.DAT")}).exitCode, 0);
+        EXPECT_EQ(fileBytes(path("plan.DAT")), fileBytes(path("saved.DAT")));
+    }
+    EXPECT_EQ(fileBytes(path("plan.DAT")).size(), 853);
+    EXPECT_EQ(fileBytes(kRichPlan), [&] {
+        runCli({"export", kRichPlan, "--format", "json", "-o", path("rich.json")});
+        runCli({"import", path("rich.json"), "-o", path("rich.DAT")});
+        return fileBytes(path("rich.DAT"));
+    }()) << "a file the tool saved comes back byte for byte";
+}
+
+TEST_F(ExchangeCommands, shouldWarnAboutARadiosOddValuesAndRefuseThemWhenStrict)
+{
+    ASSERT_EQ(runCli({"export", kRadioRead, "--format", "json", "-o", path("radio.json")}).exitCode, 0);
+    const CliRun lenient = runCli({"import", path("radio.json"), "-o", path("plan.DAT")});
+    EXPECT_EQ(lenient.exitCode, 0) << lenient.err.toStdString();
+    for (const char *warning : {"warning: channel 1 rxTone: tone 100.1 is not in the radio's tone list",
+                                "warning: channel 1 txTone: tone D533N is not in the radio's tone list",
+                                "warning: channel 1 txFrequency: frequency 480.50000 is outside the band",
+                                "warning: channel 2 rxFrequency: '4A5.1F2F3' holds raw memory digits",
+                                "warning: TestFrequencies/0/rx: 'FFF.FFF00' holds raw memory digits"})
+        EXPECT_TRUE(lenient.err.contains(QString::fromLatin1(warning))) << warning;
+    EXPECT_FALSE(lenient.err.contains("imported")) << "a JSON plan has no rows to count";
+
+    const CliRun strict = runCli({"import", path("radio.json"), "--strict", "-o", path("strict.DAT")});
+    EXPECT_EQ(strict.exitCode, 2);
+    EXPECT_TRUE(strict.err.contains(QRegularExpression(
+        "radio.json:\\d+:28: channel 1 rxFrequency: frequency 438.01300 is off the 5 / 6.25 kHz raster")))
+        << strict.err.toStdString();
+    EXPECT_EQ(strict.err.count(u'\n'), 1);
+    EXPECT_FALSE(QFile::exists(path("strict.DAT")));
 }
 
 TEST_F(ExchangeCommands, shouldExportToStandardOutputWithoutAFile)
@@ -73,15 +118,63 @@ TEST_F(ExchangeCommands, shouldKeepTheBaseSettingsWhenImportingCsv)
     EXPECT_EQ(before.take("channels").toArray().size(), after.take("channels").toArray().size());
     EXPECT_EQ(before, after);
 
-    // Without a base the channels land in the start-up plan, whose band they do not fit.
+    // Without a base the channels land in the start-up plan, whose band two rows do not fit.
     const CliRun startUp = runCli({"import", path("channels.csv"), "-o", path("new.DAT")});
-    EXPECT_EQ(startUp.exitCode, 2);
+    EXPECT_EQ(startUp.exitCode, 0);
     EXPECT_TRUE(startUp.err.contains(
-        "channels.csv:6:4: Frequency: frequency 489.993750 is outside the band 400-480MHz"))
+        "channels.csv:6:4: skipped: Frequency: frequency 489.993750 is outside the band 400-480MHz"))
         << startUp.err.toStdString();
+    EXPECT_TRUE(startUp.err.endsWith("vm280-cli: imported 4 channels, skipped 2 rows\n"))
+        << startUp.err.toStdString();
+    const CliRun chosen = runCli({"import", path("channels.csv"), "--band", "auto", "-o", path("auto.DAT")});
+    EXPECT_EQ(chosen.exitCode, 0);
+    EXPECT_TRUE(chosen.err.contains("band 450-490MHz chosen: it holds 6 importable rows"))
+        << chosen.err.toStdString();
+    EXPECT_TRUE(chosen.err.contains("imported 6 channels, skipped 0 rows"));
 }
 
-TEST_F(ExchangeCommands, shouldRefuseABadRowAndWriteNothing)
+TEST_F(ExchangeCommands, shouldImportAListNumberedBeyondSixteen)
+{
+    const CliRun run =
+        runCli({"import", fixture("eu-lpd-pmr.csv"), "--locations", "71-88", "-o", path("pmr.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.contains("eu-lpd-pmr.csv:2:1: skipped: Location: 1 is outside the locations taken, 71-88"));
+    EXPECT_TRUE(
+        run.err.contains("eu-lpd-pmr.csv:87:1: skipped: Location: 90 is outside the locations taken"));
+    EXPECT_TRUE(run.err.endsWith("vm280-cli: imported 16 channels, skipped 74 rows\n"))
+        << run.err.toStdString();
+    const QStringList rows = runCli({"export", path("pmr.DAT"), "--format", "csv"}).out.split("\r\n");
+    ASSERT_EQ(rows.size(), 18);
+    EXPECT_TRUE(rows[1].startsWith("1,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,1.0W"))
+        << rows[1].toStdString();
+    EXPECT_TRUE(rows[16].startsWith("16,,446.193750,")) << rows[16].toStdString();
+}
+
+TEST_F(ExchangeCommands, shouldWriteNothingWhenNoRowCanBeImported)
+{
+    const CliRun run = runCli({"import", fixture("no-channels.csv"), "-o", path("out.DAT")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("no-channels.csv:3:14: skipped: Mode: DV cannot be programmed"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("imported 0 channels, skipped 3 rows"));
+    EXPECT_TRUE(run.err.endsWith("no-channels.csv: no row of the file can be programmed into the radio\n"));
+    EXPECT_FALSE(QFile::exists(path("out.DAT")));
+}
+
+TEST_F(ExchangeCommands, shouldRefuseAFileFarLargerThanAnyChannelList)
+{
+    QFile file(path("huge.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(16 * 1024 * 1024 + 1));
+    file.close();
+    const CliRun run = runCli({"import", path("huge.csv"), "-o", path("out.DAT")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("huge.csv: the file is larger than 16 MiB")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("out.DAT")));
+}
+
+TEST_F(ExchangeCommands, shouldSkipABadRowOrRefuseItWhenStrict)
 {
     struct Row
     {
@@ -93,28 +186,41 @@ TEST_F(ExchangeCommands, shouldRefuseABadRowAndWriteNothing)
          "in.csv:3:4: Frequency: frequency 480.5 is outside the band 400-480MHz"},
         {"unknown tone", "3,,438,,,Tone,100.1,,,,,,FM",
          "in.csv:3:15: rToneFreq: tone 100.1 is not in the radio's tone list"},
-        {"bad mode", "3,,438,,,,,,,,,,AM", "in.csv:3:17: Mode: 'AM' is not FM or NFM"},
-        {"bad location", "x,,438", "in.csv:3:1: Location: 'x' is not a channel number from 1 to 16"},
+        {"bad mode", "3,,438,,,,,,,,,,AM", "in.csv:3:17: Mode: AM cannot be programmed into this radio"},
+        {"bad location", "x,,438", "in.csv:3:1: Location: 'x' is not a location number"},
         {"duplicate location", "1,,439", "in.csv:3:1: Location: channel 1 is already given on line 2"},
-        {"unterminated quote", "3,\"abc", "in.csv:3:3: the quoted field has no closing quote"},
-        {"line break in a field", "\"3\n4\",,438", "in.csv:3:1: Location: '3\\n4' is not a channel number"},
+        {"line break in a field", "\"3\n4\",,438", "in.csv:3:1: Location: '3\\n4' is not a location number"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(writeBytes(path("in.csv"),
-                   (kCsvHeader + "\n1,,438\n" + QString::fromLatin1(row.row) + "\n").toUtf8()));
-        const CliRun run = runCli({"import", path("in.csv"), "-o", path("out.DAT")});
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.err.contains(QString::fromLatin1(row.message))) << run.err.toStdString();
-        EXPECT_EQ(run.err.count(u'\n'), 1) << "one line";
+                               (kCsvHeader + "\n1,,438\n" + QString::fromLatin1(row.row) + "\n").toUtf8()));
+        const CliRun strict = runCli({"import", path("in.csv"), "--strict", "-o", path("out.DAT")});
+        EXPECT_EQ(strict.exitCode, 2);
+        EXPECT_TRUE(strict.err.contains(QString::fromLatin1(row.message))) << strict.err.toStdString();
+        EXPECT_EQ(strict.err.count(u'\n'), 1) << "one line";
         EXPECT_FALSE(QFile::exists(path("out.DAT")));
+
+        const CliRun lenient = runCli({"import", path("in.csv"), "-o", path("out.DAT")});
+        EXPECT_EQ(lenient.exitCode, 0);
+        // Skipped, or for the tone taken with a warning, at the same place.
+        EXPECT_TRUE(lenient.err.contains(QString::fromLatin1(row.message).section(u' ', 0, 0)))
+            << lenient.err.toStdString();
+        EXPECT_TRUE(QFile::remove(path("out.DAT")));
     }
+    ASSERT_TRUE(writeBytes(path("in.csv"), (kCsvHeader + "\n1,,438\n3,\"abc\n").toUtf8()));
+    const CliRun malformed = runCli({"import", path("in.csv"), "-o", path("out.DAT")});
+    EXPECT_EQ(malformed.exitCode, 2);
+    EXPECT_TRUE(malformed.err.contains("in.csv:3:3: the quoted field has no closing quote"))
+        << malformed.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("out.DAT")));
 }
 
 TEST_F(ExchangeCommands, shouldLeaveAnExistingTargetAloneOnBadInput)
 {
     ASSERT_TRUE(writeBytes(path("out.DAT"), "keep"));
-    ASSERT_TRUE(writeBytes(path("in.json"), "{\"format\": \"vm280-plan\", \"version\": 1,\n \"KeyPf1\": 99}"));
+    ASSERT_TRUE(
+        writeBytes(path("in.json"), "{\"format\": \"vm280-plan\", \"version\": 1,\n \"KeyPf1\": 99}"));
     const CliRun run = runCli({"import", path("in.json"), "-o", path("out.DAT")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("in.json:2:12: KeyPf1: a whole number from 0 to 11 expected"))
@@ -164,7 +270,8 @@ TEST_F(ExchangeCommands, shouldReportFileFailures)
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 3);
-        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+        // One line for the failure, after the summary of an import that worked.
+        EXPECT_EQ(run.err.count(u'\n') - run.err.count("vm280-cli: imported "), 1) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("out.DAT")));
 }
@@ -181,6 +288,11 @@ TEST_F(ExchangeCommands, shouldReportUsageErrors)
         {"import", path("in.txt"), "-o", path("out.DAT")},
         {"import", path("in.csv")},
         {"import", "-o", path("out.DAT")},
+        {"import", path("in.json"), "--band", "5", "-o", path("out.DAT")},
+        {"import", path("in.json"), "--locations", "1-16", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--band", "7", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--band", "2m", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--locations", "88-71", "-o", path("out.DAT")},
     };
     for (const QStringList &arguments : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());

@@ -1,0 +1,255 @@
+#include "chirprow.h"
+
+#include "chirppower.h"
+#include "valuechecks.h"
+
+#include "editor/frequencyrules.h"
+#include "image/numeric.h"
+
+#include <QStringList>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+using namespace ChirpColumn;
+
+constexpr QLatin1StringView kCrossModes[] = {
+    QLatin1StringView("Tone->Tone"), QLatin1StringView("DTCS->"),     QLatin1StringView("->DTCS"),
+    QLatin1StringView("Tone->DTCS"), QLatin1StringView("DTCS->Tone"), QLatin1StringView("->Tone"),
+    QLatin1StringView("DTCS->DTCS"), QLatin1StringView("Tone->"),
+};
+
+bool is(const CsvField &field, QLatin1StringView word)
+{
+    return field.text.trimmed().compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// CHIRP's DCS codes are up to three octal digits.
+bool isDcsCode(const QString &code)
+{
+    return !code.isEmpty() && code.size() <= 3 &&
+           std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'0' && c <= u'7'; });
+}
+
+bool isPolarity(const QString &letters)
+{
+    return letters.size() == 2 &&
+           std::all_of(letters.cbegin(), letters.cend(), [](QChar c) { return c == u'N' || c == u'R'; });
+}
+
+} // namespace
+
+QString ChirpNote::text() const
+{
+    return column.isEmpty() ? reason : column + u": "_s + reason;
+}
+
+std::variant<int, ChirpNote> ChirpRow::location(const CsvRecord &record, const ChirpColumns &columns)
+{
+    const CsvField field = columns.field(record, kLocation);
+    bool ok = false;
+    const int location = field.text.trimmed().toInt(&ok);
+    if (!ok)
+        return ChirpNote{field, kLocation, u"'%1' is not a location number"_s.arg(field.text)};
+    return location;
+}
+
+std::variant<ChirpRow, ChirpNote> ChirpRow::read(const CsvRecord &record, const ChirpColumns &columns)
+{
+    ChirpRow row(record, columns);
+    row.m_rx = row.note(kFrequency);
+    row.m_values.rxFrequency = row.m_rx.field.text.trimmed();
+    row.m_tx = row.m_rx;
+    if (auto fault = row.readDuplex())
+        return *fault;
+    if (auto fault = row.readTones())
+        return *fault;
+    if (auto fault = row.readChoices())
+        return *fault;
+    return row;
+}
+
+std::variant<ChannelValues, ChirpNote> ChirpRow::inBand(int band, QList<ChirpNote> &warnings) const
+{
+    ChannelValues values = m_values;
+    for (const auto &[source, text] :
+         {std::pair{&m_rx, &values.rxFrequency}, std::pair{&m_tx, &values.txFrequency}}) {
+        // A transmit frequency that is the receive one is checked once.
+        if (text == &values.txFrequency && m_values.txFrequency == m_values.rxFrequency) {
+            *text = values.rxFrequency;
+            break;
+        }
+        const CheckedValue frequency = ValueChecks::typedFrequency(*text, band);
+        if (frequency.refused())
+            return ChirpNote{source->field, source->column, frequency.fault};
+        if (!frequency.warning.isEmpty())
+            warnings.append({source->field, source->column, frequency.warning});
+        *text = frequency.text;
+    }
+    return values;
+}
+
+ChirpNote ChirpRow::note(QLatin1StringView column, const QString &reason) const
+{
+    return {m_columns.field(m_record, column), column, reason};
+}
+
+// The transmit frequency, from Duplex and Offset; "off" is the radio's transmit forbid.
+std::optional<ChirpNote> ChirpRow::readDuplex()
+{
+    const ChirpNote duplex = note(kDuplex);
+    const ChirpNote offset = note(kOffset);
+    m_values.txFrequency = m_values.rxFrequency;
+    if (duplex.field.text.trimmed().isEmpty())
+        return std::nullopt;
+    if (is(duplex.field, "off"_L1)) {
+        m_values.forbid = true;
+        return std::nullopt;
+    }
+    m_tx = offset;
+    if (is(duplex.field, "split"_L1)) {
+        m_values.txFrequency = offset.field.text.trimmed();
+        return std::nullopt;
+    }
+    if (!is(duplex.field, "+"_L1) && !is(duplex.field, "-"_L1))
+        return note(kDuplex, u"'%1' is none of \"\", +, -, split, off"_s.arg(duplex.field.text));
+    const std::optional<double> shift = ParseDecimal(offset.field.text);
+    if (!shift)
+        return note(kOffset, u"'%1' is not a number of MHz"_s.arg(offset.field.text));
+    const std::optional<double> mhz = ParseDecimal(m_values.rxFrequency);
+    if (!mhz)
+        return note(kFrequency, u"frequency '%1' is not a number"_s.arg(m_values.rxFrequency));
+    m_values.txFrequency = FormatFrequency(is(duplex.field, "+"_L1) ? *mhz + *shift : *mhz - *shift);
+    return std::nullopt;
+}
+
+std::optional<ChirpNote> ChirpRow::readTones()
+{
+    const ChirpNote mode = note(kTone);
+    Tone tx{{}, mode};
+    Tone rx{{}, mode};
+    std::variant<Tone, ChirpNote> txTone = tx;
+    std::variant<Tone, ChirpNote> rxTone = rx;
+    if (mode.field.text.trimmed().isEmpty())
+        return std::nullopt;
+    if (is(mode.field, "Tone"_L1)) {
+        txTone = ctcss(kRToneFreq);
+    } else if (is(mode.field, "TSQL"_L1)) {
+        txTone = rxTone = ctcss(kCToneFreq);
+    } else if (is(mode.field, "DTCS"_L1)) {
+        txTone = dcs(kDtcsCode, 0);
+        rxTone = dcs(kDtcsCode, 1);
+    } else if (is(mode.field, "Cross"_L1)) {
+        if (auto fault = readCrossTones(tx, rx))
+            return fault;
+        txTone = tx;
+        rxTone = rx;
+    } else {
+        return note(kTone, u"'%1' is none of \"\", Tone, TSQL, DTCS, Cross"_s.arg(mode.field.text));
+    }
+    for (auto *tone : {&txTone, &rxTone}) {
+        if (const auto *fault = std::get_if<ChirpNote>(tone))
+            return *fault;
+        if (auto fault = checkTone(std::get<Tone>(*tone)))
+            return fault;
+    }
+    m_values.txTone = std::get<Tone>(txTone).text;
+    m_values.rxTone = std::get<Tone>(rxTone).text;
+    return std::nullopt;
+}
+
+// Cross: the transmit side takes rToneFreq or DtcsCode, the receive side cToneFreq or RxDtcsCode.
+std::optional<ChirpNote> ChirpRow::readCrossTones(Tone &tx, Tone &rx)
+{
+    const ChirpNote crossMode = note(kCrossMode);
+    const QString text = crossMode.field.text.trimmed();
+    const auto known =
+        std::find_if(std::begin(kCrossModes), std::end(kCrossModes), [&text](QLatin1StringView mode) {
+            return text.compare(mode, Qt::CaseInsensitive) == 0;
+        });
+    if (known == std::end(kCrossModes)) {
+        QStringList modes;
+        for (QLatin1StringView mode : kCrossModes)
+            modes << mode;
+        return note(kCrossMode, u"'%1' is none of %2"_s.arg(text, modes.join(u", "_s)));
+    }
+    const auto side = [this](const QString &name, QLatin1StringView ctcssColumn, QLatin1StringView dcsColumn,
+                             int polarity, Tone &tone) -> std::optional<ChirpNote> {
+        std::variant<Tone, ChirpNote> read = tone;
+        if (name.compare("Tone"_L1, Qt::CaseInsensitive) == 0)
+            read = ctcss(ctcssColumn);
+        else if (name.compare("DTCS"_L1, Qt::CaseInsensitive) == 0)
+            read = dcs(dcsColumn, polarity);
+        if (const auto *fault = std::get_if<ChirpNote>(&read))
+            return *fault;
+        tone = std::get<Tone>(read);
+        return std::nullopt;
+    };
+    if (auto fault = side(text.section(u"->"_s, 0, 0), kRToneFreq, kDtcsCode, 0, tx))
+        return fault;
+    return side(text.section(u"->"_s, 1, 1), kCToneFreq, kRxDtcsCode, 1, rx);
+}
+
+std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::ctcss(QLatin1StringView column)
+{
+    const ChirpNote source = note(column);
+    const QString text = source.field.text.trimmed();
+    if (!ParseDecimal(text))
+        return note(column, u"'%1' is not a tone frequency"_s.arg(text));
+    return Tone{text, source};
+}
+
+// A DCS code with the polarity of side 0 (transmit) or 1 (receive); CHIRP's R is inverted.
+std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::dcs(QLatin1StringView column, int side)
+{
+    const ChirpNote source = note(column);
+    const QString code = source.field.text.trimmed();
+    if (!isDcsCode(code))
+        return note(column, u"'%1' is not a DCS code"_s.arg(code));
+    const ChirpNote polarity = note(kDtcsPolarity);
+    const QString letters = polarity.field.text.trimmed().toUpper();
+    if (!isPolarity(letters))
+        return note(kDtcsPolarity, u"'%1' is none of NN, NR, RN, RR"_s.arg(polarity.field.text));
+    return Tone{u'D' + code + (letters[side] == u'R' ? u'I' : u'N'), source};
+}
+
+// A tone outside the tone list is taken with a warning; one the radio cannot store skips the row.
+std::optional<ChirpNote> ChirpRow::checkTone(Tone &tone)
+{
+    if (tone.text.isEmpty())
+        return std::nullopt;
+    const CheckedValue checked = ValueChecks::typedTone(tone.text);
+    if (checked.refused())
+        return ChirpNote{tone.source.field, tone.source.column, checked.fault};
+    if (!checked.warning.isEmpty())
+        m_warnings.append({tone.source.field, tone.source.column, checked.warning});
+    tone.text = checked.text;
+    return std::nullopt;
+}
+
+std::optional<ChirpNote> ChirpRow::readChoices()
+{
+    const ChirpNote mode = note(kMode);
+    if (!is(mode.field, "FM"_L1) && !is(mode.field, "NFM"_L1))
+        return note(
+            kMode,
+            u"%1 cannot be programmed into this radio, which has FM (wide) and NFM (narrow) only"_s.arg(
+                mode.field.text.trimmed()));
+    m_values.wide = is(mode.field, "FM"_L1);
+    const ChirpNote skip = note(kSkip);
+    if (!skip.field.text.trimmed().isEmpty() && !is(skip.field, "S"_L1) && !is(skip.field, "P"_L1))
+        m_warnings.append(note(
+            kSkip, u"'%1' is none of \"\", S, P; the channel is added to the scan"_s.arg(skip.field.text)));
+    m_values.scanAdd = !is(skip.field, "S"_L1);
+    QString warning;
+    m_values.highPower = ChirpPower::isHigh(note(kPower).field.text, warning);
+    if (!warning.isEmpty())
+        m_warnings.append(note(kPower, warning));
+    return std::nullopt;
+}
+
+} // namespace vm280

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace vm280 {
+
+/// Why an imported file was refused, and where: line and column count from 1 (the column in
+/// characters); line 0 stands for the file as a whole.
+struct InputError
+{
+    int line = 1;
+    int column = 1;
+    QString reason;
+};
+
+} // namespace vm280

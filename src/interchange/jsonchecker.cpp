@@ -1,0 +1,124 @@
+#include "jsonchecker.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+// Text fields hold one byte per character.
+bool fitsBytes(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+} // namespace
+
+void JsonChecker::setSubject(const QString &subject, const QString &pointer)
+{
+    m_subject = subject;
+    m_subjectPointer = pointer;
+}
+
+std::optional<QJsonArray> JsonChecker::array(const QJsonValue &value, const QString &pointer, int size)
+{
+    if (!value.isArray() || value.toArray().size() != size) {
+        fail(pointer, u"an array of %1 entries expected"_s.arg(size));
+        return std::nullopt;
+    }
+    return value.toArray();
+}
+
+std::optional<QJsonObject> JsonChecker::object(const QJsonValue &value, const QString &pointer,
+                                               const QList<QLatin1StringView> &keys)
+{
+    if (!value.isObject()) {
+        fail(pointer, u"an object expected"_s);
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!keys.contains(it.key())) {
+            fail(pointer + u'/' + it.key(), u"unknown member \"%1\""_s.arg(it.key()));
+            return std::nullopt;
+        }
+    }
+    return object;
+}
+
+std::optional<qint64> JsonChecker::integer(const QJsonValue &value, const QString &pointer, qint64 min,
+                                           qint64 max)
+{
+    const double number = value.toDouble();
+    if (!value.isDouble() || number != std::floor(number) || number < double(min) || number > double(max)) {
+        fail(pointer, u"a whole number from %1 to %2 expected"_s.arg(min).arg(max));
+        return std::nullopt;
+    }
+    return qint64(number);
+}
+
+std::optional<QString> JsonChecker::string(const QJsonValue &value, const QString &pointer)
+{
+    if (!value.isString()) {
+        fail(pointer, u"a string expected"_s);
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+std::optional<QString> JsonChecker::byteText(const QJsonValue &value, const QString &pointer, int width)
+{
+    const auto text = string(value, pointer);
+    if (!text)
+        return std::nullopt;
+    if (text->size() > width || !fitsBytes(*text)) {
+        fail(pointer, u"at most %1 characters from U+0000 to U+00FF expected"_s.arg(width));
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<bool> JsonChecker::word(const QJsonObject &object, QLatin1StringView key,
+                                      const QString &pointer, const QLatin1StringView (&words)[2],
+                                      bool absent)
+{
+    if (!object.contains(key))
+        return absent;
+    const QString text = object[key].toString();
+    for (bool second : {false, true}) {
+        if (object[key].isString() && text == words[second])
+            return second;
+    }
+    fail(pointer + u'/' + key, u"\"%1\" or \"%2\" expected"_s.arg(words[0], words[1]));
+    return std::nullopt;
+}
+
+bool JsonChecker::fail(const QString &pointer, const QString &reason)
+{
+    // Only the first fault counts: later checks of the same value may fail as well.
+    if (m_error.reason.isEmpty())
+        m_error = m_positions.errorAt(pointer, subjectOf(pointer, reason));
+    return false;
+}
+
+bool JsonChecker::warn(const QString &pointer, const QString &reason)
+{
+    if (m_strict)
+        return fail(pointer, reason);
+    const InputError where = m_positions.errorAt(pointer, subjectOf(pointer, reason));
+    m_report.add(ImportNote::Warning, where.line, where.column, where.reason);
+    return true;
+}
+
+QString JsonChecker::subjectOf(const QString &pointer, const QString &reason) const
+{
+    QString subject = m_subject.isEmpty() ? pointer.mid(1) : m_subject;
+    if (!m_subject.isEmpty() && pointer.size() > m_subjectPointer.size())
+        subject += u' ' + pointer.mid(pointer.lastIndexOf(u'/') + 1);
+    return subject.isEmpty() ? reason : subject + u": "_s + reason;
+}
+
+} // namespace vm280

@@ -1,0 +1,106 @@
+#include "planinterchange.h"
+
+#include "chirpcsv.h"
+#include "planjson.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+ImportError tooLarge()
+{
+    return {ImportError::BadInput, 0, 0,
+            u"the file is larger than 16 MiB, far more than any channel list; it was not read"_s};
+}
+
+ImportError badInput(const InputError &error)
+{
+    return {ImportError::BadInput, error.line, error.column, error.reason};
+}
+
+std::variant<CodePlan, InputError> readCsv(QByteArrayView bytes, const CodePlan &base,
+                                           const ImportOptions &options, const ChoiceTexts &texts,
+                                           ImportReport &report)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return InputError{0, 0, u"the file is not UTF-8 text"_s};
+    return ChirpCsv::read(text, base, options, texts, report);
+}
+
+} // namespace
+
+QString ImportError::message(const QString &fileName) const
+{
+    // A quoted CSV field may hold line breaks; the message stays one line.
+    const QString text = QString(reason).replace(u'\n', u"\\n"_s).replace(u'\r', u"\\r"_s);
+    if (line <= 0)
+        return u"%1: %2"_s.arg(fileName, text);
+    return u"%1:%2:%3: %4"_s.arg(fileName).arg(line).arg(column).arg(text);
+}
+
+std::variant<QByteArray, ImportError> ReadImportFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ImportError{ImportError::FileFailure, 0, 0, file.errorString()};
+    if (file.size() > kMaxImportBytes)
+        return tooLarge();
+    // A pipe or device tells no size: read one byte beyond the limit to know.
+    QByteArray bytes = file.read(kMaxImportBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return ImportError{ImportError::FileFailure, 0, 0, file.errorString()};
+    if (bytes.size() > kMaxImportBytes)
+        return tooLarge();
+    return bytes;
+}
+
+ImportResult ImportPlan(QByteArrayView bytes, InterchangeFormat format, const CodePlan &base,
+                        const ImportOptions &options, const ChoiceTexts &texts)
+{
+    ImportResult result{base, {}};
+    result.report.format = format;
+    result.report.band = base.band;
+    if (bytes.size() > kMaxImportBytes) {
+        result.plan = tooLarge();
+        return result;
+    }
+    auto plan = format == InterchangeFormat::Json
+                    ? PlanJson::read(bytes, base, texts, options.strict, result.report)
+                    : readCsv(bytes, base, options, texts, result.report);
+    if (const auto *error = std::get_if<InputError>(&plan)) {
+        result.plan = badInput(*error);
+        return result;
+    }
+    result.plan = std::get<CodePlan>(std::move(plan));
+    result.report.band = std::get<CodePlan>(result.plan).band;
+    return result;
+}
+
+ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const ImportOptions &options,
+                            const ChoiceTexts &texts)
+{
+    const auto format = InterchangeFormatOf(path);
+    if (!format)
+        return {ImportError{ImportError::BadInput, 0, 0, u"a .json or .csv file expected"_s}, {}};
+    const auto bytes = ReadImportFile(path);
+    if (const auto *error = std::get_if<ImportError>(&bytes)) {
+        ImportResult result{*error, {}};
+        result.report.format = *format;
+        return result;
+    }
+    return ImportPlan(std::get<QByteArray>(bytes), *format, base, options, texts);
+}
+
+QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts)
+{
+    return format == InterchangeFormat::Json ? PlanJson::write(plan, texts) : ChirpCsv::write(plan, texts);
+}
+
+} // namespace vm280

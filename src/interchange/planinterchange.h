@@ -1,0 +1,62 @@
+#pragma once
+
+#include "importoptions.h"
+#include "importreport.h"
+#include "interchangeformat.h"
+
+#include "image/choicetexts.h"
+#include "image/codeplan.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <variant>
+
+namespace vm280 {
+
+// Plans in and out of the tool: the JSON plan (the whole plan, losslessly) and CHIRP's CSV
+// (the channels). The command line and the window both import and export through these.
+
+/// Larger than any channel list by far; a bigger file is refused before it is parsed.
+inline constexpr qint64 kMaxImportBytes = 16 * 1024 * 1024;
+
+/// Why an import gave no plan.
+struct ImportError
+{
+    enum Kind {
+        FileFailure, ///< the file could not be read
+        BadInput,    ///< the content was refused
+    };
+    Kind kind = BadInput;
+    int line = 0; ///< from 1; 0 when the reason is about the file as a whole
+    int column = 0;
+    QString reason;
+
+    /// "in.csv:3:4: reason", or "in.csv: reason" for the file as a whole; one line.
+    QString message(const QString &fileName) const;
+};
+
+/// The plan an import built, or why it built none; and, either way, what it did with the file.
+struct ImportResult
+{
+    std::variant<CodePlan, ImportError> plan;
+    ImportReport report;
+};
+
+/// The content of the file at path, read only when it is at most kMaxImportBytes long.
+std::variant<QByteArray, ImportError> ReadImportFile(const QString &path);
+
+/// The plan that bytes (the content of a file in format) make on top of base, with every cell
+/// in the words of texts. JSON replaces the parts of base it holds; CSV replaces the channel
+/// table and keeps every setting of base.
+ImportResult ImportPlan(QByteArrayView bytes, InterchangeFormat format, const CodePlan &base,
+                        const ImportOptions &options, const ChoiceTexts &texts);
+
+/// ReadImportFile and ImportPlan, in the format the file's name says.
+ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const ImportOptions &options,
+                            const ChoiceTexts &texts);
+
+/// The plan as a file in format, its channel cells read with the words of texts.
+QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts);
+
+} // namespace vm280
