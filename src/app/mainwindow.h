@@ -24,6 +24,7 @@ class ChannelGrid;
 class ChannelTableModel;
 class CodePlanCommands;
 class LinkController;
+class RecentFilesMenu;
 
 /// The main window `Form1`: the channel grid, the band selector, the function settings, the
 /// menus and toolbar, the status line, and the commands that read and write the radio and
@@ -53,6 +54,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createActions();
@@ -107,6 +110,8 @@ private:
     QProgressBar *m_progress = nullptr;
     QToolBar *m_toolbar = nullptr;
     QMenu *m_programmingMenu = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    RecentFilesMenu *m_recentMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
 
