@@ -63,6 +63,7 @@ bool CodePlanCommands::openFile(const QString &path)
         return false;
     }
     m_document.decode(std::get<QByteArray>(read));
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -75,7 +76,9 @@ void CodePlanCommands::savePlan()
         ShowMsgbox(failureText(path, *error, true), MsgboxOkOnly + MsgboxStop);
         return;
     }
-    m_document.savedAs(QFileInfo(path).absoluteFilePath());
+    const QString saved = QFileInfo(path).absoluteFilePath();
+    m_document.savedAs(saved);
+    emit fileUsed(saved);
 }
 
 QString CodePlanCommands::chooseSaveTarget()

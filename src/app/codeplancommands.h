@@ -33,6 +33,10 @@ public:
     bool openFile(const QString &path);
     void savePlan();
 
+signals:
+    /// A plan was opened from or saved to path (absolute).
+    void fileUsed(const QString &path);
+
 private:
     QString chooseSaveTarget();
 

@@ -33,6 +33,7 @@ constexpr std::array kCaptions{
     Caption{u"mnuNew", u"新建(&N)", u"New(&N)"},
     Caption{u"mnuOpen", u"打开(&O)", u"Open(&O)"},
     Caption{u"mnuAssave", u"保存(&S)", u"Save(&S)"},
+    Caption{u"mnuRecent", u"最近的文件", u"Recent files"},
     Caption{u"mnuQuit", u"退出(&Q)", u"Quit(&Q)"},
     Caption{u"mnupro", u"编程(&P)", u"Programming(&P)"},
     Caption{u"mnureadFre", u"读频(&R)", u"Read Frequency(&R)"},

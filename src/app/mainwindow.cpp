@@ -4,6 +4,7 @@
 #include "bandselector.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
+#include "droppedfile.h"
 #include "featuredialogs.h"
 #include "form1captions.h"
 #include "formjtof.h"
@@ -11,6 +12,7 @@
 #include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
+#include "recentfilesmenu.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/debugdialog.h"
@@ -30,11 +32,13 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDropEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QStyle>
 #include <QTimer>
@@ -84,6 +88,16 @@ QString problemText(const QString &problem)
         .arg(problem);
 }
 
+// Dropped files are read, never moved: a move would let the program they came from delete them.
+bool acceptAsCopy(QDropEvent *event)
+{
+    if (!(event->possibleActions() & Qt::CopyAction) || DroppedFile(*event->mimeData()).isEmpty())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 QIcon themeIcon(const QString &name, QStyle::StandardPixmap fallback, const QStyle *style)
 {
     return QIcon::fromTheme(name, style->standardIcon(fallback));
@@ -95,6 +109,7 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
     : QMainWindow(parent), m_parameterPath(parameterPath)
 {
     setObjectName(u"Form1"_s);
+    setAcceptDrops(true);
     m_clock.start();
     createActions();
     createMenus();
@@ -158,6 +173,10 @@ void MainWindow::createMenus()
     };
     QMenu *file = addMenu(u"mnuFile"_s);
     file->addActions({a.newPlan, a.open, a.save});
+    m_fileMenu = file;
+    m_recentMenu = new RecentFilesMenu(this);
+    m_recentMenu->setObjectName(u"mnuRecent"_s);
+    file->addMenu(m_recentMenu);
     file->addSeparator()->setObjectName(u"mnuline"_s);
     file->addAction(a.quit);
     m_programmingMenu = addMenu(u"mnupro"_s);
@@ -293,6 +312,9 @@ void MainWindow::initConnections()
     connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
     connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
+    connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
+    connect(m_recentMenu, &RecentFilesMenu::chosen, m_files, &CodePlanCommands::openFile);
+    connect(m_files, &CodePlanCommands::fileUsed, m_recentMenu, &RecentFilesMenu::add);
     connect(a.read, &QAction::triggered, this, &MainWindow::startRead);
     connect(a.write, &QAction::triggered, this, &MainWindow::startWrite);
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
@@ -584,6 +606,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
         ShowMsgbox(problemText(*problem), MsgboxOkOnly + MsgboxExclamation);
     event->accept();
     emit closed();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptAsCopy(event);
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    if (!acceptAsCopy(event))
+        return;
+    // Opened once the drop is over: a message box inside it would hold up the program the file
+    // was dragged from.
+    const QString path = DroppedFile(*event->mimeData());
+    QMetaObject::invokeMethod(
+        m_files, [this, path] { m_files->openFile(path); }, Qt::QueuedConnection);
 }
 
 } // namespace vm280

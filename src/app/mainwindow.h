@@ -27,6 +27,7 @@ class CodePlanCommands;
 class FeatureDialogs;
 class LinkController;
 class PortDialog;
+class RecentFilesMenu;
 
 /// The main window `Form1`: the channel grid, the band selector, the function settings, the
 /// menus and toolbar, the status line, and the commands that read and write the radio and
@@ -60,6 +61,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createActions();
@@ -125,6 +128,8 @@ private:
     QProgressBar *m_progress = nullptr;
     QToolBar *m_toolbar = nullptr;
     QMenu *m_programmingMenu = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    RecentFilesMenu *m_recentMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
     FeatureDialogs *m_dialogs = nullptr;

@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace vm280;
@@ -29,9 +28,10 @@ void writeParameters(const WindowRig &rig, char language)
     file.write(QByteArray("\x00\x00", 2) + language);
 }
 
-QString oneShotStore()
+// The rig keeps the user's settings in its own folder.
+QString oneShotStore(const WindowRig &rig)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/VM-280.ini"_s;
+    return rig.dir.filePath(u"VM-280.ini"_s);
 }
 
 } // namespace
@@ -42,7 +42,6 @@ class WindowLanguageTest : public QObject
 
 private slots:
     void init() { SetLanguageMode(Language::SimplifiedChinese); }
-    void cleanup() { QFile::remove(oneShotStore()); }
     void shouldStartInTraditionalChineseFromTheParameterFile();
     void shouldTakeTheOneShotValueOnceAndDeleteIt();
     void shouldSwitchEveryWindowAndKeepTheChannelIndexes();
@@ -83,15 +82,15 @@ void WindowLanguageTest::shouldTakeTheOneShotValueOnceAndDeleteIt()
         {u""_s, Language::English, true},
     };
     for (const auto &c : cases) {
+        WindowRig rig;
         {
-            QSettings store(oneShotStore(), QSettings::IniFormat);
+            QSettings store(oneShotStore(rig), QSettings::IniFormat);
             store.setValue(u"Languages"_s, c.value);
         }
-        WindowRig rig;
         writeParameters(rig, 1);
         QVERIFY(rig.start());
         QCOMPARE(LanguageMode(), c.started);
-        QSettings store(oneShotStore(), QSettings::IniFormat);
+        QSettings store(oneShotStore(rig), QSettings::IniFormat);
         QCOMPARE(store.contains(u"Languages"_s), c.kept);
     }
 }
@@ -156,8 +155,6 @@ void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
 int main(int argc, char *argv[])
 {
     qputenv("VM280_PORTS", "");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     WindowLanguageTest test;
     return QTest::qExec(&test, argc, argv);

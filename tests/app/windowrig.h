@@ -8,15 +8,17 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QQueue>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 namespace vm280::test {
 
-/// A main window on its own parameter file, with message boxes and file dialogs answered from
-/// queues: what was asked is recorded, and an empty queue answers with the box's default
-/// button (or cancels the file dialog).
+/// A main window on its own parameter file and user settings (the user's own are never
+/// touched), with message boxes and file dialogs answered from queues: what was asked is
+/// recorded, and an empty queue answers with the box's default button (or cancels the file
+/// dialog).
 struct WindowRig
 {
     QTemporaryDir dir;
@@ -27,6 +29,7 @@ struct WindowRig
 
     WindowRig()
     {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         SetMsgboxResponder([this](const MsgboxRequest &request) {
             messages << request;
             return answers.isEmpty() ? request.defaultButton : answers.dequeue();

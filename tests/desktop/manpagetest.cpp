@@ -13,9 +13,11 @@ using namespace vm280::test;
 namespace {
 
 // What a program prints for arguments on standard output; empty when it does not finish.
-QString outputOf(const QString &program, const QStringList &arguments)
+QString outputOf(const QString &program, const QStringList &arguments,
+                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -37,6 +39,16 @@ QSet<QString> helpOptions(const QString &help)
     return options;
 }
 
+// The arguments a help text lists under "Arguments:".
+QStringList helpArguments(const QString &help)
+{
+    QStringList arguments;
+    const QString list = help.section(u"Arguments:\n"_s, 1).section(u"\n\n"_s, 0, 0);
+    for (const QString &line : list.split(u'\n', Qt::SkipEmptyParts))
+        arguments << line.simplified().section(u' ', 0, 0);
+    return arguments;
+}
+
 // The command names vm280-cli --help lists under "Commands:".
 QStringList helpCommands(const QString &help)
 {
@@ -56,6 +68,7 @@ std::string listed(const QSet<QString> &items)
 
 const QString kCli = QStringLiteral(VM280_CLI);
 const QString kRadio = QStringLiteral(VM280_RADIO_BINARY);
+const QString kWindow = QStringLiteral(VM280_WINDOW);
 
 } // namespace
 
@@ -103,4 +116,21 @@ TEST(RadioManPage, shouldDescribeEveryFaultModeAndNoOther)
 {
     const ManPage page(QStringLiteral(VM280_RADIO_MANPAGE));
     EXPECT_EQ(page.tags(u"FAULTS"_s), RadioFaultNames().split(u", "_s));
+}
+
+TEST(WindowManPage, shouldDescribeEveryOptionAndArgumentOfTheHelpGivenWithoutADisplay)
+{
+    const ManPage page(QStringLiteral(VM280_WINDOW_MANPAGE));
+    ASSERT_TRUE(page.loaded());
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        noDisplay.remove(name);
+    const QString help = outputOf(kWindow, {u"--help"_s}, noDisplay);
+    const QSet<QString> options = helpOptions(help);
+    ASSERT_TRUE(options.contains(u"--version"_s)) << "vm280 --help lists " << listed(options);
+    const QSet<QString> missing = options - page.options(u"OPTIONS"_s);
+    EXPECT_TRUE(missing.isEmpty()) << "not in the man page: " << listed(missing);
+    const QStringList arguments = helpArguments(help);
+    ASSERT_EQ(arguments, QStringList{u"PLAN.DAT"_s});
+    EXPECT_TRUE(page.tags(u"OPTIONS"_s).contains(arguments.first()));
 }
