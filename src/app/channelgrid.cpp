@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -73,6 +74,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
     setPalette(stripes);
     createEditors();
     applyLayout();
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &ChannelGrid::applyLayout);
 }
 
 QComboBox *ChannelGrid::choiceEditor(int column) const
@@ -82,9 +84,13 @@ QComboBox *ChannelGrid::choiceEditor(int column) const
 
 void ChannelGrid::applyLayout()
 {
+    // The documented widths, widened where a header would not fit (English "Channel").
+    const QFontMetrics metrics(horizontalHeader()->font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
     int width = 0;
     for (int column = 0; column < int(kColumnTwips.size()); ++column) {
-        setColumnWidth(column, TwipsToPixels(kColumnTwips[column]));
+        const QString header = model()->headerData(column, Qt::Horizontal).toString();
+        setColumnWidth(column, std::max(TwipsToPixels(kColumnTwips[column]), metrics.horizontalAdvance(header) + padding));
         width += columnWidth(column);
     }
     const int rowHeight = TwipsToPixels(kRowTwips);
