@@ -19,9 +19,10 @@ int runWrite(const QStringList &arguments)
     const QCommandLineOption port(u"port"_s, u"The radio's serial device, or COM1 to COM20."_s, u"DEVICE"_s);
     const QCommandLineOption service(u"service"_s,
                                      u"Service mode: also write the power trims (block 0x0180)."_s);
-    const QCommandLineOption yes({u"y"_s, u"yes"_s},
-                                 u"Answer Yes to the band question, asked when the plan is for another band "
-                                 u"than 400-480MHz; without it a terminal is asked and a script gets No."_s);
+    const QCommandLineOption yes(
+        {u"y"_s, u"yes"_s}, u"Answer Yes to the band question, asked when the plan is for another band "
+                            u"than the radio's (400-480MHz unless --backup has read the radio); without it "
+                            u"a terminal is asked and a script gets No."_s);
     const QCommandLineOption backup(
         u"backup"_s,
         u"First read the radio and save what it held as FILE.DAT (a folder gets a file "
