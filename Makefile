@@ -2,7 +2,7 @@
 #   make run    build an optimised release and start the tool
 #   make demo   the tool with a simulated radio in slot COM1
 #   make test   build with AddressSanitizer/UBSan and run every test under ctest
-#   make fuzz   run a fuzzer (FUZZ_TARGET image or import) for FUZZ_SECONDS (default 60)
+#   make fuzz   run a fuzzer (FUZZ_TARGET image, import or link) for FUZZ_SECONDS (default 60)
 #   make bench  build a release and run the benchmarks
 #   make install    build a release and install it under PREFIX (default /usr/local; DESTDIR works)
 #   make package    build the Debian package vm280 in build/package
@@ -39,7 +39,7 @@ test: deps
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVM280_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz-$(FUZZ_TARGET)
 	mkdir -p fuzz/findings/$(FUZZ_TARGET)
 	$(FUZZ_DIR)/fuzz/fuzz-$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) \
 	    -artifact_prefix=fuzz/findings/$(FUZZ_TARGET)/ fuzz/findings/$(FUZZ_TARGET) fuzz/corpus/$(FUZZ_TARGET)

@@ -1,16 +1,20 @@
-// Times a full read and a full write against the simulated radio on a line paced like the real
-// one, and compares each with the time the bytes alone need on the wire. The protocol is
-// stop-and-wait, so nothing can beat that floor; what lies above it is our own turnaround.
+// Times a full read, a full write, and a write with backup before and verify after (read, write
+// and read in one go) against the simulated radio on a line paced like the real one, and compares
+// each with the time the bytes alone need on the wire. The protocol is stop-and-wait, so nothing
+// can beat that floor; what lies above it is our own turnaround.
 
 #include "benchlinkeffects.h"
 
 #include "link/radioport.h"
+#include "link/writesequence.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace vm280;
@@ -21,7 +25,7 @@ namespace {
 constexpr int kBaud = 9600;
 // Start bit, eight data bits, stop bit.
 constexpr int kBitsPerByte = 10;
-constexpr int kOperationLimitMs = 10000;
+constexpr int kOperationLimitMs = 30000;
 
 struct Figures
 {
@@ -35,7 +39,7 @@ double wireFloorMs(const Figures &figures)
     return double(figures.sent + figures.received) * kBitsPerByte * 1000.0 / kBaud;
 }
 
-std::optional<Figures> timeOperation(BenchLinkEffects &link, bool write)
+std::optional<Figures> timeOperation(BenchLinkEffects &link, const std::function<bool()> &start)
 {
     if (!link.waitForCommands(kOperationLimitMs))
         return std::nullopt;
@@ -43,8 +47,7 @@ std::optional<Figures> timeOperation(BenchLinkEffects &link, bool write)
     link.resetLineCounts();
     QElapsedTimer clock;
     clock.start();
-    if (!(write ? link.engine().startWrite() : link.engine().startRead()) ||
-        !link.waitForEnd(kOperationLimitMs) || link.outcome() != LinkOutcome::Success)
+    if (!start() || !link.waitForEnd(kOperationLimitMs) || link.outcome() != LinkOutcome::Success)
         return std::nullopt;
     return Figures{double(clock.nsecsElapsed()) / 1e6, link.lineCounts().sent, link.lineCounts().received};
 }
@@ -52,7 +55,7 @@ std::optional<Figures> timeOperation(BenchLinkEffects &link, bool write)
 void print(const char *name, const Figures &f)
 {
     const double floorMs = wireFloorMs(f);
-    std::printf("%-5s  %4lld bytes sent  %5lld received  wall %8.1f ms  wire floor %8.1f ms  ratio %.3f\n",
+    std::printf("%-6s  %4lld bytes sent  %5lld received  wall %8.1f ms  wire floor %8.1f ms  ratio %.3f\n",
                 name, static_cast<long long>(f.sent), static_cast<long long>(f.received), f.wallMs, floorMs,
                 f.wallMs / floorMs);
 }
@@ -83,14 +86,22 @@ int main(int argc, char *argv[])
     link.setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
 
     std::printf("Full operations at %d baud against vm280-radio --latency 0:\n", kBaud);
-    const auto read = timeOperation(link, false);
+    const auto read = timeOperation(link, [&] { return link.engine().startRead(); });
     if (!read)
         return fail(u"the read did not succeed"_s);
     print("read", *read);
-    const auto write = timeOperation(link, true);
+    const auto write = timeOperation(link, [&] { return link.engine().startWrite(); });
     if (!write)
         return fail(u"the write did not succeed"_s);
     print("write", *write);
+    const QTemporaryDir backups;
+    WriteSequence sequence(link.engine(), link);
+    const WriteSequence::Steps steps{[&](int) { return backups.filePath(u"backup.DAT"_s); }, true};
+    const auto safe = timeOperation(link, [&] { return sequence.start(steps); });
+    if (!safe)
+        return fail(u"the write with backup and verify did not succeed"_s);
+    print("safe", *safe);
+    std::printf("(safe: backup read, write and verify read in one go; target ratio <= 1.05)\n");
     radio.kill();
     radio.waitForFinished();
     return 0;

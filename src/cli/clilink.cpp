@@ -1,10 +1,13 @@
 #include "clilink.h"
 
 #include "image/codec.h"
+#include "image/hex.h"
+#include "link/backupname.h"
 #include "link/portslots.h"
 #include "link/radioport.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTextStream>
 #include <unistd.h>
 
@@ -15,6 +18,14 @@ namespace vm280::cli {
 namespace {
 
 constexpr int kBarWidth = 40;
+
+// A folder given for the backup gets the file named by date, time and the radio's band.
+QString backupFile(const QString &given, int radioBand)
+{
+    if (!QFileInfo(given).isDir())
+        return given;
+    return given + u'/' + BackupFileName(QDateTime::currentDateTime(), radioBand);
+}
 
 } // namespace
 
@@ -41,7 +52,30 @@ std::optional<Failure> CliLink::read()
 
 std::optional<Failure> CliLink::write()
 {
-    return run(engine().startWrite());
+    WriteSequence::Steps steps;
+    if (!m_options.backupPath.isEmpty())
+        steps.backupPath = [given = m_options.backupPath](int band) { return backupFile(given, band); };
+    steps.verify = m_options.verify;
+    const std::optional<Failure> failure = run(m_sequence.start(steps));
+    const WriteSequence::Result &result = m_sequence.result();
+    if (!result.backupPath.isEmpty() && !result.backupError)
+        QTextStream(stdout) << "Backup saved to " << result.backupPath << Qt::endl;
+    if (failure)
+        return sequenceFailure().value_or(*failure);
+    return std::nullopt;
+}
+
+std::optional<Failure> CliLink::sequenceFailure() const
+{
+    const WriteSequence::Result &result = m_sequence.result();
+    if (result.backupError)
+        return Failure{FileFailure, LinkTextEnglish(LinkText::BackupFailed) + u' ' +
+                                        fileFailure(result.backupPath, *result.backupError).message};
+    if (result.firstDifference)
+        return Failure{VerifyFailure,
+                       LinkTextEnglish(LinkText::VerifyMismatch) + u" First difference at address 0x"_s +
+                           QString::fromLatin1(ToHex4(quint32(*result.firstDifference))) + u'.'};
+    return std::nullopt;
 }
 
 std::optional<Failure> CliLink::run(bool started)

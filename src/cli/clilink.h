@@ -4,6 +4,7 @@
 
 #include "image/codeplan.h"
 #include "link/seriallink.h"
+#include "link/writesequence.h"
 
 #include <QString>
 #include <optional>
@@ -17,6 +18,8 @@ struct LinkOptions
 {
     bool serviceMode = false; ///< a write also sends the block at 0x0180
     bool assumeYes = false;   ///< the band question is answered Yes without asking
+    QString backupPath;       ///< a write first saves the radio's memory here (a file or a folder)
+    bool verify = false;      ///< a write reads the radio back and compares
 };
 
 /// Runs a read or a write over a serial port for the command line: the plan stands in for the
@@ -28,7 +31,8 @@ public:
 
     /// Opens the device (a path, or COM1 to COM20); the failure if it cannot be opened.
     std::optional<Failure> openPort(const QString &device);
-    /// Runs a read (into the plan) or a write (of the plan) to its end.
+    /// Runs a read (into the plan) or a write (of the plan, with the backup and verify the
+    /// options ask for) to its end.
     std::optional<Failure> read();
     std::optional<Failure> write();
 
@@ -49,6 +53,7 @@ public:
 
 private:
     std::optional<Failure> run(bool started);
+    std::optional<Failure> sequenceFailure() const;
     void drawProgress();
     void clearProgress();
 
@@ -61,6 +66,7 @@ private:
     std::optional<LinkText> m_message;
     std::optional<LinkOutcome> m_outcome;
     QEventLoop *m_loop = nullptr;
+    WriteSequence m_sequence{engine(), *this};
 };
 
 } // namespace vm280::cli

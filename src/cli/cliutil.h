@@ -19,6 +19,7 @@ enum ExitCode {
     BadInput = 2,
     FileFailure = 3,
     LinkFailure = 4,
+    VerifyFailure = 5,
 };
 
 /// One line on stderr: "vm280-cli: message".

@@ -1,5 +1,7 @@
 #include "linkengine.h"
 
+#include "writelist.h"
+
 #include "image/hex.h"
 
 namespace vm280 {
@@ -27,15 +29,7 @@ constexpr qsizetype kReadDataOffset = 8;
 constexpr int kFirstBlock = 0x0010;
 constexpr int kReadBlock = 0x40;
 constexpr int kReadEnd = 0x0410;
-constexpr int kWriteBlock = 0x10;
 constexpr int kWriteEnd = 0x0360;
-// The block at 0x0180 carries the factory power trims and is written only in service mode;
-// 0x0190-0x01AF and 0x01C0-0x01FF belong to the radio and are never written.
-constexpr int kServiceBlock = 0x0180;
-constexpr int kFactoryStart = 0x0190;
-constexpr int kFactoryResume = 0x01B0;
-constexpr int kFillStart = 0x01C0;
-constexpr int kFillResume = 0x0200;
 
 constexpr int kTimeoutTicks = 6;
 constexpr int kBlinkTicks = 6;
@@ -51,7 +45,12 @@ QByteArray addressBytes(int address)
 
 } // namespace
 
-LinkEngine::LinkEngine(LinkEffects &effects) : m_effects(effects) {}
+LinkEngine::LinkEngine(LinkEffects &effects) : m_effects(&effects) {}
+
+void LinkEngine::setEffects(LinkEffects &effects)
+{
+    m_effects = &effects;
+}
 
 bool LinkEngine::startRead()
 {
@@ -61,6 +60,27 @@ bool LinkEngine::startRead()
 bool LinkEngine::startWrite()
 {
     return start('W');
+}
+
+bool LinkEngine::chainRead()
+{
+    return chain('R');
+}
+
+bool LinkEngine::chainWrite()
+{
+    return chain('W');
+}
+
+bool LinkEngine::chain(char operationCode)
+{
+    if (stage() != LinkStage::Finished || !m_state.OperationEnded)
+        return false;
+    // The commands stay taken: the ended operation's countdown to giving them back is dropped.
+    m_state.OperationEnded = false;
+    m_state.BlinkTicks = 0;
+    m_commandsEnabled = true;
+    return start(operationCode);
 }
 
 LinkStage LinkEngine::stage() const
@@ -77,8 +97,8 @@ bool LinkEngine::start(char operationCode)
     // The commands are disabled from the start of an operation until its end has been shown.
     if (!m_commandsEnabled || m_questionOpen)
         return false;
-    if (!m_effects.portIsOpen()) {
-        m_effects.showMessage(LinkText::PortNotOpen);
+    if (!m_effects->portIsOpen()) {
+        m_effects->showMessage(LinkText::PortNotOpen);
         return false;
     }
     setCommandsEnabled(false);
@@ -86,9 +106,9 @@ bool LinkEngine::start(char operationCode)
     m_state.OperationCode = operationCode;
     m_state.LinkPhase = 1;
     m_state.OperationDone = false;
-    m_effects.prepareForOperation();
+    m_effects->prepareForOperation();
     send(kHandshake);
-    m_effects.setStatusText(LinkText::Communicating);
+    m_effects->setStatusText(LinkText::Communicating);
     setTimer1Enabled(true);
     setTimer2Enabled(true);
     return true;
@@ -128,11 +148,11 @@ void LinkEngine::handshakeAnswer()
     accept();
     m_state.LinkPhase = 0;
     m_state.BlockAddress = kFirstBlock;
-    m_state.WriteImage = m_effects.encodeImage();
+    m_state.WriteImage = m_effects->encodeImage();
     m_state.ReadImage.clear();
     m_progressValue = 0;
-    m_effects.setProgressValue(m_progressValue);
-    m_effects.setProgressVisible(true);
+    m_effects->setProgressValue(m_progressValue);
+    m_effects->setProgressVisible(true);
     send(QByteArray(1, kAcknowledge));
 }
 
@@ -169,7 +189,7 @@ void LinkEngine::accept()
 void LinkEngine::send(const QByteArray &frame)
 {
     m_state.TxBuffer = frame;
-    m_effects.sendBytes(frame);
+    m_effects->sendBytes(frame);
 }
 
 void LinkEngine::addProgress(int step, int limit)
@@ -177,7 +197,7 @@ void LinkEngine::addProgress(int step, int limit)
     if (m_progressValue >= limit)
         return;
     m_progressValue += step;
-    m_effects.setProgressValue(m_progressValue);
+    m_effects->setProgressValue(m_progressValue);
 }
 
 void LinkEngine::writeStep()
@@ -194,13 +214,13 @@ void LinkEngine::writeStep()
 
 bool LinkEngine::bandAccepted()
 {
-    const int selected = m_effects.bandSelectorIndex();
+    const int selected = m_effects->bandSelectorIndex();
     if (m_state.RadioBand == selected)
         return true;
     // Taken before asking, so a write repeated after a No asks nothing.
     m_state.RadioBand = selected;
     m_questionOpen = true;
-    const bool yes = m_effects.askBandQuestion();
+    const bool yes = m_effects->askBandQuestion();
     m_questionOpen = false;
     // The operation may have ended while the question was open (the port went away); a late
     // answer must not bring it back.
@@ -214,17 +234,12 @@ bool LinkEngine::bandAccepted()
 void LinkEngine::sendWriteBlock()
 {
     int &address = m_state.BlockAddress;
-    if (address == kServiceBlock && !m_effects.serviceMode())
-        address = kFactoryStart;
-    if (address == kFactoryStart)
-        address = kFactoryResume;
-    if (address == kFillStart)
-        address = kFillResume;
+    address = NextWriteBlock(address, m_effects->serviceMode());
     QByteArray frame(1, kWriteCommand);
     frame += addressBytes(address);
-    frame += char(kWriteBlock);
-    frame += QByteArray::fromHex(m_state.WriteImage.mid(2 * (address - kFirstBlock), 2 * kWriteBlock));
-    address += kWriteBlock;
+    frame += char(kWriteBlockBytes);
+    frame += QByteArray::fromHex(m_state.WriteImage.mid(2 * (address - kFirstBlock), 2 * kWriteBlockBytes));
+    address += kWriteBlockBytes;
     send(frame);
 }
 
@@ -240,10 +255,10 @@ void LinkEngine::readStep()
         send(frame);
         return;
     }
-    m_effects.decodeImage(m_state.ReadImage);
+    m_effects->decodeImage(m_state.ReadImage);
     // The decoder selected the radio's band: that is the band a following write compares with.
-    m_state.RadioBand = m_effects.bandSelectorIndex();
-    m_effects.selectBandWithoutPrompt(m_state.RadioBand);
+    m_state.RadioBand = m_effects->bandSelectorIndex();
+    m_effects->selectBandWithoutPrompt(m_state.RadioBand);
     finish(LinkText::ReadDone, LinkOutcome::Success);
 }
 
@@ -252,10 +267,10 @@ void LinkEngine::finish(LinkText text, LinkOutcome outcome)
     m_state.OperationEnded = true;
     m_state.OperationDone = true;
     setTimer1Enabled(false);
-    m_effects.setProgressVisible(false);
-    m_effects.setStatusText(text);
+    m_effects->setProgressVisible(false);
+    m_effects->setStatusText(text);
     send(QByteArray(1, kEnd));
-    m_effects.operationEnded(outcome);
+    m_effects->operationEnded(outcome);
 }
 
 void LinkEngine::timer1Tick()
@@ -283,11 +298,11 @@ void LinkEngine::endByTimeout()
     m_state.OperationDone = true;
     setStatusVisible(false);
     setTimer2Enabled(false);
-    m_effects.showMessage(LinkText::CommunicationError);
+    m_effects->showMessage(LinkText::CommunicationError);
     setCommandsEnabled(true);
-    m_effects.setProgressVisible(false);
+    m_effects->setProgressVisible(false);
     send(QByteArray(1, kEnd));
-    m_effects.operationEnded(LinkOutcome::Failed);
+    m_effects->operationEnded(LinkOutcome::Failed);
 }
 
 void LinkEngine::timer2Tick()
@@ -309,25 +324,25 @@ void LinkEngine::timer2Tick()
 void LinkEngine::setCommandsEnabled(bool enabled)
 {
     m_commandsEnabled = enabled;
-    m_effects.setCommandsEnabled(enabled);
+    m_effects->setCommandsEnabled(enabled);
 }
 
 void LinkEngine::setStatusVisible(bool visible)
 {
     m_statusVisible = visible;
-    m_effects.setStatusVisible(visible);
+    m_effects->setStatusVisible(visible);
 }
 
 void LinkEngine::setTimer1Enabled(bool enabled)
 {
     m_timer1Enabled = enabled;
-    m_effects.setTimer1Enabled(enabled);
+    m_effects->setTimer1Enabled(enabled);
 }
 
 void LinkEngine::setTimer2Enabled(bool enabled)
 {
     m_timer2Enabled = enabled;
-    m_effects.setTimer2Enabled(enabled);
+    m_effects->setTimer2Enabled(enabled);
 }
 
 } // namespace vm280

@@ -21,6 +21,14 @@ public:
     /// port-not-open message was shown) or the commands are disabled by a running operation.
     bool startRead();
     bool startWrite();
+    /// Start the next operation of a sequence from operationEnded of an operation that ended
+    /// with success or refusal, before its commands were given back: the commands stay disabled
+    /// and the ended operation's blinking gives way to the new one. The radio's band stays as
+    /// the ended operation recorded it. False when nothing started.
+    bool chainRead();
+    bool chainWrite();
+    /// The effects from now on (a sequence interposes its own for its steps).
+    void setEffects(LinkEffects &effects);
 
     /// A data notification of the port with every byte that was waiting.
     void receive(QByteArrayView bytes);
@@ -38,6 +46,7 @@ public:
 
 private:
     bool start(char operationCode);
+    bool chain(char operationCode);
     void handshakeAnswer();
     void transferAnswer();
     bool isReadAnswer() const;
@@ -55,7 +64,7 @@ private:
     void setTimer1Enabled(bool enabled);
     void setTimer2Enabled(bool enabled);
 
-    LinkEffects &m_effects;
+    LinkEffects *m_effects;
     LinkState m_state;
     int m_progressValue = 0;
     bool m_statusVisible = true;

@@ -19,6 +19,12 @@ QString LinkTextChinese(LinkText text)
         return u"读频成功！"_s;
     case LinkText::CommunicationError:
         return u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s;
+    case LinkText::WriteVerified:
+        return u"写频成功，已校验！"_s;
+    case LinkText::VerifyMismatch:
+        return u"写频校验出错，对讲机中的数据与写入的不符！"_s;
+    case LinkText::BackupFailed:
+        return u"备份未能保存，未写频！"_s;
     }
     return QString();
 }
@@ -40,6 +46,12 @@ QString LinkTextEnglish(LinkText text)
     case LinkText::CommunicationError:
         return u"Communication error, please check the intercom model, fault, attachment and computer serial "
                u"choice!"_s;
+    case LinkText::WriteVerified:
+        return u"Write frequency success, verified!"_s;
+    case LinkText::VerifyMismatch:
+        return u"Write verify failed, the radio holds other data than was written!"_s;
+    case LinkText::BackupFailed:
+        return u"Backup could not be saved, nothing was written!"_s;
     }
     return QString();
 }
@@ -52,10 +64,13 @@ int LinkTextStyle(LinkText text)
     case LinkText::BandQuestion:
         return 68;
     case LinkText::CommunicationError:
+    case LinkText::VerifyMismatch:
+    case LinkText::BackupFailed:
         return 16;
     case LinkText::Communicating:
     case LinkText::WriteDone:
     case LinkText::ReadDone:
+    case LinkText::WriteVerified:
         break;
     }
     return 0;

@@ -12,6 +12,9 @@ enum class LinkText {
     WriteDone,          ///< status label after a write
     ReadDone,           ///< status label after a read
     CommunicationError, ///< message box: the radio stopped answering or answered wrongly
+    WriteVerified,      ///< status label after a write whose read-back matched
+    VerifyMismatch,     ///< message box and status label: the read-back differs from what was written
+    BackupFailed,       ///< message box and status label: the backup could not be saved, nothing written
 };
 
 /// The Simplified Chinese text; the Traditional Chinese text is its conversion.

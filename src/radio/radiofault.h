@@ -19,12 +19,15 @@ struct RadioFault
         Noise,       ///< a garbage byte goes out before every answer
         DropAfter,   ///< answers `count` frames, then falls silent
         HangupAfter, ///< answers `count` frames, then hangs up the line and quits
+        ForgetBlock, ///< acknowledges the write block at `address` without storing it
     };
     Kind kind = None;
-    int count = 0; ///< frames answered before DropAfter or HangupAfter strikes
+    int count = 0;   ///< frames answered before DropAfter or HangupAfter strikes
+    int address = 0; ///< the block ForgetBlock drops
 };
 
-/// The fault named by text ("silent", "drop-after=3", ...), or nothing for an unknown name.
+/// The fault named by text ("silent", "drop-after=3", "forget-block=0x0200", ...), or nothing
+/// for an unknown name or a bad value.
 std::optional<RadioFault> ParseRadioFault(QStringView text);
 
 /// The names ParseRadioFault accepts, for usage texts.

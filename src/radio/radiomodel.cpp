@@ -171,7 +171,10 @@ RadioStep RadioModel::storeWrite()
         log(u"radio: not stored, outside the memory"_s);
         return {};
     }
-    m_memory.replace(address - kFirstAddress, length, m_frame.sliced(kHeaderBytes));
+    if (m_fault.kind == RadioFault::ForgetBlock && address == m_fault.address)
+        log(u"radio: acknowledged but not stored"_s);
+    else
+        m_memory.replace(address - kFirstAddress, length, m_frame.sliced(kHeaderBytes));
     ++m_blocksWritten;
     return answer(QByteArray(1, kAck));
 }

@@ -305,3 +305,102 @@ TEST_F(LinkCommands, shouldNotTouchThePortWhenThePlanCannotBeOpened)
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.err.startsWith("vm280-cli: " + path("absent.DAT") + ": ")) << run.err.toStdString();
 }
+
+TEST_F(LinkCommands, shouldBackUpWhatTheRadioHeldBeforeWriting)
+{
+    const QString saved = path("saved.DAT");
+    RadioProcess radio({"--baud", "0", "--save", saved, dataFile("memory-pattern.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("backup.DAT"),
+                               dataFile("plan-uhf.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Write frequency success!\nBackup saved to " + path("backup.DAT") + "\n");
+    EXPECT_EQ(fileBytes(path("backup.DAT")), fileBytes(dataFile("memory-pattern.DAT")));
+    const QByteArray after = fileBytes(saved);
+    const QByteArray plan = fileBytes(dataFile("plan-uhf.DAT"));
+    for (const int a : expectedWriteBlocks(false))
+        EXPECT_EQ(planBytes(after, a, 16), planBytes(plan, a, 16)) << a;
+}
+
+TEST_F(LinkCommands, shouldNameTheBackupByDateTimeAndBandInAGivenFolder)
+{
+    RadioProcess radio({"--baud", "0", dataFile("plan-vhf.DAT")});
+    ASSERT_TRUE(QDir().mkpath(path("backups")));
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("backups"),
+                               dataFile("plan-vhf.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList files = QDir(path("backups")).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_136-174MHz\\.DAT$").match(files.first()).hasMatch())
+        << files.first().toStdString();
+    EXPECT_EQ(fileBytes(path("backups/" + files.first())), fileBytes(dataFile("plan-vhf.DAT")));
+}
+
+TEST_F(LinkCommands, shouldWriteNothingWhenTheBackupReadFails)
+{
+    const QString saved = path("saved.DAT");
+    RadioProcess radio({"--baud", "0", "--fault", "drop-after=8", "--save", saved, dataFile("memory-pattern.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", "--backup", path("backup.DAT"),
+                               dataFile("plan-uhf.DAT")});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, kCommunicationError);
+    EXPECT_FALSE(QFile::exists(path("backup.DAT")));
+    radio.process->terminate();
+    radio.process->waitForFinished(kWaitMs);
+    EXPECT_FALSE(QFile::exists(saved));
+}
+
+TEST_F(LinkCommands, shouldAskTheBandQuestionOnlyWhenTheRadioOnTheCableHasAnotherBand)
+{
+    {
+        // Without a backup the tool knows no radio yet and asks (a script gets No).
+        RadioProcess radio({"--baud", "0", dataFile("plan-vhf.DAT")});
+        EXPECT_EQ(runCli({"write", "--port", radio.devicePath, dataFile("plan-vhf.DAT")}).exitCode, 4);
+        const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("same.DAT"),
+                                   dataFile("plan-vhf.DAT")});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+    const QString saved = path("saved.DAT");
+    RadioProcess radio({"--baud", "0", "--save", saved, dataFile("plan-uhf.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("other.DAT"),
+                               dataFile("plan-vhf.DAT")});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(run.err.startsWith("vm280-cli: Frequency band with discrepancies")) << run.err.toStdString();
+    EXPECT_EQ(fileBytes(path("other.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
+    radio.process->terminate();
+    radio.process->waitForFinished(kWaitMs);
+    EXPECT_FALSE(QFile::exists(saved));
+}
+
+TEST_F(LinkCommands, shouldVerifyWhatWasWritten)
+{
+    RadioProcess radio({"--baud", "0", dataFile("memory-pattern.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--verify", "--service",
+                               dataFile("plan-uhf.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Write frequency success, verified!\n");
+}
+
+TEST_F(LinkCommands, shouldCatchARadioThatForgetsABlock)
+{
+    const QByteArray radioMemory = fileBytes(dataFile("memory-pattern.DAT"));
+    const QByteArray plan = fileBytes(dataFile("plan-uhf.DAT"));
+    int firstDifference = 0x0200;
+    while (planBytes(plan, firstDifference, 1) == planBytes(radioMemory, firstDifference, 1))
+        ++firstDifference;
+    ASSERT_LT(firstDifference, 0x0210);
+    RadioProcess radio({"--baud", "0", "--fault", "forget-block=0x0200", dataFile("memory-pattern.DAT")});
+    const CliRun run = runCli({"write", "--port", radio.devicePath, "--verify", "--yes", dataFile("plan-uhf.DAT")});
+    EXPECT_EQ(run.exitCode, 5);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    const QString address = QString::number(firstDifference, 16).toUpper().rightJustified(4, '0');
+    EXPECT_EQ(run.err, "vm280-cli: Write verify failed, the radio holds other data than was written! "
+                       "First difference at address 0x" + address + ".\n");
+}
+
+TEST_F(LinkCommands, shouldRefuseABackupOverThePlanBeingWritten)
+{
+    QFile::copy(dataFile("plan-uhf.DAT"), path("plan.DAT"));
+    const CliRun run = runCli({"write", "--port", "/dev/null", "--backup", path("plan.DAT"), path("plan.DAT")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(fileBytes(path("plan.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
+}

@@ -26,7 +26,7 @@ expect()
 
 expect "vm280-cli " "--help --version -h convert export import new ports read show write"
 expect "vm280-cli sh" "show"
-expect "vm280-cli write --" "--help --port --service --yes"
+expect "vm280-cli write --" "--backup --help --port --service --verify --yes"
 expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
 expect "vm280-cli export x.DAT --format " "csv json"
 expect "vm280-cli show x.DAT --lang " "en zh"

@@ -99,7 +99,7 @@ TEST(CliManPage, shouldDescribeEveryOptionOfEveryCommand)
 TEST(CliManPage, shouldDescribeEveryExitCode)
 {
     const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
-    EXPECT_EQ(page.tags(u"EXIT STATUS"_s), QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
+    EXPECT_EQ(page.tags(u"EXIT STATUS"_s), QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
 }
 
 TEST(RadioManPage, shouldDescribeEveryOption)

@@ -70,3 +70,25 @@ TEST(LinkStart, shouldOnlyCollectBytesBeforeTheFirstOperation)
     EXPECT_TRUE(rig.effects.sent.isEmpty());
     EXPECT_EQ(rig.engine.stage(), LinkStage::Idle);
 }
+
+TEST(LinkStart, shouldChainOnlyFromAnOperationThatEndedWithSuccessOrRefusal)
+{
+    LinkRig rig;
+    EXPECT_FALSE(rig.engine.chainRead());
+    ASSERT_TRUE(rig.engine.startRead());
+    EXPECT_FALSE(rig.engine.chainWrite());
+    rig.runToEnd();
+    ASSERT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success}));
+    // Chained before its blinking is over: the status countdown of the read is dropped.
+    ASSERT_TRUE(rig.engine.chainWrite());
+    EXPECT_EQ(rig.effects.sent.last(), "JV-PROG");
+    EXPECT_EQ(rig.engine.stage(), LinkStage::Handshake);
+    rig.radio.silent = true;
+    rig.deliver();
+    for (int tick = 0; tick < 6; ++tick)
+        rig.engine.timer1Tick();
+    ASSERT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success, LinkOutcome::Failed}));
+    EXPECT_FALSE(rig.engine.chainRead());
+    EXPECT_EQ(rig.effects.log.count("commands enabled"), 1);
+    EXPECT_EQ(rig.effects.log.last(), "send 45");
+}

@@ -42,6 +42,12 @@ TEST(RadioFaultParsing, shouldReadEveryFaultNameAndRefuseMalformedOnes)
         {"noise", RadioFault{RadioFault::Noise, 0}},
         {"drop-after=5", RadioFault{RadioFault::DropAfter, 5}},
         {"hangup-after=0", RadioFault{RadioFault::HangupAfter, 0}},
+        {"forget-block=0x0200", RadioFault{RadioFault::ForgetBlock, 0, 0x0200}},
+        {"forget-block=0X1b0", RadioFault{RadioFault::ForgetBlock, 0, 0x01B0}},
+        {"forget-block=512", std::nullopt},
+        {"forget-block=0x", std::nullopt},
+        {"forget-block=0xZZ", std::nullopt},
+        {"forget-block", std::nullopt},
         {"drop-after", std::nullopt},
         {"drop-after=", std::nullopt},
         {"drop-after=-1", std::nullopt},
@@ -58,6 +64,7 @@ TEST(RadioFaultParsing, shouldReadEveryFaultNameAndRefuseMalformedOnes)
         if (parsed) {
             EXPECT_EQ(parsed->kind, row.expected->kind);
             EXPECT_EQ(parsed->count, row.expected->count);
+            EXPECT_EQ(parsed->address, row.expected->address);
         }
     }
 }
@@ -176,4 +183,17 @@ TEST(RadioFaults, shouldStillStoreWriteBlocksWhatEverTheAnswersLookLike)
         feed(radio, kOpening + writeBlock(0x20, QByteArray(16, 'w')));
         EXPECT_EQ(radio.memory().mid(0x10, 16), QByteArray(16, 'w'));
     }
+}
+
+TEST(RadioFaults, shouldAcknowledgeButNotStoreTheForgottenBlockWhenForgetBlock)
+{
+    RadioModel radio(RadioFault{RadioFault::ForgetBlock, 0, 0x0030});
+    radio.loadMemory(patternedMemory());
+    const Exchange exchange = feed(radio, kOpening + writeBlock(0x20, QByteArray(16, 'a')) +
+                                              writeBlock(0x30, QByteArray(16, 'b')) +
+                                              writeBlock(0x40, QByteArray(16, 'c')) + kEnd);
+    EXPECT_EQ(exchange.sent, kAck + kIdentification + kAck + kAck + kAck + kAck);
+    EXPECT_EQ(radio.memory().mid(0x10, 16), QByteArray(16, 'a'));
+    EXPECT_EQ(radio.memory().mid(0x20, 16), patternedMemory().mid(0x20, 16));
+    EXPECT_EQ(radio.memory().mid(0x30, 16), QByteArray(16, 'c'));
 }
