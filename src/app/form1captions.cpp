@@ -46,6 +46,8 @@ constexpr std::array kCaptions{
     Caption{u"mnuset", u"设置(&S)", u"Settings(&S)"},
     Caption{u"mnulock", u"锁定(&L)", u"Lock(&L)"},
     Caption{u"mnucom", u"通信端口(&V)", u"Communication port(&V)"},
+    Caption{u"mnuBackup", u"写频前备份", u"Back up before write"},
+    Caption{u"mnuVerify", u"写频后校验", u"Verify after write"},
     Caption{u"mnuLanguage", u"语言选择(&L)", u"Languages(&L)"},
     Caption{u"mnuChineseJ", u"简体中文", u"Chinese(Simplified)"},
     Caption{u"mnuChineseF", u"繁体中文", u"Chinese(Traditional)"},

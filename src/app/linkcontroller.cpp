@@ -4,10 +4,13 @@
 #include "msgbox.h"
 
 #include "editor/localtext.h"
+#include "image/hex.h"
+#include "link/backupname.h"
 #include "link/radioport.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -38,6 +41,16 @@ void LinkController::openSlot(int portNumber)
     auto opened = OpenRadioPort(device);
     if (auto *port = std::get_if<std::unique_ptr<QSerialPort>>(&opened))
         setPort(std::move(*port));
+}
+
+bool LinkController::startWrite(bool backup, bool verify)
+{
+    WriteSequence::Steps steps;
+    if (backup)
+        steps.backupPath = [](int radioBand) { return DefaultBackupPath(radioBand); };
+    steps.verify = verify;
+    m_writing = m_sequence.start(steps);
+    return m_writing;
 }
 
 void LinkController::setStatusText(LinkText text)
@@ -113,7 +126,25 @@ bool LinkController::serviceMode() const
 
 void LinkController::operationEnded(LinkOutcome outcome)
 {
+    if (m_writing)
+        reportWriteSteps();
+    m_writing = false;
     emit ended(outcome);
+}
+
+void LinkController::reportWriteSteps()
+{
+    const WriteSequence::Result &result = m_sequence.result();
+    if (result.backupError) {
+        ShowMsgbox(shown(LinkText::BackupFailed) + u'\n' + QDir::toNativeSeparators(result.backupPath) + QStringLiteral(": ") +
+                       result.backupError->detail,
+                   LinkTextStyle(LinkText::BackupFailed));
+    } else if (result.firstDifference) {
+        const QString address = QStringLiteral("0x") + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
+        ShowMsgbox(shown(LinkText::VerifyMismatch) + u'\n' +
+                       LocalText(LanguageMode(), u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
+                   LinkTextStyle(LinkText::VerifyMismatch));
+    }
 }
 
 } // namespace vm280

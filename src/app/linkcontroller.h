@@ -2,6 +2,7 @@
 
 #include "link/portslots.h"
 #include "link/seriallink.h"
+#include "link/writesequence.h"
 
 #include <QPointer>
 #include <functional>
@@ -53,6 +54,11 @@ public:
     /// left closed (the read and write commands then say so).
     void openSlot(int portNumber);
 
+    /// Writes the plan; with backup the radio is first read and what it held saved in the
+    /// backups folder, with verify it is read back and compared with what was written.
+    bool startWrite(bool backup, bool verify);
+    const WriteSequence::Result &writeResult() const { return m_sequence.result(); }
+
     void setStatusText(LinkText text) override;
     void setStatusVisible(bool visible) override;
     void setProgressVisible(bool visible) override;
@@ -73,8 +79,12 @@ signals:
 
 private:
     LinkControls m_controls;
+    void reportWriteSteps();
+
     LinkPlanAccess m_plan;
     PortSlots m_slots;
+    WriteSequence m_sequence{engine(), *this};
+    bool m_writing = false;
 };
 
 } // namespace vm280

@@ -40,6 +40,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -52,6 +53,8 @@ namespace vm280 {
 namespace {
 
 constexpr int kTimeOutEntries = 40;
+const QString kBackupKey = QStringLiteral("Write/BackUpBefore");
+const QString kVerifyKey = QStringLiteral("Write/VerifyAfter");
 constexpr int kTimeOutStep = 15;
 
 // The function-setting lists, in the order of FunctionSelectors, with their labels.
@@ -140,6 +143,14 @@ void MainWindow::createActions()
     a.lock = newAction(this, u"mnulock"_s);
     a.lock->setCheckable(true);
     a.port = newAction(this, u"mnucom"_s);
+    // A write first saves what the radio held and afterwards reads it back, unless turned off.
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
+    a.backup = newAction(this, u"mnuBackup"_s);
+    a.backup->setCheckable(true);
+    a.backup->setChecked(settings.value(kBackupKey, true).toBool());
+    a.verify = newAction(this, u"mnuVerify"_s);
+    a.verify->setCheckable(true);
+    a.verify->setChecked(settings.value(kVerifyKey, true).toBool());
     a.simplified = newAction(this, u"mnuChineseJ"_s);
     a.traditional = newAction(this, u"mnuChineseF"_s);
     a.english = newAction(this, u"mnuEnglish"_s);
@@ -183,7 +194,7 @@ void MainWindow::createMenus()
     m_programmingMenu->addActions({a.read, a.write});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
-    addMenu(u"mnuset"_s)->addActions({a.lock, a.port});
+    addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
     addMenu(u"mnuLanguage"_s)->addActions({a.simplified, a.traditional, a.english});
     addMenu(u"mnuhelp"_s)->addActions({a.help, a.about});
 }
@@ -318,6 +329,8 @@ void MainWindow::initConnections()
     connect(a.read, &QAction::triggered, this, &MainWindow::startRead);
     connect(a.write, &QAction::triggered, this, &MainWindow::startWrite);
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
+    connect(a.backup, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
+    connect(a.verify, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
     connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
     connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
     connect(a.traditional, &QAction::triggered, this, [this] { switchLanguage(Language::TraditionalChinese); });
@@ -395,7 +408,14 @@ void MainWindow::startRead()
 void MainWindow::startWrite()
 {
     detectPorts();
-    m_link->engine().startWrite();
+    m_link->startWrite(m_actions.backup->isChecked(), m_actions.verify->isChecked());
+}
+
+void MainWindow::rememberWriteSteps()
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
+    settings.setValue(kBackupKey, m_actions.backup->isChecked());
+    settings.setValue(kVerifyKey, m_actions.verify->isChecked());
 }
 
 void MainWindow::detectPorts()

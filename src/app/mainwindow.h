@@ -85,6 +85,7 @@ private:
     void portChosen(int portNumber);
     void startRead();
     void startWrite();
+    void rememberWriteSteps();
     void fillTimeOutList();
     void resetDefaults();
 
@@ -139,7 +140,7 @@ private:
     {
         QAction *newPlan, *open, *save, *quit;
         QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
-        QAction *lock, *port;
+        QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;
         QAction *help, *about;
         QAction *service;

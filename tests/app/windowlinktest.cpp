@@ -7,8 +7,10 @@
 #include "app/linkcontroller.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "link/backupname.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -53,6 +55,8 @@ private slots:
     void shouldWriteTheWindowIntoARadio();
     void shouldAskTheBandQuestionAndWriteNothingOnNo();
     void shouldLeaveTheWindowAsItWasWhenTheRadioFails();
+    void shouldWriteWithoutBackupOrVerifyWhenTurnedOff();
+    void shouldReportARadioThatDropsABlock();
 };
 
 void WindowLinkTest::shouldReadARadioIntoTheWindow()
@@ -88,9 +92,14 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
     rig.enterFrequency(2, 1, u"439.5"_s);
     rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
     auto *status = rig.child<QLabel>(u"Label"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"写频成功！"_s, kOperationMs);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"写频成功，已校验！"_s, kOperationMs);
     QVERIFY(rig.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), kOperationMs);
+    // What the radio held before is kept in the backups folder.
+    const QFileInfoList backups = QDir(DefaultBackupFolder()).entryInfoList({u"*_400-480MHz.DAT"_s}, QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(std::get<QByteArray>(ReadCodePlanFile(backups.first().filePath())),
+             std::get<QByteArray>(ReadCodePlanFile(dataFile(u"plan-uhf.DAT"_s))));
     const CodePlan written = planOf(saved);
     QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
     QCOMPARE(written.channels.cell(2, 1), u"439.50000"_s);
@@ -101,7 +110,8 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
 {
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"radio.DAT"_s);
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved});
+    // The radio on the cable is one for 400-480MHz; the plan is for 136-174MHz.
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, dataFile(u"plan-uhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -137,8 +147,46 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     QVERIFY(!rig.child<QProgressBar>(u"ProgressBar1"_s)->isVisible());
 }
 
+void WindowLinkTest::shouldWriteWithoutBackupOrVerifyWhenTurnedOff()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.child<QAction>(u"mnuBackup"_s)->trigger();
+    rig.child<QAction>(u"mnuVerify"_s)->trigger();
+    const qsizetype backups = QDir(DefaultBackupFolder()).entryList(QDir::Files).size();
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"Label"_s)->text(), u"写频成功！"_s, kOperationMs);
+    QCOMPARE(QDir(DefaultBackupFolder()).entryList(QDir::Files).size(), backups);
+    // Remembered for the next start.
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
+    rig.window.reset();
+    QVERIFY(rig.start());
+    QVERIFY(!rig.child<QAction>(u"mnuBackup"_s)->isChecked());
+    QVERIFY(!rig.child<QAction>(u"mnuVerify"_s)->isChecked());
+}
+
+void WindowLinkTest::shouldReportARadioThatDropsABlock()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, u"forget-block=0x0200"_s});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.child<QAction>(u"mnuBackup"_s)->trigger();
+    rig.enterFrequency(1, 1, u"438"_s);
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 1, kOperationMs);
+    QVERIFY(rig.messages.first().prompt.startsWith(u"写频校验出错"_s));
+    QVERIFY(rig.messages.first().prompt.contains(u"0x0200"_s));
+    QCOMPARE(rig.messages.first().style, 16);
+}
+
 int main(int argc, char *argv[])
 {
+    // Backups go to a folder of this run.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     WindowLinkTest test;
     return QTest::qExec(&test, argc, argv);
