@@ -62,6 +62,7 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     WindowRig rig;
     QVERIFY(rig.start());
     QTRY_COMPARE(rig.window->PortNumber(), 1);
+    const QByteArray before = imageOf(rig.window->plan());
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QVERIFY(!rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
     QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
@@ -74,6 +75,14 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnureadFre"_s)->isEnabled(), kOperationMs);
     QVERIFY(rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
     QVERIFY(rig.messages.isEmpty());
+    // What the radio held is the plan kept; the plan before the read is one undo away.
+    QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
+    rig.child<QAction>(u"mnuUndo"_s)->trigger();
+    QCOMPARE(imageOf(rig.window->plan()), before);
+    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    rig.child<QAction>(u"mnuRedo"_s)->trigger();
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(expected));
+    QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), expected.band);
 }
 
 void WindowLinkTest::shouldWriteTheWindowIntoARadio()
@@ -91,6 +100,7 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"写频成功！"_s, kOperationMs);
     QVERIFY(rig.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), kOperationMs);
+    QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
     const CodePlan written = planOf(saved);
     QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
     QCOMPARE(written.channels.cell(2, 1), u"439.50000"_s);
