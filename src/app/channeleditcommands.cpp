@@ -61,13 +61,14 @@ void ChannelEditCommands::pasteText(const QString &pasted)
 {
     m_grid->finishEdit();
     const QList<int> channels = m_grid->selectedChannels();
-    if (pasted.trimmed().isEmpty() || channels.isEmpty()) {
+    if (pasted.trimmed().isEmpty()) {
         ShowMsgbox(text(u"剪贴板中没有可粘贴的信道。", u"The clipboard holds no channels to paste."),
                    MsgboxOkOnly + MsgboxExclamation);
         return;
     }
     // Typed frequencies are checked against the band shown; pasted ones are too.
-    const PasteReport result = PasteChannels(pasted, m_plan.channels, channels.first(), m_plan.band, m_texts);
+    const int first = channels.isEmpty() ? 1 : channels.first();
+    const PasteReport result = PasteChannels(pasted, m_plan.channels, first, m_plan.band, m_texts);
     m_model->tableReplaced();
     if (result.pasted > 0)
         emit changed();

@@ -317,7 +317,7 @@ void MainWindow::createControllers()
             recordChange();
         },
         [this](const QString &path) { showSavedTitle(path); },
-        [this] { return m_history != nullptr && m_history->isModified(); },
+        [this] { return m_history->isModified(); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_dialogs = new FeatureDialogs(m_plan, this);
@@ -518,8 +518,7 @@ void MainWindow::switchLanguage(Language language)
         applyCaptions();
     }
     m_model->setGrid1Text();
-    if (m_history != nullptr)
-        m_history->rebase();
+    m_history->rebase();
     showModifiedMark();
 }
 
@@ -684,6 +683,13 @@ void MainWindow::createHistory()
     m_history = new PlanHistory([this] { return currentState(); },
                                 [this](const PlanState &state) { showState(state); }, this);
     m_channelEdits = new ChannelEditCommands(m_grid, m_model, m_plan, m_texts, this);
+    // Their keys act on the grid's channels only while the grid has the focus: Del in the band
+    // list must not empty channels. The menu items work from anywhere.
+    const Actions &a = m_actions;
+    for (QAction *action : {a.copy, a.paste, a.deleteChannels}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_grid->addAction(action);
+    }
     updateEditActions();
 }
 
@@ -743,8 +749,7 @@ void MainWindow::showModifiedMark()
     QString title = windowTitle();
     if (title.startsWith(u'*'))
         title.remove(0, 1);
-    const bool modified = m_history != nullptr && m_history->isModified();
-    setWindowTitle(modified ? u"*"_s + title : title);
+    setWindowTitle(m_history->isModified() ? u"*"_s + title : title);
 }
 
 void MainWindow::updateEditActions()
@@ -752,8 +757,8 @@ void MainWindow::updateEditActions()
     // The lock blocks every edit of the channels, undo and redo included.
     const bool editable = m_grid->isEnabled();
     const Actions &a = m_actions;
-    a.undo->setEnabled(editable && m_history != nullptr && m_history->stack()->canUndo());
-    a.redo->setEnabled(editable && m_history != nullptr && m_history->stack()->canRedo());
+    a.undo->setEnabled(editable && m_history->stack()->canUndo());
+    a.redo->setEnabled(editable && m_history->stack()->canRedo());
     a.paste->setEnabled(editable);
     a.deleteChannels->setEnabled(editable);
 }

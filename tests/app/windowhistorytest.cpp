@@ -135,6 +135,7 @@ private slots:
     void shouldPasteTheGoodRowsOfSpreadsheetTextAndReportTheBadOne();
     void shouldPasteNothingFromTextThatIsNotRows();
     void shouldBlockUndoAndPasteWhileLocked();
+    void shouldTakeTheDeleteKeyOnlyInTheGrid();
     void shouldCaptionTheEditMenuInEveryLanguage();
 };
 
@@ -313,13 +314,13 @@ void WindowHistoryTest::shouldPasteCopiedChannelsIntoOtherRowsAsTheSameChannels(
     rig.click(1, 6);
     rig.grid()->choiceEditor(6)->activated(1);
     selectChannelRows(rig, 1, 2);
-    trigger(rig, u"mnuCopy"_s);
+    QTest::keyClick(rig.grid(), Qt::Key_C, Qt::ControlModifier);
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY(copied.startsWith(u"Location\tName\tFrequency\t"_s));
     QCOMPARE(copied.count(u'\n'), 3);
     const QByteArray before = imageOf(rig);
     selectChannelRows(rig, 9, 9);
-    trigger(rig, u"mnuPaste"_s);
+    QTest::keyClick(rig.grid(), Qt::Key_V, Qt::ControlModifier);
     for (int row : {1, 2})
         QCOMPARE(rowCells(rig, row + 8), rowCells(rig, row));
     QCOMPARE(rig.cell(10, 4), u"D023I"_s);
@@ -382,6 +383,21 @@ void WindowHistoryTest::shouldBlockUndoAndPasteWhileLocked()
     QVERIFY(rig.child<QAction>(u"mnuCopy"_s)->isEnabled());
     trigger(rig, u"mnulock"_s);
     QVERIFY(rig.child<QAction>(u"mnuUndo"_s)->isEnabled());
+}
+
+void WindowHistoryTest::shouldTakeTheDeleteKeyOnlyInTheGrid()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    editTwoChannels(rig);
+    auto *band = rig.child<QComboBox>(u"Combo1"_s);
+    band->setFocus();
+    QTest::keyClick(band, Qt::Key_Delete);
+    QVERIFY(!rig.cell(1, 1).isEmpty());
+    selectChannelRows(rig, 2, 2);
+    QTest::keyClick(rig.grid(), Qt::Key_Delete);
+    QVERIFY(rig.cell(2, 1).isEmpty() && rig.cell(2, 4).isEmpty());
+    QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
 }
 
 void WindowHistoryTest::shouldCaptionTheEditMenuInEveryLanguage()
