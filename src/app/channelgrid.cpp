@@ -60,7 +60,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
 {
     setObjectName(u"Grid1"_s);
     setModel(model);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(false);
@@ -148,8 +148,53 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
         return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (modifiers != Qt::NoModifier || index.column() == ChannelTable::NumberColumn) {
+        selectRows(index, modifiers);
+        return;
+    }
     EditArmed = true;
     setCurrentIndex(index);
+}
+
+// Rows are chosen as in a file list: a click selects one, Ctrl adds or removes one, Shift
+// extends from the current row.
+void ChannelGrid::selectRows(const QModelIndex &index, Qt::KeyboardModifiers modifiers)
+{
+    QItemSelectionModel *selection = selectionModel();
+    const int last = ChannelTable::kColumns - 1;
+    if (modifiers & Qt::ShiftModifier) {
+        const int anchor = currentIndex().isValid() ? currentIndex().row() : index.row();
+        const QItemSelection rows(m_model->index(std::min(anchor, index.row()), 0),
+                                  m_model->index(std::max(anchor, index.row()), last));
+        const auto keep = (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Select
+                                                            : QItemSelectionModel::ClearAndSelect;
+        selection->select(rows, keep | QItemSelectionModel::Rows);
+        return;
+    }
+    const auto command = (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle
+                                                           : QItemSelectionModel::ClearAndSelect;
+    selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    selection->select(index, command | QItemSelectionModel::Rows);
+}
+
+void ChannelGrid::finishEdit()
+{
+    if (m_openEditor != nullptr)
+        returnFocus();
+}
+
+QList<int> ChannelGrid::selectedChannels() const
+{
+    QList<int> channels;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes()) {
+        if (!channels.contains(index.row() + 1))
+            channels << index.row() + 1;
+    }
+    if (channels.isEmpty() && currentIndex().isValid())
+        channels << currentIndex().row() + 1;
+    std::sort(channels.begin(), channels.end());
+    return channels;
 }
 
 void ChannelGrid::mouseReleaseEvent(QMouseEvent *event)
@@ -288,6 +333,7 @@ void ChannelGrid::commitFrequency()
     const FrequencyEntry::Outcome outcome = m_model->commitFrequency(EditRow, EditCol, m_text1->text(), *m_limits);
     if (outcome == FrequencyEntry::OutOfBand)
         emit frequencyOutOfBand();
+    emit edited();
 }
 
 void ChannelGrid::commitTone()
@@ -295,6 +341,7 @@ void ChannelGrid::commitTone()
     const QString text = m_combo8->currentText();
     const int entry = m_combo8->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_model->commitTone(EditRow, EditCol, text, entry);
+    emit edited();
 }
 
 void ChannelGrid::pickTone(int index)
@@ -302,6 +349,7 @@ void ChannelGrid::pickTone(int index)
     if (m_openEditor != m_combo8)
         return;
     m_model->pickEntry(EditRow, EditCol, index);
+    emit edited();
     // The pick hands the focus back, and that ends the edit with a commit of the same entry.
     returnFocus();
 }
@@ -312,6 +360,7 @@ void ChannelGrid::pickChoice(int index)
     if (editor == nullptr || editor != m_openEditor)
         return;
     m_model->pickEntry(EditRow, EditCol, index);
+    emit edited();
     endEdit(editor, false);
 }
 

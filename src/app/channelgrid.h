@@ -13,7 +13,9 @@ struct BandLimits;
 /// The channel grid `Grid1` with its in-place editors: `Text1` for the frequencies, `Combo8`
 /// (the tone list) for the tones and `Combo5_5` to `Combo5_8` for the power, forbid, bandwidth
 /// and scan-add choices. A click or Enter opens the editor of the cell; the editor commits
-/// through the model when it loses the focus or an entry is picked.
+/// through the model when it loses the focus or an entry is picked. A click on a channel number
+/// selects its row, and Shift or Ctrl with a click extends the selection by rows; those clicks
+/// open no editor.
 class ChannelGrid : public QTableView
 {
     Q_OBJECT
@@ -30,6 +32,11 @@ public:
 
     /// Applies the documented column widths and row heights.
     void applyLayout();
+    /// Ends the edit open on a cell, committing it as the focus leaving it would.
+    void finishEdit();
+    /// The channels (1 to 16, in order) of the rows selected, else the channel of the current
+    /// cell; none without a current cell.
+    QList<int> selectedChannels() const;
 
     int EditRow = 0;
     int EditCol = 0;
@@ -38,6 +45,8 @@ public:
 signals:
     /// A typed frequency lies outside the band; the cell kept its text.
     void frequencyOutOfBand();
+    /// An editor committed into the table (the cell may have kept its text).
+    void edited();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -49,6 +58,7 @@ protected:
 
 private:
     void createEditors();
+    void selectRows(const QModelIndex &index, Qt::KeyboardModifiers modifiers);
     void dispatch();
     void placeOver(QWidget *editor, const QModelIndex &index, bool keepHeight);
     void openFrequencyEditor(const QModelIndex &index);

@@ -38,6 +38,8 @@ CodePlanCommands::CodePlanCommands(QWidget *window, const PlanDocument &document
 
 void CodePlanCommands::newPlan()
 {
+    if (!askToSaveChanges())
+        return;
     const int answer = ShowMsgbox(text(u"所有信道的数据将被清除！", u"All channel data will be clear."),
                                   MsgboxOkCancel + MsgboxExclamation + MsgboxDefaultButton2,
                                   text(u"警告", u"Warnning"));
@@ -62,23 +64,39 @@ bool CodePlanCommands::openFile(const QString &path)
             ShowMsgbox(failureText(path, *error, false), MsgboxOkOnly + MsgboxStop);
         return false;
     }
+    // Asked once the file is known to be a plan: a file that cannot be opened asks nothing.
+    if (!askToSaveChanges())
+        return false;
     m_document.decode(std::get<QByteArray>(read));
     emit fileUsed(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
-void CodePlanCommands::savePlan()
+bool CodePlanCommands::savePlan()
 {
     const QString path = chooseSaveTarget();
     if (path.isEmpty())
-        return;
+        return false;
     if (const auto error = WriteCodePlanFile(path, m_document.encode())) {
         ShowMsgbox(failureText(path, *error, true), MsgboxOkOnly + MsgboxStop);
-        return;
+        return false;
     }
     const QString saved = QFileInfo(path).absoluteFilePath();
     m_document.savedAs(saved);
     emit fileUsed(saved);
+    return true;
+}
+
+bool CodePlanCommands::askToSaveChanges()
+{
+    if (!m_document.modified || !m_document.modified())
+        return true;
+    const QStringList captions{text(u"保存", u"Save"), text(u"不保存", u"Discard"), text(u"取消", u"Cancel")};
+    const int answer = ShowMsgbox(text(u"保存更改？", u"Save changes?"), MsgboxYesNoCancel + MsgboxQuestion,
+                                  QString(), captions);
+    if (answer == MsgboxYes)
+        return savePlan();
+    return answer == MsgboxNo;
 }
 
 QString CodePlanCommands::chooseSaveTarget()

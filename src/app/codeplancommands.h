@@ -16,9 +16,11 @@ struct PlanDocument
     std::function<void(const QByteArray &)> decode;    ///< shows an opened image
     std::function<void()> clearChannels;               ///< New: empties the channels
     std::function<void(const QString &)> savedAs;      ///< the plan was written to this file
+    std::function<bool()> modified;                    ///< the plan changed since it was last kept
 };
 
-/// New, Open and Save of code plan files, with their questions and messages.
+/// New, Open and Save of code plan files, with their questions and messages. New, and Open of a
+/// file that holds a plan, first ask whether to save a modified plan.
 class CodePlanCommands : public QObject
 {
     Q_OBJECT
@@ -29,9 +31,15 @@ public:
     void newPlan();
     /// Opens the file chosen in the open dialog.
     void openPlan();
-    /// Opens path; false when it could not be opened (the user was told why).
+    /// Opens path; false when it could not be opened (the user was told why) or the user kept
+    /// the modified plan.
     bool openFile(const QString &path);
-    void savePlan();
+    /// True when the plan was written to the file chosen.
+    bool savePlan();
+    /// Asks whether to save a modified plan before it is replaced: Save runs the Save command,
+    /// Discard goes on, Cancel stops. True when the command that asked may go on; a plan that has
+    /// not changed asks nothing.
+    bool askToSaveChanges();
 
 signals:
     /// A plan was opened from or saved to path (absolute).

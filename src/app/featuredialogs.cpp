@@ -34,7 +34,10 @@ FeatureDialogs::~FeatureDialogs() = default;
 template <typename Dialog>
 void FeatureDialogs::commitOnOk(Dialog *dialog)
 {
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { dialog->applyTo(m_plan); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        dialog->applyTo(m_plan);
+        emit planEdited();
+    });
 }
 
 void FeatureDialogs::showPlan()

@@ -48,6 +48,8 @@ public:
 signals:
     /// The hidden gesture of the optional-functions dialog was completed.
     void serviceModeUnlocked();
+    /// A dialog's OK handed its values into the plan.
+    void planEdited();
 
 private:
     template <typename Dialog>

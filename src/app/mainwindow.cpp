@@ -2,6 +2,7 @@
 
 #include "apptitle.h"
 #include "bandselector.h"
+#include "channeleditcommands.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
 #include "droppedfile.h"
@@ -12,6 +13,7 @@
 #include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
+#include "planhistory.h"
 #include "recentfilesmenu.h"
 
 #include "dialogs/aboutdialog.h"
@@ -44,6 +46,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -115,6 +118,7 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
     setAcceptDrops(true);
     m_clock.start();
     createActions();
+    createEditActions();
     createMenus();
     createToolBar();
     createCentralArea();
@@ -122,9 +126,18 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
     initConnections();
     SetMsgboxOwner(this);
     startUp();
+    createHistory();
+    initEditConnections();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // An edit open on the grid commits when its editor goes, and the undo stack empties when it
+    // goes: neither is a change for the window any more.
+    m_grid->disconnect(this);
+    m_history->stack()->disconnect(this);
+    m_history->disconnect(this);
+}
 
 void MainWindow::createActions()
 {
@@ -190,6 +203,7 @@ void MainWindow::createMenus()
     file->addMenu(m_recentMenu);
     file->addSeparator()->setObjectName(u"mnuline"_s);
     file->addAction(a.quit);
+    createEditMenu();
     m_programmingMenu = addMenu(u"mnupro"_s);
     m_programmingMenu->addActions({a.read, a.write});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
@@ -309,8 +323,12 @@ void MainWindow::createControllers()
     const PlanDocument document{
         [this] { return encodeImage(); },
         [this](const QByteArray &image) { decodeImage(image); },
-        [this] { m_model->clearGrid1(); },
+        [this] {
+            m_model->clearGrid1();
+            recordChange();
+        },
         [this](const QString &path) { showSavedTitle(path); },
+        [this] { return m_history->isModified(); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_dialogs = new FeatureDialogs(m_plan, this);
@@ -401,6 +419,9 @@ bool MainWindow::event(QEvent *event)
 
 void MainWindow::startRead()
 {
+    // Asked before anything else: Cancel leaves everything as it was.
+    if (!m_files->askToSaveChanges())
+        return;
     detectPorts();
     m_link->engine().startRead();
 }
@@ -517,6 +538,8 @@ void MainWindow::switchLanguage(Language language)
         applyCaptions();
     }
     m_model->setGrid1Text();
+    m_history->rebase();
+    showModifiedMark();
 }
 
 void MainWindow::toggleLock(bool locked)
@@ -524,6 +547,7 @@ void MainWindow::toggleLock(bool locked)
     m_frame1->setEnabled(!locked);
     m_frame2->setEnabled(!locked);
     m_grid->setEnabled(!locked);
+    updateEditActions();
 }
 
 void MainWindow::enterServiceMode()
@@ -586,11 +610,14 @@ void MainWindow::frequencyOutOfBand()
 
 void MainWindow::decodeImage(const QByteArray &image)
 {
-    DecodeImage(m_plan, image, m_texts);
-    m_model->tableReplaced();
-    showSelectors();
-    selectBandWithoutPrompt(m_plan.band);
-    m_dialogs->showPlan();
+    // An opened or read plan is one step, band selection included.
+    m_history->recordAsOneStep([this, &image] {
+        DecodeImage(m_plan, image, m_texts);
+        m_model->tableReplaced();
+        showSelectors();
+        selectBandWithoutPrompt(m_plan.band);
+        m_dialogs->showPlan();
+    });
 }
 
 QByteArray MainWindow::encodeImage() const
@@ -601,6 +628,7 @@ QByteArray MainWindow::encodeImage() const
 void MainWindow::showSavedTitle(const QString &path)
 {
     setWindowTitle(ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
+    showModifiedMark();
 }
 
 void MainWindow::openMakerPage()
@@ -620,6 +648,10 @@ void MainWindow::reportOnce(const std::optional<QString> &problem)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_files->askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     const Parameters parameters{m_actions.lock->isChecked(), m_portNumber, LanguageMode()};
     // Reported unless the file was already found unusable at start-up.
     if (const auto problem = ParameterFile::write(m_parameterPath, parameters); problem && !m_problemReported)
@@ -642,6 +674,126 @@ void MainWindow::dropEvent(QDropEvent *event)
     const QString path = DroppedFile(*event->mimeData());
     QMetaObject::invokeMethod(
         m_files, [this, path] { m_files->openFile(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::createEditActions()
+{
+    Actions &a = m_actions;
+    a.undo = newAction(this, u"mnuUndo"_s, QKeySequence::Undo);
+    a.redo = newAction(this, u"mnuRedo"_s);
+    // Both redo keys work everywhere, whatever the desktop's own convention.
+    a.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    a.copy = newAction(this, u"mnuCopy"_s, QKeySequence::Copy);
+    a.paste = newAction(this, u"mnuPaste"_s, QKeySequence::Paste);
+    a.deleteChannels = newAction(this, u"mnuDelete"_s, QKeySequence::Delete);
+}
+
+void MainWindow::createEditMenu()
+{
+    const Actions &a = m_actions;
+    m_editMenu = menuBar()->addMenu(QString());
+    m_editMenu->setObjectName(u"mnuEdit"_s);
+    m_editMenu->addActions({a.undo, a.redo});
+    m_editMenu->addSeparator()->setObjectName(u"mnuline2"_s);
+    m_editMenu->addActions({a.copy, a.paste, a.deleteChannels});
+}
+
+void MainWindow::createHistory()
+{
+    m_history = new PlanHistory([this] { return currentState(); },
+                                [this](const PlanState &state) { showState(state); }, this);
+    m_channelEdits = new ChannelEditCommands(m_grid, m_model, m_plan, m_texts, this);
+    // Their keys act on the grid's channels only while the grid has the focus: Del in the band
+    // list must not empty channels. The menu items work from anywhere.
+    const Actions &a = m_actions;
+    for (QAction *action : {a.copy, a.paste, a.deleteChannels}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_grid->addAction(action);
+    }
+    updateEditActions();
+}
+
+void MainWindow::initEditConnections()
+{
+    const Actions &a = m_actions;
+    connect(a.undo, &QAction::triggered, this, &MainWindow::undo);
+    connect(a.redo, &QAction::triggered, this, &MainWindow::redo);
+    connect(a.copy, &QAction::triggered, m_channelEdits, &ChannelEditCommands::copy);
+    connect(a.paste, &QAction::triggered, m_channelEdits, &ChannelEditCommands::paste);
+    connect(a.deleteChannels, &QAction::triggered, m_channelEdits, &ChannelEditCommands::deleteSelected);
+    connect(m_channelEdits, &ChannelEditCommands::changed, this, &MainWindow::recordChange);
+    connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateEditActions);
+    connect(m_history, &PlanHistory::modifiedChanged, this, &MainWindow::showModifiedMark);
+    // Each change the window makes to the plan is recorded once it is complete.
+    connect(m_grid, &ChannelGrid::edited, this, &MainWindow::recordChange);
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
+    for (QComboBox *selector : m_selectors)
+        connect(selector, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
+    connect(m_dialogs, &FeatureDialogs::planEdited, this, &MainWindow::recordChange);
+    // Opened, saved, read or written: the plan is the one kept.
+    connect(m_files, &CodePlanCommands::fileUsed, m_history, &PlanHistory::setClean);
+    connect(m_link, &LinkController::ended, this, [this](LinkOutcome outcome) {
+        if (outcome == LinkOutcome::Success)
+            m_history->setClean();
+    });
+}
+
+PlanState MainWindow::currentState() const
+{
+    return {m_plan, m_band};
+}
+
+void MainWindow::showState(const PlanState &state)
+{
+    m_plan = state.plan;
+    // The cells in the words shown now, whatever the language was when the state was taken.
+    m_model->setGrid1Text();
+    showSelectors();
+    {
+        const QSignalBlocker blocker(m_combo1);
+        m_combo1->setCurrentIndex(m_plan.band);
+    }
+    m_band = state.band;
+    m_dialogs->showPlan();
+}
+
+void MainWindow::recordChange()
+{
+    // Start-up sets the band and the lists before there is a history.
+    if (m_history != nullptr)
+        m_history->record();
+}
+
+void MainWindow::showModifiedMark()
+{
+    QString title = windowTitle();
+    if (title.startsWith(u'*'))
+        title.remove(0, 1);
+    setWindowTitle(m_history->isModified() ? u"*"_s + title : title);
+}
+
+void MainWindow::updateEditActions()
+{
+    // The lock blocks every edit of the channels, undo and redo included.
+    const bool editable = m_grid->isEnabled();
+    const Actions &a = m_actions;
+    a.undo->setEnabled(editable && m_history->stack()->canUndo());
+    a.redo->setEnabled(editable && m_history->stack()->canRedo());
+    a.paste->setEnabled(editable);
+    a.deleteChannels->setEnabled(editable);
+}
+
+void MainWindow::undo()
+{
+    // An edit still open on a cell is committed first, and undone first.
+    m_grid->finishEdit();
+    m_history->undo();
+}
+
+void MainWindow::redo()
+{
+    m_grid->finishEdit();
+    m_history->redo();
 }
 
 } // namespace vm280

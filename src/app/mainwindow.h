@@ -21,11 +21,14 @@ class QToolBar;
 namespace vm280 {
 
 class BandSelector;
+class ChannelEditCommands;
 class ChannelGrid;
 class ChannelTableModel;
 class CodePlanCommands;
 class FeatureDialogs;
 class LinkController;
+class PlanHistory;
+struct PlanState;
 class PortDialog;
 class RecentFilesMenu;
 
@@ -46,6 +49,8 @@ public:
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
     FeatureDialogs *dialogs() const { return m_dialogs; }
+    PlanHistory *history() const { return m_history; }
+    ChannelEditCommands *channelEdits() const { return m_channelEdits; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
     int PortNumber() const { return m_portNumber; }
@@ -105,6 +110,19 @@ private:
     void openMakerPage();
     void reportOnce(const std::optional<QString> &problem);
 
+    // The Edit menu and the undo history.
+    void createEditActions();
+    void createEditMenu();
+    void createHistory();
+    void initEditConnections();
+    PlanState currentState() const;
+    void showState(const PlanState &state);
+    void recordChange();
+    void showModifiedMark();
+    void updateEditActions();
+    void undo();
+    void redo();
+
     CodePlan m_plan;
     ChoiceTexts m_texts = ChoiceTexts::simplifiedChinese();
     BandSelection m_band;
@@ -134,6 +152,9 @@ private:
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
     FeatureDialogs *m_dialogs = nullptr;
+    PlanHistory *m_history = nullptr;
+    ChannelEditCommands *m_channelEdits = nullptr;
+    QMenu *m_editMenu = nullptr;
     QPointer<PortDialog> m_portDialog;
 
     struct Actions
@@ -144,6 +165,7 @@ private:
         QAction *simplified, *traditional, *english;
         QAction *help, *about;
         QAction *service;
+        QAction *undo, *redo, *copy, *paste, *deleteChannels;
     } m_actions{};
 };
 

@@ -155,15 +155,15 @@ QString MsgboxButtonCaption(int identifier)
     return QString::fromUtf16(captions.english);
 }
 
-MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title)
+MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title, const QStringList &captions)
 {
     MsgboxRequest request;
     request.prompt = prompt;
     request.style = style;
     request.title = title.isEmpty() ? ApplicationTitle() : title;
     request.buttons = buttonSet(style);
-    for (int identifier : std::as_const(request.buttons))
-        request.captions << MsgboxButtonCaption(identifier);
+    for (qsizetype i = 0; i < request.buttons.size(); ++i)
+        request.captions << (captions.value(i).isEmpty() ? MsgboxButtonCaption(request.buttons[i]) : captions[i]);
     const int defaultIndex = (style & kDefaultMask) >> 8;
     request.defaultButton = request.buttons.value(defaultIndex, request.buttons.first());
     request.icon = iconOf(style);
@@ -171,9 +171,9 @@ MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &titl
     return request;
 }
 
-int ShowMsgbox(const QString &prompt, int style, const QString &title)
+int ShowMsgbox(const QString &prompt, int style, const QString &title, const QStringList &captions)
 {
-    const MsgboxRequest request = DecodeMsgbox(prompt, style, title);
+    const MsgboxRequest request = DecodeMsgbox(prompt, style, title, captions);
     return g_responder ? g_responder(request) : showBox(request);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -51,15 +52,19 @@ struct MsgboxRequest
     bool systemModal = false;
 };
 
-/// Decodes a style value into the box to show for the current language mode.
-MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title);
+/// Decodes a style value into the box to show for the current language mode. captions, when not
+/// empty, name the buttons in their order instead of the standard captions (Save, Discard and
+/// Cancel on the Yes, No and Cancel buttons); a missing caption keeps the standard one.
+MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title,
+                           const QStringList &captions = {});
 
 /// The caption of a button in the current language mode.
 QString MsgboxButtonCaption(int identifier);
 
 /// Shows the message modally over the owner (SetMsgboxOwner) and returns the identifier of the
 /// button pressed. Events keep being delivered while the box is open.
-int ShowMsgbox(const QString &prompt, int style, const QString &title = QString());
+int ShowMsgbox(const QString &prompt, int style, const QString &title = QString(),
+               const QStringList &captions = {});
 
 /// The window message boxes are shown over.
 void SetMsgboxOwner(QWidget *owner);

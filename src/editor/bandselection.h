@@ -23,6 +23,8 @@ public:
     int BandIndex() const { return m_bandIndex; }
     const BandLimits &limits() const { return m_limits; }
 
+    bool operator==(const BandSelection &) const = default;
+
 private:
     int m_bandIndex = 0;
     BandLimits m_limits;

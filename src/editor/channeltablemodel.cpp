@@ -109,6 +109,16 @@ void ChannelTableModel::clearGrid1()
     tableReplaced();
 }
 
+void ChannelTableModel::clearChannels(const QList<int> &rows)
+{
+    for (int row : rows) {
+        if (row < 1 || row > ChannelTable::kRows)
+            continue;
+        ClearNO(m_table, row);
+        rowChanged(row);
+    }
+}
+
 void ChannelTableModel::setGrid1Text()
 {
     SetGrid1Text(m_table, *m_texts);

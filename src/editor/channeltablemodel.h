@@ -46,6 +46,8 @@ public:
 
     void clearGrid();
     void clearGrid1();
+    /// Empties the channels of rows with ClearNO (the Delete command).
+    void clearChannels(const QList<int> &rows);
     /// Rewrites the choice cells in the current words (a language switch).
     void setGrid1Text();
     /// The table was replaced as a whole (a decoded image).

@@ -10,6 +10,8 @@ struct BandLimits
 {
     int BandLow = 400;
     int BandHigh = 480;
+
+    bool operator==(const BandLimits &) const = default;
 };
 
 /// The limits of a band selector entry, read from its text "LLL-HHHMHz".

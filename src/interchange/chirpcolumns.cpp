@@ -41,13 +41,13 @@ QLatin1StringView standIn(QLatin1StringView column)
 
 } // namespace
 
-std::optional<InputError> ChirpColumns::readHeader(const CsvRecord &header)
+std::optional<InputError> ChirpColumns::readHeader(const CsvRecord &header, bool locationNeeded)
 {
     m_columns.clear();
     for (int i = 0; i < header.size(); ++i)
         m_columns.insert(header[i].text.trimmed().toLower(), i); // a repeated name: the last counts
     for (QLatin1StringView required : {kLocation, kFrequency}) {
-        if (indexOf(required) < 0)
+        if (indexOf(required) < 0 && (required != kLocation || locationNeeded))
             return InputError{header.first().line, header.first().column,
                               u"the header has no %1 column"_s.arg(required)};
     }

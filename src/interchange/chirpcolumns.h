@@ -32,8 +32,9 @@ inline constexpr QLatin1StringView kPower{"Power"};
 class ChirpColumns
 {
 public:
-    /// Takes the header row; refused when it lacks Location or Frequency.
-    std::optional<InputError> readHeader(const CsvRecord &header);
+    /// Takes the header row; refused when it lacks Frequency, or Location where that is needed
+    /// (rows pasted into the grid go where they are pasted).
+    std::optional<InputError> readHeader(const CsvRecord &header, bool locationNeeded = true);
 
     /// The field of column in record. An empty cell takes CHIRP's default text. A column the
     /// file lacks (or a short row) is read as CHIRP reads it: a tone frequency or receive DCS

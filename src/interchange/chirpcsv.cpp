@@ -65,7 +65,7 @@ QString tuningStep(const QString &frequency)
     return value && *value % 500 != 0 ? u"6.25"_s : u"5.00"_s;
 }
 
-QString rowOf(int location, const ChannelValues &values)
+QString rowOf(int location, const ChannelValues &values, QChar separator)
 {
     const auto [duplex, offset] = duplexOf(values);
     const ChirpTones tones = ChirpTones::fromTones(values.rxTone, values.txTone);
@@ -93,17 +93,17 @@ QString rowOf(int location, const ChannelValues &values)
         QString(),
     };
     // Numbers, tone texts and fixed words: no field ever needs quotes.
-    return fields.join(u',');
+    return fields.join(separator);
 }
 
 } // namespace
 
-QByteArray ChirpCsv::write(const CodePlan &plan, const ChoiceTexts &texts)
+QByteArray ChirpCsv::write(const CodePlan &plan, const ChoiceTexts &texts, QChar separator)
 {
-    QString csv = kHeader + u"\r\n"_s;
+    QString csv = QString(kHeader).replace(u',', separator) + u"\r\n"_s;
     for (int row = 1; row <= ChannelTable::kRows; ++row) {
         if (!plan.channels.isEmpty(row))
-            csv += rowOf(row, ChannelValues::read(plan.channels, row, texts)) + u"\r\n"_s;
+            csv += rowOf(row, ChannelValues::read(plan.channels, row, texts), separator) + u"\r\n"_s;
     }
     return csv.toUtf8();
 }

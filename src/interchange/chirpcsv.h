@@ -24,8 +24,9 @@ public:
         "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE"};
 
     /// The programmed channels as CSV text (UTF-8, CR LF line ends); cells are read with the
-    /// words of texts. Power is written in watts (ChirpPower), as CHIRP reads it.
-    static QByteArray write(const CodePlan &plan, const ChoiceTexts &texts);
+    /// words of texts. Power is written in watts (ChirpPower), as CHIRP reads it. A tab
+    /// separator gives the text spreadsheets paste as cells.
+    static QByteArray write(const CodePlan &plan, const ChoiceTexts &texts, QChar separator = u',');
 
     /// base with its channel table replaced by the rows of csv, read by column name and placed
     /// by Location (or, with options.locations, in file order from channel 1). Rows are checked

@@ -10,7 +10,7 @@ bool CsvReader::next(CsvRecord &record)
         record.clear();
         do {
             if (!record.isEmpty())
-                advance(); // the comma
+                advance(); // the separator
             if (record.size() == kMaxFields)
                 return fail(m_line, m_column, u"more than %1 fields in one record"_s.arg(kMaxFields));
             record.append(CsvField{{}, m_line, m_column});
@@ -31,7 +31,7 @@ bool CsvReader::readField(CsvField &field)
         return readQuoted(field);
     // A quote inside an unquoted field is taken as it stands, as most spreadsheets write it.
     const qsizetype start = m_pos;
-    while (!atRecordEnd() && m_text[m_pos] != u',')
+    while (!atRecordEnd() && m_text[m_pos] != m_separator)
         advance();
     field.text = m_text.sliced(start, m_pos - start).toString();
     return true;
@@ -54,8 +54,10 @@ bool CsvReader::readQuoted(CsvField &field)
             break;
         }
     }
-    if (!atRecordEnd() && m_text[m_pos] != u',')
-        return fail(m_line, m_column, u"a comma or the end of the line expected after the closing quote"_s);
+    if (!atRecordEnd() && m_text[m_pos] != m_separator)
+        return fail(m_line, m_column,
+                    u"a %1 or the end of the line expected after the closing quote"_s.arg(
+                        m_separator == u'\t' ? u"tab"_s : u"comma"_s));
     return true;
 }
 

@@ -265,12 +265,13 @@ void MainWindowTest::shouldKeepTheChannelsWhenNewIsCancelled()
     WindowRig rig;
     QVERIFY(rig.start());
     rig.enterFrequency(1, 1, u"438"_s);
-    rig.answers << MsgboxCancel;
+    // The first question is whether to save the changed plan: Discard goes on to New's own.
+    rig.answers << MsgboxNo << MsgboxCancel;
     rig.child<QAction>(u"mnuNew"_s)->trigger();
     QCOMPARE(rig.messages.last().style, 305);
     QCOMPARE(rig.messages.last().title, u"警告"_s);
     QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
-    rig.answers << MsgboxOk;
+    rig.answers << MsgboxNo << MsgboxOk;
     rig.child<QAction>(u"mnuNew"_s)->trigger();
     QVERIFY(rig.cell(1, 1).isEmpty());
 }
@@ -295,6 +296,7 @@ void MainWindowTest::shouldRestoreAPlanSavedAndOpenedAgain()
     band->setCurrentIndex(0);
     rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(1);
     rig.files << path;
+    rig.answers << MsgboxNo;
     rig.child<QAction>(u"mnuOpen"_s)->trigger();
     QCOMPARE(EncodeImage(rig.window->plan(), ChoiceTexts::simplifiedChinese()), saved);
     QCOMPARE(band->currentIndex(), 5);

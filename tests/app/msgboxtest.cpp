@@ -87,3 +87,13 @@ TEST(Msgbox, shouldReturnTheResponderAnswer)
     EXPECT_EQ(seen.captions, (QStringList{u"Yes"_qs, u"No"_qs}));
     SetMsgboxResponder({});
 }
+
+TEST(Msgbox, shouldNameTheButtonsByTheCaptionsGivenAndKeepTheirAnswers)
+{
+    const LanguageScope scope(Language::English);
+    const MsgboxRequest request =
+        DecodeMsgbox(QStringLiteral("Save changes?"), 3, {}, {u"Save"_qs, QString(), u"Cancel"_qs, u"extra"_qs});
+    EXPECT_EQ(request.buttons, (QList<int>{MsgboxYes, MsgboxNo, MsgboxCancel}));
+    EXPECT_EQ(request.captions, (QStringList{u"Save"_qs, u"No"_qs, u"Cancel"_qs}));
+    EXPECT_EQ(request.defaultButton, MsgboxYes);
+}

@@ -66,6 +66,7 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     WindowRig rig;
     QVERIFY(rig.start());
     QTRY_COMPARE(rig.window->PortNumber(), 1);
+    const QByteArray before = imageOf(rig.window->plan());
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QVERIFY(!rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
     QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
@@ -78,6 +79,14 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnureadFre"_s)->isEnabled(), kOperationMs);
     QVERIFY(rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
     QVERIFY(rig.messages.isEmpty());
+    // What the radio held is the plan kept; the plan before the read is one undo away.
+    QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
+    rig.child<QAction>(u"mnuUndo"_s)->trigger();
+    QCOMPARE(imageOf(rig.window->plan()), before);
+    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    rig.child<QAction>(u"mnuRedo"_s)->trigger();
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(expected));
+    QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), expected.band);
 }
 
 void WindowLinkTest::shouldWriteTheWindowIntoARadio()
@@ -100,6 +109,7 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
     QCOMPARE(backups.size(), 1);
     QCOMPARE(std::get<QByteArray>(ReadCodePlanFile(backups.first().filePath())),
              std::get<QByteArray>(ReadCodePlanFile(dataFile(u"plan-uhf.DAT"_s))));
+    QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
     const CodePlan written = planOf(saved);
     QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
     QCOMPARE(written.channels.cell(2, 1), u"439.50000"_s);
@@ -134,11 +144,12 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     rig.enterFrequency(1, 1, u"438"_s);
     rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(2);
     const QByteArray before = imageOf(rig.window->plan());
+    rig.answers << MsgboxNo; // discard the edits, as far as the read gets
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 1, kOperationMs);
-    QCOMPARE(rig.messages.first().prompt,
+    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 2, kOperationMs);
+    QCOMPARE(rig.messages.last().prompt,
              u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
-    QCOMPARE(rig.messages.first().style, 16);
+    QCOMPARE(rig.messages.last().style, 16);
     QCOMPARE(imageOf(rig.window->plan()), before);
     QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
     QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), 0);
