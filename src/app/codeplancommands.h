@@ -1,22 +1,13 @@
 #pragma once
 
-#include <QByteArray>
+#include "plandocument.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
 namespace vm280 {
-
-/// What the File commands need of the window that shows the plan.
-struct PlanDocument
-{
-    std::function<QByteArray()> encode;                ///< the image of the plan shown
-    std::function<void(const QByteArray &)> decode;    ///< shows an opened image
-    std::function<void()> clearChannels;               ///< New: empties the channels
-    std::function<void(const QString &)> savedAs;      ///< the plan was written to this file
-};
 
 /// New, Open and Save of code plan files, with their questions and messages.
 class CodePlanCommands : public QObject

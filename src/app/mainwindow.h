@@ -25,6 +25,7 @@ class ChannelGrid;
 class ChannelTableModel;
 class CodePlanCommands;
 class FeatureDialogs;
+class InterchangeCommands;
 class LinkController;
 class PortDialog;
 class RecentFilesMenu;
@@ -45,6 +46,7 @@ public:
     const CodePlan &plan() const { return m_plan; }
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
+    InterchangeCommands *interchange() const { return m_interchange; }
     FeatureDialogs *dialogs() const { return m_dialogs; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
@@ -132,12 +134,13 @@ private:
     RecentFilesMenu *m_recentMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
+    InterchangeCommands *m_interchange = nullptr;
     FeatureDialogs *m_dialogs = nullptr;
     QPointer<PortDialog> m_portDialog;
 
     struct Actions
     {
-        QAction *newPlan, *open, *save, *quit;
+        QAction *newPlan, *open, *save, *importPlan, *exportPlan, *quit;
         QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
         QAction *lock, *port;
         QAction *simplified, *traditional, *english;
