@@ -66,8 +66,15 @@ bool confirmReplacing(InterchangeFormat format)
 
 QString importedHeading(const QString &path, const ImportReport &report)
 {
-    return text(u"已从 %1 导入。频段：%2", u"Imported from %1. Band: %2")
-        .arg(QDir::toNativeSeparators(path), BandText(report.band));
+    QString heading = text(u"已从 %1 导入。频段：%2", u"Imported from %1. Band: %2")
+                          .arg(QDir::toNativeSeparators(path), BandText(report.band));
+    // The count a list of many skipped rows would otherwise hide at the end of the report.
+    if (report.format == InterchangeFormat::ChirpCsv)
+        heading +=
+            u'\n' + text(u"已导入 %1 个信道，跳过 %2 行。", u"Channels imported: %1; rows skipped: %2.")
+                        .arg(report.imported)
+                        .arg(report.skipped);
+    return heading;
 }
 
 QString refusedHeading(const QString &path)

@@ -92,6 +92,7 @@ void WindowInterchangeTest::shouldReportTheSkippedRowsOfAnImportedList()
     const ImportResult cli = ImportPlanFile(kList, CodePlan(), {}, ChoiceTexts::simplifiedChinese());
     QVERIFY2(lines == cli.report.lines(u"eu-lpd-pmr.csv"_s), "the report the command line prints");
     QVERIFY(dialog->heading().contains(u"400-480MHz"_s));
+    QVERIFY(dialog->heading().endsWith(u"已导入 16 个信道，跳过 74 行。"_s));
     QVERIFY(dialog->heading().contains(QDir::toNativeSeparators(kList)));
     QCOMPARE(rig.cell(1, 1), u"433.07500"_s);
     QCOMPARE(rig.cell(16, 1), u"433.45000"_s);
