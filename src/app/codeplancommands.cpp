@@ -7,7 +7,6 @@
 #include "editor/localtext.h"
 #include "image/codeplanfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -19,15 +18,6 @@ namespace {
 QString text(QStringView chinese, QStringView english)
 {
     return LocalText(LanguageMode(), chinese, english);
-}
-
-// The reason a file failed, naming the file.
-QString failureText(const QString &path, const FileError &error, bool saving)
-{
-    const QString name = QDir::toNativeSeparators(path);
-    if (saving)
-        return text(u"无法保存文件 %1：%2", u"Cannot save the file %1: %2").arg(name, error.detail);
-    return text(u"无法打开文件 %1：%2", u"Cannot open the file %1: %2").arg(name, error.detail);
 }
 
 } // namespace
@@ -61,7 +51,7 @@ bool CodePlanCommands::openFile(const QString &path)
         if (error->kind == FileError::WrongType)
             ShowMsgbox(text(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
         else
-            ShowMsgbox(failureText(path, *error, false), MsgboxOkOnly + MsgboxStop);
+            ShowMsgbox(FileFailureText(FileChoice::Open, path, error->detail), MsgboxOkOnly + MsgboxStop);
         return false;
     }
     // Asked once the file is known to be a plan: a file that cannot be opened asks nothing.
@@ -78,7 +68,7 @@ bool CodePlanCommands::savePlan()
     if (path.isEmpty())
         return false;
     if (const auto error = WriteCodePlanFile(path, m_document.encode())) {
-        ShowMsgbox(failureText(path, *error, true), MsgboxOkOnly + MsgboxStop);
+        ShowMsgbox(FileFailureText(FileChoice::Save, path, error->detail), MsgboxOkOnly + MsgboxStop);
         return false;
     }
     const QString saved = QFileInfo(path).absoluteFilePath();
@@ -103,11 +93,7 @@ QString CodePlanCommands::chooseSaveTarget()
 {
     for (;;) {
         const QString path = ChooseCodePlanFile(m_window, FileChoice::Save);
-        if (path.isEmpty() || !QFileInfo::exists(path))
-            return path;
-        const int answer = ShowMsgbox(text(u"该文件已存在，是否覆盖？", u"This file already exists, whether to cover?"),
-                                      MsgboxYesNo + MsgboxQuestion);
-        if (answer != MsgboxNo)
+        if (path.isEmpty() || MayReplaceFile(path))
             return path;
     }
 }

@@ -1,23 +1,13 @@
 #pragma once
 
-#include <QByteArray>
+#include "plandocument.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
 namespace vm280 {
-
-/// What the File commands need of the window that shows the plan.
-struct PlanDocument
-{
-    std::function<QByteArray()> encode;                ///< the image of the plan shown
-    std::function<void(const QByteArray &)> decode;    ///< shows an opened image
-    std::function<void()> clearChannels;               ///< New: empties the channels
-    std::function<void(const QString &)> savedAs;      ///< the plan was written to this file
-    std::function<bool()> modified;                    ///< the plan changed since it was last kept
-};
 
 /// New, Open and Save of code plan files, with their questions and messages. New, and Open of a
 /// file that holds a plan, first ask whether to save a modified plan.

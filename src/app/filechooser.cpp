@@ -1,8 +1,14 @@
 #include "filechooser.h"
 
 #include "apptitle.h"
+#include "languagemode.h"
+#include "msgbox.h"
 
+#include "editor/localtext.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -14,16 +20,45 @@ FileChooser g_chooser;
 
 } // namespace
 
-QString ChooseCodePlanFile(QWidget *parent, FileChoice choice)
+ChosenFile ChooseFile(QWidget *parent, const FileRequest &request)
 {
     if (g_chooser)
-        return g_chooser(choice);
-    // One filter named after the product. The tool asks its own overwrite question.
-    const QString filter = ApplicationTitle() + u"(*.DAT)"_s;
-    if (choice == FileChoice::Open)
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr, QFileDialog::ReadOnly);
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+        return g_chooser(request);
+    const QString filters = request.filters.join(u";;"_s);
+    QString selected = request.filters.value(0);
+    // The tool asks its own overwrite question.
+    const QString path = request.choice == FileChoice::Open
+                             ? QFileDialog::getOpenFileName(parent, QString(), QString(), filters, &selected,
+                                                            QFileDialog::ReadOnly)
+                             : QFileDialog::getSaveFileName(parent, QString(), QString(), filters, &selected,
+                                                            QFileDialog::DontConfirmOverwrite);
+    return {path, std::max(0, static_cast<int>(request.filters.indexOf(selected)))};
+}
+
+QString ChooseCodePlanFile(QWidget *parent, FileChoice choice)
+{
+    // One filter named after the product.
+    return ChooseFile(parent, {choice, {ApplicationTitle() + u"(*.DAT)"_s}}).path;
+}
+
+bool MayReplaceFile(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const int answer = ShowMsgbox(LocalText(LanguageMode(), u"该文件已存在，是否覆盖？",
+                                            u"This file already exists, whether to cover?"),
+                                  MsgboxYesNo + MsgboxQuestion);
+    return answer != MsgboxNo;
+}
+
+QString FileFailureText(FileChoice choice, const QString &path, const QString &reason)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (choice == FileChoice::Save)
+        return LocalText(LanguageMode(), u"无法保存文件 %1：%2", u"Cannot save the file %1: %2")
+            .arg(name, reason);
+    return LocalText(LanguageMode(), u"无法打开文件 %1：%2", u"Cannot open the file %1: %2")
+        .arg(name, reason);
 }
 
 void SetFileChooser(FileChooser chooser)

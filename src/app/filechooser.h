@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -10,10 +11,34 @@ namespace vm280 {
 /// The file dialogs of the File commands, replaceable for tests.
 enum class FileChoice { Open, Save };
 
-/// The chosen path, or empty when the dialog was cancelled.
+/// What a file dialog is asked for: a file to open or to save, with its filters
+/// ("CHIRP CSV (*.csv)"), the first one selected.
+struct FileRequest
+{
+    FileChoice choice = FileChoice::Open;
+    QStringList filters;
+};
+
+/// The dialog's answer: the path, empty when the dialog was cancelled, and the index of the
+/// filter it was chosen with.
+struct ChosenFile
+{
+    QString path;
+    int filter = 0;
+};
+
+ChosenFile ChooseFile(QWidget *parent, const FileRequest &request);
+
+/// The chosen code plan (.DAT) path, or empty when the dialog was cancelled.
 QString ChooseCodePlanFile(QWidget *parent, FileChoice choice);
 
-using FileChooser = std::function<QString(FileChoice)>;
+/// True when no file is at path, or the user agreed to replace it.
+bool MayReplaceFile(const QString &path);
+
+/// "Cannot open the file PATH: REASON" (Open) or "Cannot save the file PATH: REASON" (Save).
+QString FileFailureText(FileChoice choice, const QString &path, const QString &reason);
+
+using FileChooser = std::function<ChosenFile(const FileRequest &)>;
 /// Answers the file dialogs instead of showing them (tests); an empty function restores them.
 void SetFileChooser(FileChooser chooser);
 

@@ -33,6 +33,8 @@ constexpr std::array kCaptions{
     Caption{u"mnuNew", u"新建(&N)", u"New(&N)"},
     Caption{u"mnuOpen", u"打开(&O)", u"Open(&O)"},
     Caption{u"mnuAssave", u"保存(&S)", u"Save(&S)"},
+    Caption{u"mnuImport", u"导入(&I)…", u"Import(&I)…"},
+    Caption{u"mnuExport", u"导出(&E)…", u"Export(&E)…"},
     Caption{u"mnuRecent", u"最近的文件", u"Recent files"},
     Caption{u"mnuQuit", u"退出(&Q)", u"Quit(&Q)"},
     Caption{u"mnuEdit", u"编辑(&E)", u"Edit(&E)"},

@@ -9,6 +9,7 @@
 #include "featuredialogs.h"
 #include "form1captions.h"
 #include "formjtof.h"
+#include "interchangecommands.h"
 #include "languagemode.h"
 #include "languagesetting.h"
 #include "linkcontroller.h"
@@ -145,6 +146,8 @@ void MainWindow::createActions()
     a.newPlan = newAction(this, u"mnuNew"_s);
     a.open = newAction(this, u"mnuOpen"_s);
     a.save = newAction(this, u"mnuAssave"_s);
+    a.importPlan = newAction(this, u"mnuImport"_s);
+    a.exportPlan = newAction(this, u"mnuExport"_s);
     a.quit = newAction(this, u"mnuQuit"_s);
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -196,7 +199,7 @@ void MainWindow::createMenus()
         return menu;
     };
     QMenu *file = addMenu(u"mnuFile"_s);
-    file->addActions({a.newPlan, a.open, a.save});
+    file->addActions({a.newPlan, a.open, a.save, a.importPlan, a.exportPlan});
     m_fileMenu = file;
     m_recentMenu = new RecentFilesMenu(this);
     m_recentMenu->setObjectName(u"mnuRecent"_s);
@@ -328,9 +331,11 @@ void MainWindow::createControllers()
             recordChange();
         },
         [this](const QString &path) { showSavedTitle(path); },
+        [this] { return m_texts; },
         [this] { return m_history->isModified(); },
     };
     m_files = new CodePlanCommands(this, document, this);
+    m_interchange = new InterchangeCommands(this, document, this);
     m_dialogs = new FeatureDialogs(m_plan, this);
 }
 
@@ -340,6 +345,8 @@ void MainWindow::initConnections()
     connect(a.newPlan, &QAction::triggered, m_files, &CodePlanCommands::newPlan);
     connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
     connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
+    connect(a.importPlan, &QAction::triggered, m_interchange, &InterchangeCommands::importPlan);
+    connect(a.exportPlan, &QAction::triggered, m_interchange, &InterchangeCommands::exportPlan);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
     connect(m_recentMenu, &RecentFilesMenu::chosen, m_files, &CodePlanCommands::openFile);

@@ -26,6 +26,7 @@ class ChannelGrid;
 class ChannelTableModel;
 class CodePlanCommands;
 class FeatureDialogs;
+class InterchangeCommands;
 class LinkController;
 class PlanHistory;
 struct PlanState;
@@ -48,6 +49,7 @@ public:
     const CodePlan &plan() const { return m_plan; }
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
+    InterchangeCommands *interchange() const { return m_interchange; }
     FeatureDialogs *dialogs() const { return m_dialogs; }
     PlanHistory *history() const { return m_history; }
     ChannelEditCommands *channelEdits() const { return m_channelEdits; }
@@ -151,6 +153,7 @@ private:
     RecentFilesMenu *m_recentMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
+    InterchangeCommands *m_interchange = nullptr;
     FeatureDialogs *m_dialogs = nullptr;
     PlanHistory *m_history = nullptr;
     ChannelEditCommands *m_channelEdits = nullptr;
@@ -159,7 +162,7 @@ private:
 
     struct Actions
     {
-        QAction *newPlan, *open, *save, *quit;
+        QAction *newPlan, *open, *save, *importPlan, *exportPlan, *quit;
         QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
         QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;

@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -13,12 +12,10 @@ namespace vm280::cli {
 
 namespace {
 
-// The file is replaced whole or not at all.
 std::optional<Failure> writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Failure{FileFailure, path + u": "_s + file.errorString()};
+    if (const auto reason = WriteExportFile(path, bytes))
+        return Failure{FileFailure, path + u": "_s + *reason};
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "planjson.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -101,6 +102,15 @@ ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const Imp
 QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts)
 {
     return format == InterchangeFormat::Json ? PlanJson::write(plan, texts) : ChirpCsv::write(plan, texts);
+}
+
+std::optional<QString> WriteExportFile(const QString &path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size() ||
+        !file.commit())
+        return file.errorString();
+    return std::nullopt;
 }
 
 } // namespace vm280

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 #include <variant>
 
 namespace vm280 {
@@ -58,5 +59,8 @@ ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const Imp
 
 /// The plan as a file in format, its channel cells read with the words of texts.
 QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts);
+
+/// Writes an exported file whole or not at all; the system's reason when it could not.
+std::optional<QString> WriteExportFile(const QString &path, QByteArrayView bytes);
 
 } // namespace vm280

@@ -18,13 +18,16 @@ namespace vm280::test {
 /// A main window on its own parameter file and user settings (the user's own are never
 /// touched), with message boxes and file dialogs answered from queues: what was asked is
 /// recorded, and an empty queue answers with the box's default button (or cancels the file
-/// dialog).
+/// dialog). A file dialog answers with the next of files and the next of filters (the first
+/// filter when none is queued).
 struct WindowRig
 {
     QTemporaryDir dir;
     QList<MsgboxRequest> messages;
     QQueue<int> answers;
     QQueue<QString> files;
+    QQueue<int> filters;
+    QList<FileRequest> fileRequests;
     std::unique_ptr<MainWindow> window;
 
     WindowRig()
@@ -34,7 +37,12 @@ struct WindowRig
             messages << request;
             return answers.isEmpty() ? request.defaultButton : answers.dequeue();
         });
-        SetFileChooser([this](FileChoice) { return files.isEmpty() ? QString() : files.dequeue(); });
+        SetFileChooser([this](const FileRequest &request) {
+            fileRequests << request;
+            if (files.isEmpty())
+                return ChosenFile{};
+            return ChosenFile{files.dequeue(), filters.isEmpty() ? 0 : filters.dequeue()};
+        });
     }
     ~WindowRig()
     {

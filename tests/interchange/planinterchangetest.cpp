@@ -118,3 +118,20 @@ TEST(PlanInterchange, shouldCountNotesBeyondTheirLimit)
     EXPECT_EQ(result.report.notes.size(), ImportReport::kMaxNotes);
     EXPECT_EQ(result.report.lines("in.csv").at(ImportReport::kMaxNotes), "in.csv: 5 more notes not shown");
 }
+
+TEST(PlanInterchange, shouldWriteAnExportWholeOrLeaveTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.json"));
+    EXPECT_EQ(WriteExportFile(path, "first"), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("first"));
+    file.close();
+    const auto failure = WriteExportFile(dir.filePath(QStringLiteral("none/plan.json")), "second");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.csv")));
+    EXPECT_TRUE(WriteExportFile(dir.filePath(QStringLiteral("folder.csv")), "third").has_value());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("plan.json")});
+}
