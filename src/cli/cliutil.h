@@ -3,6 +3,7 @@
 #include "image/choicetexts.h"
 #include "image/codeplan.h"
 #include "image/codeplanfile.h"
+#include "image/language.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ int report(const Failure &failure);
 /// what is needed and returns the exit code to end with.
 std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &arguments,
                                   int positionalCount, const QString &usage);
+
+/// The language a --lang value names (zh, zh-Hant or en), or the usage failure; warns on stderr
+/// when Traditional Chinese is asked for but cannot be produced.
+std::variant<Language, Failure> languageOption(const QString &code, const QString &usage);
 
 /// The channel words the command line works in (the tool's own start-up language).
 const ChoiceTexts &cliTexts();
