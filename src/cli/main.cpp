@@ -2,8 +2,10 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <array>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace vm280::cli;
@@ -46,11 +48,22 @@ void printUsage(QTextStream &out)
         << "\nvm280-cli COMMAND --help shows a command's options.\n";
 }
 
+// Laying out the channel sheet needs fonts, so export runs as a program of the offscreen
+// platform: no display is needed.
+std::unique_ptr<QCoreApplication> application(int &argc, char *argv[])
+{
+    if (argc < 2 || qstrcmp(argv[1], "export") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = application(argc, argv);
     QCoreApplication::setApplicationName(u"vm280-cli"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VM280_VERSION));
 
