@@ -54,17 +54,25 @@ void CodePlanCommands::openPlan()
 
 bool CodePlanCommands::openFile(const QString &path)
 {
-    const auto read = ReadCodePlanFile(path);
+    const auto image = readFile(path);
+    if (!image)
+        return false;
+    m_document.decode(*image);
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
+{
+    auto read = ReadCodePlanFile(path);
     if (const auto *error = std::get_if<FileError>(&read)) {
         if (error->kind == FileError::WrongType)
             ShowMsgbox(text(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
         else
             ShowMsgbox(failureText(path, *error, false), MsgboxOkOnly + MsgboxStop);
-        return false;
+        return std::nullopt;
     }
-    m_document.decode(std::get<QByteArray>(read));
-    emit fileUsed(QFileInfo(path).absoluteFilePath());
-    return true;
+    return std::get<QByteArray>(std::move(read));
 }
 
 void CodePlanCommands::savePlan()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -32,6 +33,9 @@ public:
     /// Opens path; false when it could not be opened (the user was told why).
     bool openFile(const QString &path);
     void savePlan();
+    /// The image in the plan file at path; nothing when it could not be read (the user was told
+    /// why).
+    std::optional<QByteArray> readFile(const QString &path);
 
 signals:
     /// A plan was opened from or saved to path (absolute).

@@ -12,6 +12,7 @@
 #include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
+#include "plantools.h"
 #include "recentfilesmenu.h"
 
 #include "dialogs/aboutdialog.h"
@@ -129,6 +130,9 @@ void MainWindow::createActions()
     a.newPlan = newAction(this, u"mnuNew"_s);
     a.open = newAction(this, u"mnuOpen"_s);
     a.save = newAction(this, u"mnuAssave"_s);
+    a.compare = newAction(this, u"mnuCompare"_s);
+    a.print = newAction(this, u"mnuPrint"_s, QKeySequence::Print);
+    a.printPreview = newAction(this, u"mnuPrintPreview"_s);
     a.quit = newAction(this, u"mnuQuit"_s);
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -177,6 +181,8 @@ void MainWindow::createMenus()
     m_recentMenu = new RecentFilesMenu(this);
     m_recentMenu->setObjectName(u"mnuRecent"_s);
     file->addMenu(m_recentMenu);
+    file->addSeparator();
+    file->addActions({a.compare, a.print, a.printPreview});
     file->addSeparator()->setObjectName(u"mnuline"_s);
     file->addAction(a.quit);
     m_programmingMenu = addMenu(u"mnupro"_s);
@@ -303,6 +309,7 @@ void MainWindow::createControllers()
     };
     m_files = new CodePlanCommands(this, document, this);
     m_dialogs = new FeatureDialogs(m_plan, this);
+    m_tools = new PlanTools(this, m_plan, m_model, m_files, this);
 }
 
 void MainWindow::initConnections()
@@ -311,6 +318,10 @@ void MainWindow::initConnections()
     connect(a.newPlan, &QAction::triggered, m_files, &CodePlanCommands::newPlan);
     connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
     connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
+    connect(a.compare, &QAction::triggered, m_tools, &PlanTools::compare);
+    connect(a.print, &QAction::triggered, m_tools, &PlanTools::print);
+    connect(a.printPreview, &QAction::triggered, m_tools, &PlanTools::printPreview);
+    connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
     connect(m_recentMenu, &RecentFilesMenu::chosen, m_files, &CodePlanCommands::openFile);

@@ -26,6 +26,7 @@ class ChannelTableModel;
 class CodePlanCommands;
 class FeatureDialogs;
 class LinkController;
+class PlanTools;
 class PortDialog;
 class RecentFilesMenu;
 
@@ -46,6 +47,7 @@ public:
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
     FeatureDialogs *dialogs() const { return m_dialogs; }
+    PlanTools *tools() const { return m_tools; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
     int PortNumber() const { return m_portNumber; }
@@ -133,11 +135,12 @@ private:
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
     FeatureDialogs *m_dialogs = nullptr;
+    PlanTools *m_tools = nullptr;
     QPointer<PortDialog> m_portDialog;
 
     struct Actions
     {
-        QAction *newPlan, *open, *save, *quit;
+        QAction *newPlan, *open, *save, *compare, *print, *printPreview, *quit;
         QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
         QAction *lock, *port;
         QAction *simplified, *traditional, *english;

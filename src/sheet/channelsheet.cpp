@@ -96,10 +96,14 @@ std::unique_ptr<QTextDocument> ChannelSheet::document(const QString &html)
     return document;
 }
 
+QPageLayout ChannelSheet::pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
+                       QPageLayout::Millimeter);
+}
+
 void ChannelSheet::print(QTextDocument &document, QPagedPaintDevice &device)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
-                                     QPageLayout::Millimeter));
     document.print(&device);
 }
 
@@ -114,6 +118,7 @@ bool ChannelSheet::writePdf(QTextDocument &document, const QString &path, QStrin
     {
         QPdfWriter writer(&file);
         writer.setTitle(path);
+        writer.setPageLayout(pageLayout());
         print(document, writer);
     }
     if (!file.commit()) {

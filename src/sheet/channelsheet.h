@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -22,7 +23,9 @@ public:
     static QString html(const CodePlan &plan, Language language, const QString &fileName, QDate date);
     /// The HTML laid out for printing (needs a QGuiApplication).
     static std::unique_ptr<QTextDocument> document(const QString &html);
-    /// Prints the document on device, one A4 page for a plan.
+    /// The page the sheet is laid out for: A4 portrait, 12 mm margins.
+    static QPageLayout pageLayout();
+    /// Prints the document on device in the device's page layout.
     static void print(QTextDocument &document, QPagedPaintDevice &device);
     /// Writes the document as a PDF file; false with the reason when the file cannot be written.
     static bool writePdf(QTextDocument &document, const QString &path, QString *error);
