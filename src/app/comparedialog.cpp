@@ -24,7 +24,8 @@ QString text(QStringView chinese, QStringView english)
 
 } // namespace
 
-CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QString &fileName, QWidget *parent)
+CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QString &fileName,
+                             QWidget *parent)
     : QDialog(parent)
 {
     setupUi(fileName);
@@ -56,9 +57,8 @@ void CompareDialog::setupUi(const QString &fileName)
 
 void CompareDialog::fill(const QList<PlanDifference> &differences)
 {
-    m_summary->setText(differences.isEmpty()
-                           ? text(u"两个方案相同。", u"The plans are the same.")
-                           : text(u"%1 处不同", u"%1 differences").arg(differences.size()));
+    m_summary->setText(differences.isEmpty() ? text(u"两个方案相同。", u"The plans are the same.")
+                                             : text(u"%1 处不同", u"%1 differences").arg(differences.size()));
     m_table->setRowCount(int(differences.size()));
     for (int row = 0; row < differences.size(); ++row) {
         const PlanDifference &difference = differences[row];

@@ -16,7 +16,8 @@ class CompareDialog : public QDialog
     Q_OBJECT
 
 public:
-    CompareDialog(const QList<PlanDifference> &differences, const QString &fileName, QWidget *parent = nullptr);
+    CompareDialog(const QList<PlanDifference> &differences, const QString &fileName,
+                  QWidget *parent = nullptr);
 
     QTableWidget *table() const { return m_table; }
 

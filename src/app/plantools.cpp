@@ -65,7 +65,8 @@ void PlanTools::printPreview()
 
 std::unique_ptr<QTextDocument> PlanTools::sheet() const
 {
-    const QString name = m_fileName.isEmpty() ? LocalText(LanguageMode(), u"未命名", u"Untitled") : m_fileName;
+    const QString name =
+        m_fileName.isEmpty() ? LocalText(LanguageMode(), u"未命名", u"Untitled") : m_fileName;
     return ChannelSheet::document(ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate()));
 }
 

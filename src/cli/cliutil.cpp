@@ -78,7 +78,10 @@ std::variant<Language, Failure> languageOption(const QString &code, const QStrin
     return *language;
 }
 
-const ChoiceTexts &cliTexts() { return ChoiceTexts::simplifiedChinese(); }
+const ChoiceTexts &cliTexts()
+{
+    return ChoiceTexts::simplifiedChinese();
+}
 
 Failure fileFailure(const QString &path, const FileError &error)
 {

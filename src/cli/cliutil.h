@@ -51,7 +51,8 @@ const ChoiceTexts &cliTexts();
 std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts = cliTexts());
 
 /// Encodes and saves the plan; the file is written whole or not at all.
-std::optional<Failure> savePlan(const QString &path, const CodePlan &plan, const ChoiceTexts &texts = cliTexts());
+std::optional<Failure> savePlan(const QString &path, const CodePlan &plan,
+                                const ChoiceTexts &texts = cliTexts());
 
 /// The message for a failure to read or write a file.
 Failure fileFailure(const QString &path, const FileError &error);

@@ -57,7 +57,8 @@ int runDiff(const QStringList &arguments)
     parser.setApplicationDescription(u"Lists every channel cell and setting in which two plans differ."_s);
     parser.addPositionalArgument(u"A.DAT"_s, u"The plan to compare."_s);
     parser.addPositionalArgument(u"B.DAT"_s, u"The plan to compare it with, unless --port is given."_s);
-    const QCommandLineOption port(u"port"_s, u"Compare with the memory of the radio on DEVICE."_s, u"DEVICE"_s);
+    const QCommandLineOption port(u"port"_s, u"Compare with the memory of the radio on DEVICE."_s,
+                                  u"DEVICE"_s);
     const QCommandLineOption lang(
         u"lang"_s, u"The language of captions and values: zh (default), zh-Hant (Traditional) or en."_s,
         u"zh|zh-Hant|en"_s, u"zh"_s);

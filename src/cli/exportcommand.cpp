@@ -9,8 +9,8 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextDocument>
 #include <QSaveFile>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -45,8 +45,8 @@ std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, 
     const auto loaded = loadPlan(planPath, LocalChoiceTexts(chosen));
     if (const auto *failure = std::get_if<Failure>(&loaded))
         return *failure;
-    const QString html = ChannelSheet::html(std::get<CodePlan>(loaded), chosen, QFileInfo(planPath).fileName(),
-                                            QDate::currentDate());
+    const QString html = ChannelSheet::html(std::get<CodePlan>(loaded), chosen,
+                                            QFileInfo(planPath).fileName(), QDate::currentDate());
     if (kind == "html"_L1)
         return output.isEmpty() ? writeStandardOutput(html.toUtf8()) : writeFile(output, html.toUtf8());
     if (output.isEmpty())

@@ -48,11 +48,23 @@ void printUsage(QTextStream &out)
         << "\nvm280-cli COMMAND --help shows a command's options.\n";
 }
 
-// Laying out the channel sheet needs fonts, so export runs as a program of the offscreen
-// platform: no display is needed.
-std::unique_ptr<QCoreApplication> application(int &argc, char *argv[])
+// Whether the arguments ask for the channel sheet as PDF: laying it out needs fonts, so only
+// that command runs as a program of the offscreen platform (no display is needed).
+bool wantsPdf(int argc, char *argv[])
 {
     if (argc < 2 || qstrcmp(argv[1], "export") != 0)
+        return false;
+    for (int i = 2; i < argc; ++i) {
+        const bool separate = qstrcmp(argv[i - 1], "--format") == 0 && qstrcmp(argv[i], "pdf") == 0;
+        if (separate || qstrcmp(argv[i], "--format=pdf") == 0)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> application(int &argc, char *argv[])
+{
+    if (!wantsPdf(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -47,9 +47,11 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     return {};
 }
 
-bool ChannelTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+bool ChannelTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                                      int role)
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_headers.size())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_headers.size())
         return false;
     m_headers[section] = value.toString();
     emit headerDataChanged(orientation, section, section);

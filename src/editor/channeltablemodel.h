@@ -44,7 +44,8 @@ public:
     const ChoiceTexts &texts() const { return *m_texts; }
     const ChannelTable &table() const { return m_table; }
 
-    FrequencyEntry::Outcome commitFrequency(int row, int column, const QString &typed, const BandLimits &limits);
+    FrequencyEntry::Outcome commitFrequency(int row, int column, const QString &typed,
+                                            const BandLimits &limits);
     void commitTone(int row, int column, const QString &text, int listIndex);
     void pickEntry(int row, int column, int index);
     /// The list index a choice or tone cell remembers.

@@ -42,7 +42,8 @@ void addChannels(DifferenceList &list, const ChannelTable &a, const ChannelTable
     const QStringList headers = SettingCatalog::channelHeaders(language);
     for (int row = 1; row <= ChannelTable::kRows; ++row) {
         for (int column = 1; column < ChannelTable::kColumns; ++column)
-            list.add(cellCaption(headers, row, column), a.cell(row, column), b.cell(row, column), row, column);
+            list.add(cellCaption(headers, row, column), a.cell(row, column), b.cell(row, column), row,
+                     column);
     }
 }
 
@@ -54,14 +55,15 @@ void addGroup(DifferenceList &list, const CodePlan &a, const CodePlan &b, Settin
         QString caption = SettingCatalog::caption(id, language);
         if (group != SettingGroup::Model)
             caption = SettingCatalog::groupCaption(group, language) + u" / "_s + caption;
-        list.add(caption, SettingCatalog::valueText(a, id, language), SettingCatalog::valueText(b, id, language));
+        list.add(caption, SettingCatalog::valueText(a, id, language),
+                 SettingCatalog::valueText(b, id, language));
     }
 }
 
 void addAutoDial(DifferenceList &list, const CodePlan &a, const CodePlan &b, Language language)
 {
-    const QString caption = SettingCatalog::groupCaption(SettingGroup::Dtmf, language) + u" / "_s
-                            + SettingCatalog::autoDialHeaders()[1] + u' ';
+    const QString caption = SettingCatalog::groupCaption(SettingGroup::Dtmf, language) + u" / "_s +
+                            SettingCatalog::autoDialHeaders()[1] + u' ';
     for (int g = 0; g < int(a.AutoDialMemories.size()); ++g)
         list.add(caption + QString::number(g + 1), a.AutoDialMemories[g], b.AutoDialMemories[g]);
 }
@@ -78,7 +80,8 @@ void addTestFrequencies(DifferenceList &list, const CodePlan &a, const CodePlan 
     const QStringList headers = SettingCatalog::testFrequencyHeaders(language);
     for (int c = 0; c < 16; ++c) {
         for (int side = 0; side < 2; ++side) {
-            list.add(SettingCatalog::testFrequencyCaption() + u' ' + twoDigits(c + 1) + u' ' + headers[side + 1],
+            list.add(SettingCatalog::testFrequencyCaption() + u' ' + twoDigits(c + 1) + u' ' +
+                         headers[side + 1],
                      a.TestFrequencies[side][c], b.TestFrequencies[side][c]);
         }
     }

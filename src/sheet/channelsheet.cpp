@@ -62,30 +62,32 @@ QString sheetTemplate()
 // The body in Simplified Chinese or English; Traditional Chinese converts it.
 QString body(const CodePlan &plan, Language language)
 {
-    const QString band = SettingCatalog::caption(SettingId::Band, language) + u": "_s
-                         + SettingCatalog::valueText(plan, SettingId::Band, language);
-    return filled(sheetTemplate(),
-                  {{u"title"_s, LocalText(language, u"信道表", u"Channel sheet")},
-                   {u"band"_s, band.toHtmlEscaped()},
-                   {u"channels"_s, channelRows(plan.channels, language)},
-                   {u"functionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::FunctionSet, language)},
-                   {u"functions"_s, settingRows(plan, SettingGroup::FunctionSet, language)},
-                   {u"optionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::OptionalFunctions, language)},
-                   {u"options"_s, settingRows(plan, SettingGroup::OptionalFunctions, language)},
-                   {u"keysCaption"_s, SettingCatalog::groupCaption(SettingGroup::Keys, language)},
-                   {u"keys"_s, settingRows(plan, SettingGroup::Keys, language)}});
+    const QString band = SettingCatalog::caption(SettingId::Band, language) + u": "_s +
+                         SettingCatalog::valueText(plan, SettingId::Band, language);
+    return filled(
+        sheetTemplate(),
+        {{u"title"_s, LocalText(language, u"信道表", u"Channel sheet")},
+         {u"band"_s, band.toHtmlEscaped()},
+         {u"channels"_s, channelRows(plan.channels, language)},
+         {u"functionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::FunctionSet, language)},
+         {u"functions"_s, settingRows(plan, SettingGroup::FunctionSet, language)},
+         {u"optionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::OptionalFunctions, language)},
+         {u"options"_s, settingRows(plan, SettingGroup::OptionalFunctions, language)},
+         {u"keysCaption"_s, SettingCatalog::groupCaption(SettingGroup::Keys, language)},
+         {u"keys"_s, settingRows(plan, SettingGroup::Keys, language)}});
 }
 
 } // namespace
 
 QString ChannelSheet::html(const CodePlan &plan, Language language, const QString &fileName, QDate date)
 {
-    QString text = body(plan, language == Language::TraditionalChinese ? Language::SimplifiedChinese : language);
+    QString text =
+        body(plan, language == Language::TraditionalChinese ? Language::SimplifiedChinese : language);
     if (language == Language::TraditionalChinese)
         text = StringJtoF(text);
     // The file name is the user's own and is never converted.
-    const QString footer = LocalText(language, u"文件", u"File") + u": "_s + fileName + u"    "_s
-                           + LocalText(language, u"日期", u"Date") + u": "_s + date.toString(Qt::ISODate);
+    const QString footer = LocalText(language, u"文件", u"File") + u": "_s + fileName + u"    "_s +
+                           LocalText(language, u"日期", u"Date") + u": "_s + date.toString(Qt::ISODate);
     return filled(text, {{u"footer"_s, footer.toHtmlEscaped()}});
 }
 

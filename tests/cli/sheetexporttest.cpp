@@ -35,7 +35,8 @@ protected:
 
 TEST_F(SheetExport, shouldPrintThePlanOnOnePageWithItsSixteenChannels)
 {
-    const CliRun run = runCli({"export", kRichPlan, "--format", "pdf", "-o", path("sheet.pdf"), "--lang", "en"});
+    const CliRun run =
+        runCli({"export", kRichPlan, "--format", "pdf", "-o", path("sheet.pdf"), "--lang", "en"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     ASSERT_TRUE(fileBytes(path("sheet.pdf")).startsWith("%PDF-"));
     const auto info = poppler("pdfinfo", {path("sheet.pdf")});
@@ -70,7 +71,8 @@ TEST_F(SheetExport, shouldRefuseAPdfWithoutAFileAndLeaveNoFileOnFailure)
     EXPECT_EQ(noFile.exitCode, 1);
     EXPECT_TRUE(noFile.err.contains("needs -o FILE")) << noFile.err.toStdString();
     ASSERT_TRUE(writeBytes(path("folder"), "a file, not a folder"));
-    const CliRun unwritable = runCli({"export", kRichPlan, "--format", "pdf", "-o", path("folder/sheet.pdf")});
+    const CliRun unwritable =
+        runCli({"export", kRichPlan, "--format", "pdf", "-o", path("folder/sheet.pdf")});
     EXPECT_EQ(unwritable.exitCode, 3);
     EXPECT_FALSE(QFileInfo::exists(path("folder/sheet.pdf")));
     EXPECT_EQ(runCli({"export", kRichPlan, "--format", "odt"}).exitCode, 1);

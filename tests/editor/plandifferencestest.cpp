@@ -56,7 +56,8 @@ TEST(PlanDifferences, shouldCompareTheTablesBesideTheSettings)
     QStringList captions;
     for (const PlanDifference &difference : PlanDifferences(a, b, Language::English))
         captions << difference.caption;
-    EXPECT_EQ(captions, QStringList({"DTMF / 自动拨号存储器 3", "Embedded Information 2", "测试频率 16 TX Frequency"}));
+    EXPECT_EQ(captions,
+              QStringList({"DTMF / 自动拨号存储器 3", "Embedded Information 2", "测试频率 16 TX Frequency"}));
 }
 
 TEST(PlanDifferences, shouldConvertCaptionsAndValuesForTraditionalChinese)
