@@ -10,7 +10,7 @@ packages=(
     libopencc-dev libopencc-data opencc
     libgtest-dev
     libclang-rt-14-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick poppler-utils
     fonts-wqy-microhei
     desktop-file-utils appstream lintian dpkg-dev librsvg2-bin shared-mime-info
 )

@@ -1,6 +1,7 @@
 #include "channelgrid.h"
 
 #include "cellkeyfilter.h"
+#include "differencedelegate.h"
 #include "twips.h"
 
 #include "editor/channeledits.h"
@@ -60,6 +61,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
 {
     setObjectName(u"Grid1"_s);
     setModel(model);
+    setItemDelegate(new DifferenceDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();

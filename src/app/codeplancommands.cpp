@@ -46,20 +46,28 @@ void CodePlanCommands::openPlan()
 
 bool CodePlanCommands::openFile(const QString &path)
 {
-    const auto read = ReadCodePlanFile(path);
+    const auto image = readFile(path);
+    if (!image)
+        return false;
+    // Asked once the file is known to be a plan: a file that cannot be opened asks nothing.
+    if (!askToSaveChanges())
+        return false;
+    m_document.decode(*image);
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
+{
+    auto read = ReadCodePlanFile(path);
     if (const auto *error = std::get_if<FileError>(&read)) {
         if (error->kind == FileError::WrongType)
             ShowMsgbox(text(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
         else
             ShowMsgbox(FileFailureText(FileChoice::Open, path, error->detail), MsgboxOkOnly + MsgboxStop);
-        return false;
+        return std::nullopt;
     }
-    // Asked once the file is known to be a plan: a file that cannot be opened asks nothing.
-    if (!askToSaveChanges())
-        return false;
-    m_document.decode(std::get<QByteArray>(read));
-    emit fileUsed(QFileInfo(path).absoluteFilePath());
-    return true;
+    return std::get<QByteArray>(std::move(read));
 }
 
 bool CodePlanCommands::savePlan()

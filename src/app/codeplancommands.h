@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -30,6 +32,9 @@ public:
     /// Discard goes on, Cancel stops. True when the command that asked may go on; a plan that has
     /// not changed asks nothing.
     bool askToSaveChanges();
+    /// The image in the plan file at path; nothing when it could not be read (the user was told
+    /// why).
+    std::optional<QByteArray> readFile(const QString &path);
 
 signals:
     /// A plan was opened from or saved to path (absolute).

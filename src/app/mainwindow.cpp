@@ -15,6 +15,7 @@
 #include "linkcontroller.h"
 #include "msgbox.h"
 #include "planhistory.h"
+#include "plantools.h"
 #include "recentfilesmenu.h"
 
 #include "dialogs/aboutdialog.h"
@@ -148,6 +149,9 @@ void MainWindow::createActions()
     a.save = newAction(this, u"mnuAssave"_s);
     a.importPlan = newAction(this, u"mnuImport"_s);
     a.exportPlan = newAction(this, u"mnuExport"_s);
+    a.compare = newAction(this, u"mnuCompare"_s);
+    a.print = newAction(this, u"mnuPrint"_s, QKeySequence::Print);
+    a.printPreview = newAction(this, u"mnuPrintPreview"_s);
     a.quit = newAction(this, u"mnuQuit"_s);
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -204,6 +208,8 @@ void MainWindow::createMenus()
     m_recentMenu = new RecentFilesMenu(this);
     m_recentMenu->setObjectName(u"mnuRecent"_s);
     file->addMenu(m_recentMenu);
+    file->addSeparator();
+    file->addActions({a.compare, a.print, a.printPreview});
     file->addSeparator()->setObjectName(u"mnuline"_s);
     file->addAction(a.quit);
     createEditMenu();
@@ -337,6 +343,7 @@ void MainWindow::createControllers()
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
     m_dialogs = new FeatureDialogs(m_plan, this);
+    m_tools = new PlanTools(this, m_plan, m_model, m_files, this);
 }
 
 void MainWindow::initConnections()
@@ -347,6 +354,10 @@ void MainWindow::initConnections()
     connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
     connect(a.importPlan, &QAction::triggered, m_interchange, &InterchangeCommands::importPlan);
     connect(a.exportPlan, &QAction::triggered, m_interchange, &InterchangeCommands::exportPlan);
+    connect(a.compare, &QAction::triggered, m_tools, &PlanTools::compare);
+    connect(a.print, &QAction::triggered, m_tools, &PlanTools::print);
+    connect(a.printPreview, &QAction::triggered, m_tools, &PlanTools::printPreview);
+    connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
     connect(m_recentMenu, &RecentFilesMenu::chosen, m_files, &CodePlanCommands::openFile);

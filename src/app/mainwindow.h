@@ -30,6 +30,7 @@ class InterchangeCommands;
 class LinkController;
 class PlanHistory;
 struct PlanState;
+class PlanTools;
 class PortDialog;
 class RecentFilesMenu;
 
@@ -53,6 +54,7 @@ public:
     FeatureDialogs *dialogs() const { return m_dialogs; }
     PlanHistory *history() const { return m_history; }
     ChannelEditCommands *channelEdits() const { return m_channelEdits; }
+    PlanTools *tools() const { return m_tools; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
     int PortNumber() const { return m_portNumber; }
@@ -158,11 +160,12 @@ private:
     PlanHistory *m_history = nullptr;
     ChannelEditCommands *m_channelEdits = nullptr;
     QMenu *m_editMenu = nullptr;
+    PlanTools *m_tools = nullptr;
     QPointer<PortDialog> m_portDialog;
 
     struct Actions
     {
-        QAction *newPlan, *open, *save, *importPlan, *exportPlan, *quit;
+        QAction *newPlan, *open, *save, *importPlan, *exportPlan, *compare, *print, *printPreview, *quit;
         QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
         QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;

@@ -1,9 +1,11 @@
 #include "cliutil.h"
 
+#include "editor/stringjtof.h"
 #include "image/codec.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -40,7 +42,46 @@ std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList 
     return std::nullopt;
 }
 
-const ChoiceTexts &cliTexts() { return ChoiceTexts::simplifiedChinese(); }
+namespace {
+
+struct LanguageCode
+{
+    QLatin1StringView code;
+    Language language;
+};
+
+constexpr std::array kLanguageCodes{
+    LanguageCode{"zh"_L1, Language::SimplifiedChinese},
+    LanguageCode{"zh-Hant"_L1, Language::TraditionalChinese},
+    LanguageCode{"en"_L1, Language::English},
+};
+
+std::optional<Language> languageOf(const QString &code)
+{
+    for (const LanguageCode &entry : kLanguageCodes) {
+        if (code == entry.code)
+            return entry.language;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<Language, Failure> languageOption(const QString &code, const QString &usage)
+{
+    const std::optional<Language> language = languageOf(code);
+    if (!language)
+        return Failure{UsageError, u"unknown language '%1'; usage: vm280-cli %2"_s.arg(code, usage)};
+    if (const auto problem = TraditionalChineseProblem();
+        problem && *language == Language::TraditionalChinese)
+        printError(u"Traditional Chinese is unavailable, showing Simplified Chinese: %1"_s.arg(*problem));
+    return *language;
+}
+
+const ChoiceTexts &cliTexts()
+{
+    return ChoiceTexts::simplifiedChinese();
+}
 
 Failure fileFailure(const QString &path, const FileError &error)
 {

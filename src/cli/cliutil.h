@@ -3,6 +3,7 @@
 #include "image/choicetexts.h"
 #include "image/codeplan.h"
 #include "image/codeplanfile.h"
+#include "image/language.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,10 @@ int report(const Failure &failure);
 std::optional<int> parseArguments(QCommandLineParser &parser, const QStringList &arguments,
                                   int positionalCount, const QString &usage);
 
+/// The language a --lang value names (zh, zh-Hant or en), or the usage failure; warns on stderr
+/// when Traditional Chinese is asked for but cannot be produced.
+std::variant<Language, Failure> languageOption(const QString &code, const QString &usage);
+
 /// The channel words the command line works in (the tool's own start-up language).
 const ChoiceTexts &cliTexts();
 
@@ -47,7 +52,8 @@ const ChoiceTexts &cliTexts();
 std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts = cliTexts());
 
 /// Encodes and saves the plan; the file is written whole or not at all.
-std::optional<Failure> savePlan(const QString &path, const CodePlan &plan, const ChoiceTexts &texts = cliTexts());
+std::optional<Failure> savePlan(const QString &path, const CodePlan &plan,
+                                const ChoiceTexts &texts = cliTexts());
 
 /// The message for a failure to read or write a file.
 Failure fileFailure(const QString &path, const FileError &error);

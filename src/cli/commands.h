@@ -8,6 +8,7 @@ namespace vm280::cli {
 int runNew(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
 int runShow(const QStringList &arguments);
+int runDiff(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runImport(const QStringList &arguments);
 int runPorts(const QStringList &arguments);

@@ -1,10 +1,16 @@
 #include "cliutil.h"
 #include "commands.h"
 
+#include "editor/localtext.h"
 #include "interchange/planinterchange.h"
+#include "sheet/channelsheet.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -27,23 +33,55 @@ std::optional<Failure> writeStandardOutput(const QByteArray &bytes)
     return std::nullopt;
 }
 
+std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, const QString &code,
+                                  const QString &output, const QString &usage)
+{
+    const auto language = languageOption(code, usage);
+    if (const auto *failure = std::get_if<Failure>(&language))
+        return *failure;
+    const Language chosen = std::get<Language>(language);
+    const auto loaded = loadPlan(planPath, LocalChoiceTexts(chosen));
+    if (const auto *failure = std::get_if<Failure>(&loaded))
+        return *failure;
+    const QString html = ChannelSheet::html(std::get<CodePlan>(loaded), chosen,
+                                            QFileInfo(planPath).fileName(), QDate::currentDate());
+    if (kind == "html"_L1)
+        return output.isEmpty() ? writeStandardOutput(html.toUtf8()) : writeFile(output, html.toUtf8());
+    if (output.isEmpty())
+        return Failure{UsageError, u"--format pdf needs -o FILE; usage: vm280-cli "_s + usage};
+    QString error;
+    if (!ChannelSheet::writePdf(*ChannelSheet::document(html), output, &error))
+        return Failure{FileFailure, output + u": "_s + error};
+    return std::nullopt;
+}
+
 } // namespace
 
 int runExport(const QStringList &arguments)
 {
-    const QString usage = u"export PLAN.DAT --format json|csv [-o FILE]"_s;
+    const QString usage = u"export PLAN.DAT --format json|csv|html|pdf [-o FILE] [--lang zh|zh-Hant|en]"_s;
     QCommandLineParser parser;
     parser.addPositionalArgument(u"PLAN.DAT"_s, u"The plan to export."_s);
     const QCommandLineOption format(
-        u"format"_s, u"json (the whole plan) or csv (the channels, CHIRP's layout)."_s, u"json|csv"_s);
+        u"format"_s,
+        u"json (the whole plan), csv (the channels, CHIRP's layout), or the channel sheet as html or pdf."_s,
+        u"json|csv|html|pdf"_s);
     const QCommandLineOption output({u"o"_s, u"output"_s},
                                     u"The file to write; standard output without it."_s, u"FILE"_s);
-    parser.addOptions({format, output});
+    const QCommandLineOption lang(
+        u"lang"_s, u"The language of the channel sheet: zh (default), zh-Hant (Traditional) or en."_s,
+        u"zh|zh-Hant|en"_s, u"zh"_s);
+    parser.addOptions({format, output, lang});
     if (const auto exit = parseArguments(parser, arguments, 1, usage))
         return *exit;
     const QString kind = parser.value(format);
+    if (kind == "html"_L1 || kind == "pdf"_L1) {
+        const auto failure = writeSheet(parser.positionalArguments().first(), kind, parser.value(lang),
+                                        parser.value(output), usage);
+        return failure ? report(*failure) : Success;
+    }
     if (kind != "json"_L1 && kind != "csv"_L1) {
-        printError(u"--format json or --format csv expected; usage: vm280-cli "_s + usage);
+        printError(u"--format json, csv, html or pdf expected; usage: vm280-cli "_s + usage);
         return UsageError;
     }
     const auto loaded = loadPlan(parser.positionalArguments().first());

@@ -2,8 +2,10 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <array>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace vm280::cli;
@@ -22,8 +24,10 @@ constexpr std::array kCommands{
     Command{"new", runNew, "new -o PLAN.DAT", "write a plan in the start-up state"},
     Command{"convert", runConvert, "convert IN.DAT OUT.DAT", "open IN and save it as OUT"},
     Command{"show", runShow, "show PLAN.DAT [--lang zh|zh-Hant|en]", "print the channels and settings"},
-    Command{"export", runExport, "export PLAN.DAT --format json|csv [-o FILE]",
-            "the plan as JSON, the channels as CSV"},
+    Command{"diff", runDiff, "diff A.DAT B.DAT|--port DEVICE [--lang zh|zh-Hant|en]",
+            "list the differences; exit 1 when there are any"},
+    Command{"export", runExport, "export PLAN.DAT --format json|csv|html|pdf [-o FILE]",
+            "the plan as JSON, the channels as CSV, the channel sheet"},
     Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [OPTIONS]",
             "build a plan from JSON or CSV"},
     Command{"ports", runPorts, "ports", "list COM1 to COM20 and whether each opens"},
@@ -44,11 +48,34 @@ void printUsage(QTextStream &out)
         << "\nvm280-cli COMMAND --help shows a command's options.\n";
 }
 
+// Whether the arguments ask for the channel sheet as PDF: laying it out needs fonts, so only
+// that command runs as a program of the offscreen platform (no display is needed).
+bool wantsPdf(int argc, char *argv[])
+{
+    if (argc < 2 || qstrcmp(argv[1], "export") != 0)
+        return false;
+    for (int i = 2; i < argc; ++i) {
+        const bool separate = qstrcmp(argv[i - 1], "--format") == 0 && qstrcmp(argv[i], "pdf") == 0;
+        if (separate || qstrcmp(argv[i], "--format=pdf") == 0)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> application(int &argc, char *argv[])
+{
+    if (!wantsPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = application(argc, argv);
     QCoreApplication::setApplicationName(u"vm280-cli"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VM280_VERSION));
 

@@ -29,6 +29,8 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
         return m_table.cell(index.row() + 1, index.column());
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
+    case DifferenceRole:
+        return isMarked(index.row() + 1, index.column());
     default:
         return {};
     }
@@ -45,9 +47,11 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     return {};
 }
 
-bool ChannelTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+bool ChannelTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                                      int role)
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_headers.size())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_headers.size())
         return false;
     m_headers[section] = value.toString();
     emit headerDataChanged(orientation, section, section);
@@ -122,17 +126,43 @@ void ChannelTableModel::clearChannels(const QList<int> &rows)
 void ChannelTableModel::setGrid1Text()
 {
     SetGrid1Text(m_table, *m_texts);
-    tableReplaced();
+    // The same values in other words: the marks still hold.
+    allChanged();
 }
 
 void ChannelTableModel::tableReplaced()
 {
-    emit dataChanged(index(0, 0), index(ChannelTable::kRows - 1, ChannelTable::kColumns - 1));
+    clearMarks();
+    allChanged();
+}
+
+void ChannelTableModel::markCells(const QList<std::pair<int, int>> &cells)
+{
+    clearMarks();
+    for (const auto &[row, column] : cells)
+        m_marked[row - 1][column] = true;
+    allChanged();
 }
 
 void ChannelTableModel::rowChanged(int row)
 {
+    // An edit ends the comparison: the marks no longer tell what differs.
+    if (m_marked != decltype(m_marked){}) {
+        clearMarks();
+        allChanged();
+        return;
+    }
     emit dataChanged(index(row - 1, 0), index(row - 1, ChannelTable::kColumns - 1));
+}
+
+void ChannelTableModel::allChanged()
+{
+    emit dataChanged(index(0, 0), index(ChannelTable::kRows - 1, ChannelTable::kColumns - 1));
+}
+
+void ChannelTableModel::clearMarks()
+{
+    m_marked = {};
 }
 
 } // namespace vm280

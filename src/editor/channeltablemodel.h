@@ -6,7 +6,10 @@
 #include "image/choicetexts.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QStringList>
+#include <array>
+#include <utility>
 
 namespace vm280 {
 
@@ -20,6 +23,9 @@ class ChannelTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    /// True for a cell marked as differing from a compared plan; the grid paints it.
+    static constexpr int DifferenceRole = Qt::UserRole + 1;
+
     ChannelTableModel(ChannelTable &table, const ChoiceTexts &texts, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -38,7 +44,8 @@ public:
     const ChoiceTexts &texts() const { return *m_texts; }
     const ChannelTable &table() const { return m_table; }
 
-    FrequencyEntry::Outcome commitFrequency(int row, int column, const QString &typed, const BandLimits &limits);
+    FrequencyEntry::Outcome commitFrequency(int row, int column, const QString &typed,
+                                            const BandLimits &limits);
     void commitTone(int row, int column, const QString &text, int listIndex);
     void pickEntry(int row, int column, int index);
     /// The list index a choice or tone cell remembers.
@@ -53,12 +60,20 @@ public:
     /// The table was replaced as a whole (a decoded image).
     void tableReplaced();
 
+    /// Marks the cells (table row and column) that differ from a compared plan, until the next
+    /// edit of the table or markCells again.
+    void markCells(const QList<std::pair<int, int>> &cells);
+    bool isMarked(int row, int column) const { return m_marked[row - 1][column]; }
+
 private:
     void rowChanged(int row);
+    void allChanged();
+    void clearMarks();
 
     ChannelTable &m_table;
     const ChoiceTexts *m_texts;
     QStringList m_headers;
+    std::array<std::array<bool, ChannelTable::kColumns>, ChannelTable::kRows> m_marked{};
 };
 
 } // namespace vm280

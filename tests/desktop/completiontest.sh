@@ -24,12 +24,15 @@ expect()
     fi
 }
 
-expect "vm280-cli " "--help --version -h convert export import new ports read show write"
+expect "vm280-cli " "--help --version -h convert diff export import new ports read show write"
 expect "vm280-cli sh" "show"
 expect "vm280-cli write --" "--backup --help --port --service --verify --yes"
 expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
-expect "vm280-cli export x.DAT --format " "csv json"
-expect "vm280-cli show x.DAT --lang " "en zh"
+expect "vm280-cli export x.DAT --format " "csv html json pdf"
+expect "vm280-cli export x.DAT --" "--format --help --lang --output"
+expect "vm280-cli diff a.DAT b.DAT --" "--help --lang --port"
+expect "vm280-cli show x.DAT --lang " "en zh zh-Hant"
+expect "vm280-cli diff a.DAT b.DAT --lang zh" "zh zh-Hant"
 expect "vm280-cli read --port COM1" "COM1 COM10 COM11 COM12 COM13 COM14 COM15 COM16 COM17 COM18 COM19"
 expect "vm280-cli read --port /dev/nul" "/dev/null"
 

@@ -1,0 +1,78 @@
+#include "plantools.h"
+
+#include "codeplancommands.h"
+#include "comparedialog.h"
+#include "filechooser.h"
+#include "languagemode.h"
+#include "sheetprinter.h"
+
+#include "editor/channeltablemodel.h"
+#include "editor/localtext.h"
+#include "editor/plandifferences.h"
+#include "image/codec.h"
+#include "sheet/channelsheet.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace vm280 {
+
+PlanTools::PlanTools(QWidget *window, const CodePlan &plan, ChannelTableModel *model, CodePlanCommands *files,
+                     QObject *parent)
+    : QObject(parent), m_window(window), m_plan(plan), m_model(model), m_files(files)
+{}
+
+void PlanTools::compare()
+{
+    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open);
+    if (!path.isEmpty())
+        compareWith(path);
+}
+
+bool PlanTools::compareWith(const QString &path)
+{
+    const auto image = m_files->readFile(path);
+    if (!image)
+        return false;
+    // Decoded in the grid's words, so equal cells read the same.
+    CodePlan other;
+    DecodeImage(other, *image, m_model->texts());
+    const QList<PlanDifference> differences = PlanDifferences(m_plan, other, LanguageMode());
+    QList<std::pair<int, int>> cells;
+    for (const PlanDifference &difference : differences) {
+        if (difference.row > 0)
+            cells.append({difference.row, difference.column});
+    }
+    m_model->markCells(cells);
+    if (m_dialog)
+        m_dialog->close();
+    m_dialog = new CompareDialog(differences, QFileInfo(path).fileName(), m_window);
+    m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_dialog->show();
+    return true;
+}
+
+void PlanTools::print()
+{
+    PrintSheet(m_window, *sheet(), PrintChoice::Print);
+}
+
+void PlanTools::printPreview()
+{
+    PrintSheet(m_window, *sheet(), PrintChoice::Preview);
+}
+
+std::unique_ptr<QTextDocument> PlanTools::sheet() const
+{
+    const QString name =
+        m_fileName.isEmpty() ? LocalText(LanguageMode(), u"未命名", u"Untitled") : m_fileName;
+    return ChannelSheet::document(ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate()));
+}
+
+void PlanTools::setFilePath(const QString &path)
+{
+    m_fileName = QFileInfo(path).fileName();
+}
+
+} // namespace vm280

@@ -1,0 +1,133 @@
+#include "channelsheet.h"
+
+#include "editor/localtext.h"
+#include "editor/settingcatalog.h"
+#include "editor/stringjtof.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+QString cells(const QStringList &texts, const QString &tag)
+{
+    QString row = u"<tr>"_s;
+    for (const QString &text : texts)
+        row += u'<' + tag + u'>' + text.toHtmlEscaped() + u"</"_s + tag + u'>';
+    return row + u"</tr>\n"_s;
+}
+
+QString channelRows(const ChannelTable &table, Language language)
+{
+    QString rows = cells(SettingCatalog::channelHeaders(language), u"th"_s);
+    for (int row = 1; row <= ChannelTable::kRows; ++row) {
+        QStringList texts{u"%1"_s.arg(row, 2, 10, QLatin1Char('0'))};
+        for (int column = 1; column < ChannelTable::kColumns; ++column)
+            texts << table.cell(row, column);
+        rows += cells(texts, u"td"_s);
+    }
+    return rows;
+}
+
+QString settingRows(const CodePlan &plan, SettingGroup group, Language language)
+{
+    QString rows;
+    for (SettingId id : SettingCatalog::settings(group))
+        rows += cells({SettingCatalog::caption(id, language), SettingCatalog::valueText(plan, id, language)},
+                      u"td"_s);
+    return rows;
+}
+
+QString filled(QString text, const QList<std::pair<QString, QString>> &fields)
+{
+    for (const auto &[name, value] : fields)
+        text.replace(u"{{"_s + name + u"}}"_s, value);
+    return text;
+}
+
+QString sheetTemplate()
+{
+    QFile file(u":/sheet/channelsheet.html"_s);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+// The body in Simplified Chinese or English; Traditional Chinese converts it.
+QString body(const CodePlan &plan, Language language)
+{
+    const QString band = SettingCatalog::caption(SettingId::Band, language) + u": "_s +
+                         SettingCatalog::valueText(plan, SettingId::Band, language);
+    return filled(
+        sheetTemplate(),
+        {{u"title"_s, LocalText(language, u"信道表", u"Channel sheet")},
+         {u"band"_s, band.toHtmlEscaped()},
+         {u"channels"_s, channelRows(plan.channels, language)},
+         {u"functionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::FunctionSet, language)},
+         {u"functions"_s, settingRows(plan, SettingGroup::FunctionSet, language)},
+         {u"optionsCaption"_s, SettingCatalog::groupCaption(SettingGroup::OptionalFunctions, language)},
+         {u"options"_s, settingRows(plan, SettingGroup::OptionalFunctions, language)},
+         {u"keysCaption"_s, SettingCatalog::groupCaption(SettingGroup::Keys, language)},
+         {u"keys"_s, settingRows(plan, SettingGroup::Keys, language)}});
+}
+
+} // namespace
+
+QString ChannelSheet::html(const CodePlan &plan, Language language, const QString &fileName, QDate date)
+{
+    QString text =
+        body(plan, language == Language::TraditionalChinese ? Language::SimplifiedChinese : language);
+    if (language == Language::TraditionalChinese)
+        text = StringJtoF(text);
+    // The file name is the user's own and is never converted.
+    const QString footer = LocalText(language, u"文件", u"File") + u": "_s + fileName + u"    "_s +
+                           LocalText(language, u"日期", u"Date") + u": "_s + date.toString(Qt::ISODate);
+    return filled(text, {{u"footer"_s, footer.toHtmlEscaped()}});
+}
+
+std::unique_ptr<QTextDocument> ChannelSheet::document(const QString &html)
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setHtml(html);
+    return document;
+}
+
+QPageLayout ChannelSheet::pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
+                       QPageLayout::Millimeter);
+}
+
+void ChannelSheet::print(QTextDocument &document, QPagedPaintDevice &device)
+{
+    document.print(&device);
+}
+
+bool ChannelSheet::writePdf(QTextDocument &document, const QString &path, QString *error)
+{
+    // Written beside the target first, so a failed write leaves no half file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(path);
+        writer.setPageLayout(pageLayout());
+        print(document, writer);
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace vm280

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "image/codeplan.h"
+#include "image/language.h"
+
+#include <QDate>
+#include <QString>
+#include <memory>
+
+class QPageLayout;
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace vm280 {
+
+/// The printable channel sheet of a plan: the band, the 16 channels, the function settings, the
+/// optional functions and the keys, with the file name and date at the foot, in one language.
+class ChannelSheet
+{
+public:
+    /// The sheet's HTML. The channel cells are shown as they are, so the plan should have been
+    /// decoded with the choice words of language.
+    static QString html(const CodePlan &plan, Language language, const QString &fileName, QDate date);
+    /// The HTML laid out for printing (needs a QGuiApplication).
+    static std::unique_ptr<QTextDocument> document(const QString &html);
+    /// The page the sheet is laid out for: A4 portrait, 12 mm margins.
+    static QPageLayout pageLayout();
+    /// Prints the document on device in the device's page layout.
+    static void print(QTextDocument &document, QPagedPaintDevice &device);
+    /// Writes the document as a PDF file; false with the reason when the file cannot be written.
+    static bool writePdf(QTextDocument &document, const QString &path, QString *error);
+};
+
+} // namespace vm280

@@ -1,0 +1,81 @@
+#include "clirunner.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vm280::test;
+
+namespace {
+
+const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+
+// The output of a poppler tool; nothing when it is not installed.
+std::optional<QString> poppler(const QString &tool, const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class SheetExport : public testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SheetExport, shouldPrintThePlanOnOnePageWithItsSixteenChannels)
+{
+    const CliRun run =
+        runCli({"export", kRichPlan, "--format", "pdf", "-o", path("sheet.pdf"), "--lang", "en"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_TRUE(fileBytes(path("sheet.pdf")).startsWith("%PDF-"));
+    const auto info = poppler("pdfinfo", {path("sheet.pdf")});
+    if (!info)
+        GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) is not installed";
+    EXPECT_TRUE(info->contains(QRegularExpression("Pages:\\s+1\\n"))) << info->toStdString();
+    const QString text = *poppler("pdftotext", {"-layout", path("sheet.pdf"), "-"});
+    for (int channel = 1; channel <= 16; ++channel) {
+        const QRegularExpression row(QStringLiteral("^\\s*%1\\b").arg(channel, 2, 10, QLatin1Char('0')),
+                                     QRegularExpression::MultilineOption);
+        EXPECT_TRUE(text.contains(row)) << "channel " << channel << " in\n" << text.toStdString();
+    }
+    for (const char *expected : {"Channel sheet", "Model: 450-490MHz", "450.01250", "Carrow", "Function Set",
+                                 "Optional Function", "Keys Set", "ID12345678", "File: rich.DAT"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " in\n" << text.toStdString();
+}
+
+TEST_F(SheetExport, shouldWriteTheSheetAsHtmlInTraditionalChinese)
+{
+    const CliRun run = runCli({"export", kRichPlan, "--format", "html", "--lang", "zh-Hant"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("<h1>信道表</h1>"));
+    EXPECT_TRUE(run.out.contains("<td>03</td><td>452.50625</td><td>254.1</td><td>452.50625</td><td>254.1</td>"
+                                 "<td>高</td><td>載波</td><td>寬帶</td><td>有</td>"));
+    EXPECT_TRUE(run.out.contains("<td>發射結束(16位)</td><td>END</td>"));
+    EXPECT_TRUE(run.out.contains("文件: rich.DAT"));
+}
+
+TEST_F(SheetExport, shouldRefuseAPdfWithoutAFileAndLeaveNoFileOnFailure)
+{
+    const CliRun noFile = runCli({"export", kRichPlan, "--format", "pdf"});
+    EXPECT_EQ(noFile.exitCode, 1);
+    EXPECT_TRUE(noFile.err.contains("needs -o FILE")) << noFile.err.toStdString();
+    ASSERT_TRUE(writeBytes(path("folder"), "a file, not a folder"));
+    const CliRun unwritable =
+        runCli({"export", kRichPlan, "--format", "pdf", "-o", path("folder/sheet.pdf")});
+    EXPECT_EQ(unwritable.exitCode, 3);
+    EXPECT_FALSE(QFileInfo::exists(path("folder/sheet.pdf")));
+    EXPECT_EQ(runCli({"export", kRichPlan, "--format", "odt"}).exitCode, 1);
+}
+
+} // namespace
