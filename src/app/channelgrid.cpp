@@ -150,8 +150,12 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
         return;
+    // The channel number of a programmed channel opens no editor, so a click there selects the
+    // row; on an empty channel any cell opens its receive frequency, the number included.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
-    if (modifiers != Qt::NoModifier || index.column() == ChannelTable::NumberColumn) {
+    const bool numberOfChannel =
+        index.column() == ChannelTable::NumberColumn && !m_model->table().isEmpty(index.row() + 1);
+    if (modifiers != Qt::NoModifier || numberOfChannel) {
         selectRows(index, modifiers);
         return;
     }

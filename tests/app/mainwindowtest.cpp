@@ -182,6 +182,12 @@ void MainWindowTest::shouldOpenOnlyTheReceiveFrequencyOfAnEmptyChannel()
     rig.type(u"440"_s);
     rig.click(5, 0);
     QCOMPARE(rig.grid()->openEditor(), nullptr);
+    rig.click(6, 0);
+    QCOMPARE(rig.grid()->openEditor(), rig.grid()->frequencyEditor());
+    QCOMPARE(rig.grid()->EditRow, 6);
+    QCOMPARE(rig.grid()->EditCol, 1);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(rig.grid()->frequencyEditor(), &escape);
     rig.click(5, 6);
     QCOMPARE(rig.grid()->openEditor(), rig.grid()->choiceEditor(6));
 }
