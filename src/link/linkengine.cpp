@@ -26,10 +26,8 @@ constexpr QByteArrayView kReadAnswerHex = "57";
 constexpr qsizetype kReadAnswerDigits = 136;
 constexpr qsizetype kReadDataOffset = 8;
 
-constexpr int kFirstBlock = 0x0010;
 constexpr int kReadBlock = 0x40;
 constexpr int kReadEnd = 0x0410;
-constexpr int kWriteEnd = 0x0360;
 
 constexpr int kTimeoutTicks = 6;
 constexpr int kBlinkTicks = 6;

@@ -4,8 +4,6 @@ namespace vm280 {
 
 namespace {
 
-constexpr int kFirstBlock = 0x0010;
-constexpr int kWriteEnd = 0x0360;
 constexpr int kServiceBlock = 0x0180;
 constexpr int kFactoryStart = 0x0190;
 constexpr int kFactoryResume = 0x01B0;

@@ -12,15 +12,13 @@ namespace vm280 {
 
 namespace {
 
-constexpr int kFirstAddress = 0x0010;
-
 /// The first radio address among the written blocks where the read-back image differs from the
 /// image sent (both hex text from 0x0010).
 std::optional<int> firstDifference(const QByteArray &sent, const QByteArray &readBack, bool serviceMode)
 {
     for (const int block : WriteBlocks(serviceMode)) {
         for (int address = block; address < block + kWriteBlockBytes; ++address) {
-            const qsizetype digit = 2 * (address - kFirstAddress);
+            const qsizetype digit = 2 * (address - kFirstBlock);
             if (sent.mid(digit, 2) != readBack.mid(digit, 2))
                 return address;
         }
