@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -24,13 +23,13 @@ QString backupFile(const QString &given, int radioBand)
 {
     if (!QFileInfo(given).isDir())
         return given;
-    return given + u'/' + BackupFileName(QDateTime::currentDateTime(), radioBand);
+    return BackupPathIn(given, radioBand);
 }
 
 } // namespace
 
 CliLink::CliLink(CodePlan &plan, const LinkOptions &options)
-    : m_plan(plan), m_options(options), m_progressOnTerminal(isatty(STDERR_FILENO) == 1)
+    : m_plan(plan), m_options(options), m_progressOnTerminal(options.progress && isTerminal(stderr))
 {}
 
 std::optional<Failure> CliLink::openPort(const QString &device)
@@ -61,13 +60,12 @@ std::optional<Failure> CliLink::write()
     if (!result.backupPath.isEmpty() && !result.backupError)
         QTextStream(stdout) << "Backup saved to " << result.backupPath << Qt::endl;
     if (failure)
-        return sequenceFailure().value_or(*failure);
+        return WriteStepsFailure(result).value_or(*failure);
     return std::nullopt;
 }
 
-std::optional<Failure> CliLink::sequenceFailure() const
+std::optional<Failure> WriteStepsFailure(const WriteSequence::Result &result)
 {
-    const WriteSequence::Result &result = m_sequence.result();
     if (result.backupError)
         return Failure{FileFailure, LinkTextEnglish(LinkText::BackupFailed) + u' ' +
                                         fileFailure(result.backupPath, *result.backupError).message};
@@ -165,7 +163,7 @@ bool CliLink::askBandQuestion()
     if (m_options.assumeYes)
         return true;
     // Nobody to ask: a script gets the safe answer and the reason on stderr.
-    if (isatty(STDIN_FILENO) != 1)
+    if (!isTerminal(stdin))
         return false;
     clearProgress();
     QTextStream(stderr) << LinkTextEnglish(LinkText::BandQuestion) << " [y/N] " << Qt::flush;

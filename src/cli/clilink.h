@@ -20,7 +20,12 @@ struct LinkOptions
     bool assumeYes = false;   ///< the band question is answered Yes without asking
     QString backupPath;       ///< a write first saves the radio's memory here (a file or a folder)
     bool verify = false;      ///< a write reads the radio back and compares
+    bool progress = true;     ///< a progress bar on stderr when it is a terminal
 };
+
+/// The failure a write sequence ended with beyond the link's own: its backup not saved, or the
+/// radio read back otherwise than written.
+std::optional<Failure> WriteStepsFailure(const WriteSequence::Result &result);
 
 /// Runs a read or a write over a serial port for the command line: the plan stands in for the
 /// main window, texts go to the terminal in English, and the band question is asked there.
@@ -53,7 +58,6 @@ public:
 
 private:
     std::optional<Failure> run(bool started);
-    std::optional<Failure> sequenceFailure() const;
     void drawProgress();
     void clearProgress();
 

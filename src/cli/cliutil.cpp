@@ -7,9 +7,24 @@
 #include <QTextStream>
 #include <array>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace vm280::cli {
+
+bool isTerminal(FILE *stream)
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stream)) != 0;
+#else
+    return isatty(fileno(stream)) == 1;
+#endif
+}
 
 void printError(const QString &message)
 {

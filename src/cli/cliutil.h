@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <optional>
 #include <variant>
 
@@ -22,6 +23,9 @@ enum ExitCode {
     LinkFailure = 4,
     VerifyFailure = 5,
 };
+
+/// True when the stream (stdin, stdout or stderr) is a terminal rather than a file or a pipe.
+bool isTerminal(FILE *stream);
 
 /// One line on stderr: "vm280-cli: message".
 void printError(const QString &message);

@@ -32,8 +32,8 @@ constexpr std::array kCommands{
             "build a plan from JSON or CSV"},
     Command{"ports", runPorts, "ports", "list COM1 to COM20 and whether each opens"},
     Command{"read", runRead, "read --port DEVICE -o PLAN.DAT", "read the radio into a plan file"},
-    Command{"write", runWrite, "write --port DEVICE PLAN.DAT [--backup FILE] [--verify]",
-            "write a plan file into the radio"},
+    Command{"write", runWrite, "write --port DEVICE PLAN.DAT [--backup FILE] [--verify] [--repeat]",
+            "write a plan file into the radio, or radio after radio"},
 };
 
 void printUsage(QTextStream &out)

@@ -2,6 +2,8 @@
 
 #include "image/bands.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -18,9 +20,19 @@ QString DefaultBackupFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/backups"_s;
 }
 
+QString BackupPathIn(const QString &folder, int band)
+{
+    const QString name = BackupFileName(QDateTime::currentDateTime(), band);
+    const QDir dir(folder);
+    QString path = dir.filePath(name);
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = dir.filePath(name.chopped(4) + u'-' + QString::number(copy) + name.right(4));
+    return path;
+}
+
 QString DefaultBackupPath(int band)
 {
-    return DefaultBackupFolder() + u'/' + BackupFileName(QDateTime::currentDateTime(), band);
+    return BackupPathIn(DefaultBackupFolder(), band);
 }
 
 } // namespace vm280

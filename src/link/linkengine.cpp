@@ -1,5 +1,6 @@
 #include "linkengine.h"
 
+#include "linkprotocol.h"
 #include "writelist.h"
 
 #include "image/hex.h"
@@ -8,14 +9,10 @@ namespace vm280 {
 
 namespace {
 
-// "JV-PROG" switches the radio into programming mode.
-const QByteArray kHandshake = QByteArrayLiteral("JV-PROG");
 constexpr char kIdentify = 0x02;
-constexpr char kAcknowledge = 0x06;
 constexpr char kReadCommand = 0x52;
 // Also the first byte of every read answer.
 constexpr char kWriteCommand = 0x57;
-constexpr char kEnd = 0x45;
 
 constexpr QByteArrayView kAcknowledgeHex = "06";
 // The identification answer carries the model name "VM280" somewhere in its 8 bytes.
@@ -105,7 +102,7 @@ bool LinkEngine::start(char operationCode)
     m_state.LinkPhase = 1;
     m_state.OperationDone = false;
     m_effects->prepareForOperation();
-    send(kHandshake);
+    send(kHandshake.toByteArray());
     m_effects->setStatusText(LinkText::Communicating);
     setTimer1Enabled(true);
     setTimer2Enabled(true);

@@ -43,6 +43,8 @@ public:
     LinkStage stage() const;
     /// True while the band question waits for its answer.
     bool questionOpen() const { return m_questionOpen; }
+    /// False from the start of an operation until its end has been shown: nothing can start.
+    bool commandsEnabled() const { return m_commandsEnabled; }
 
 private:
     bool start(char operationCode);

@@ -1,8 +1,6 @@
 #include "radioport.h"
 
-#include <grp.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -15,18 +13,13 @@ constexpr QLatin1StringView kSerialGroup = "dialout"_L1;
 
 QString deviceGroup(const QString &devicePath)
 {
-    struct stat info
-    {
-    };
-    if (stat(devicePath.toLocal8Bit().constData(), &info) != 0)
-        return {};
-    const group *owner = getgrgid(info.st_gid);
-    return owner ? QString::fromLocal8Bit(owner->gr_name) : QString();
+    return QFileInfo(devicePath).group();
 }
 
 bool accessAllowed(const QString &devicePath)
 {
-    return access(devicePath.toLocal8Bit().constData(), R_OK | W_OK) == 0;
+    const QFileInfo device(devicePath);
+    return device.isReadable() && device.isWritable();
 }
 
 } // namespace

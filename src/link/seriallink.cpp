@@ -90,6 +90,7 @@ void SerialLink::receiveWaiting()
     const QByteArray bytes = m_port->readAll();
     m_counts.received += bytes.size();
     m_engine.receive(bytes);
+    emit received(bytes);
 }
 
 void SerialLink::handlePortError(QSerialPort::SerialPortError error)

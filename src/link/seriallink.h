@@ -44,6 +44,8 @@ public:
     bool portIsOpen() const override;
 
 signals:
+    /// Bytes arrived (after the engine was given them).
+    void received(const QByteArray &bytes);
     /// The port went away (a USB cable pulled out) and has been closed.
     void portLost();
 

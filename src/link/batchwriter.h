@@ -1,0 +1,154 @@
+#pragma once
+
+#include "linkeffects.h"
+#include "seriallink.h"
+#include "writesequence.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace vm280 {
+
+/// Programs radio after radio with one plan over one cable. The dealer plugs a radio in, the
+/// batch notices it, writes it (with the backup and the read-back the options ask for), reports
+/// the result, waits until the radio is unplugged and then until the next one answers.
+///
+/// Between radios the line is probed about once a second: the handshake word, and when the
+/// radio acknowledges it the end byte, which lets the radio out of programming mode at once.
+/// A radio counts as unplugged after two probes in a row went unanswered, so one that is slow to
+/// come back after being written is not taken for the next radio and written twice.
+///
+/// The plan, its band and service mode are taken when the batch starts: every radio gets the
+/// same image whatever happens to the plan meanwhile. While the batch runs it is the engine's
+/// effects: the owner's status label and progress show the radio being written, its commands
+/// stay disabled, and no message box is shown; the band question is asked at most once.
+class BatchWriter : public QObject, public LinkEffects
+{
+    Q_OBJECT
+
+public:
+    enum class Stage {
+        Idle,             ///< no batch runs
+        WaitingForRadio,  ///< probing until a radio answers
+        Writing,          ///< the write sequence runs on a radio
+        WaitingForUnplug, ///< probing until the radio written stops answering
+    };
+
+    struct Options
+    {
+        /// The backup file for the band of the radio read; no backup when empty.
+        std::function<QString(int radioBand)> backupPath;
+        bool verify = false;
+        /// The batch ends after this many radios; 0 for no end but stop().
+        int count = 0;
+        /// From the start of one probe to the next; a new radio is noticed within this time.
+        std::chrono::milliseconds probeInterval{1000};
+        /// How long a probe waits for the acknowledgement.
+        std::chrono::milliseconds answerWindow{500};
+    };
+
+    /// How one radio of the batch ended.
+    struct RadioResult
+    {
+        int number = 0; ///< 1 for the first radio of the batch
+        LinkOutcome outcome = LinkOutcome::Failed;
+        bool verified = false;          ///< read back and found equal to what was sent
+        std::optional<LinkText> reason; ///< why the radio failed
+        WriteSequence::Result steps;    ///< the backup saved, the first address read back otherwise
+        std::chrono::nanoseconds elapsed{};
+        SerialLink::LineCounts line; ///< bytes of this radio's write sequence
+
+        bool succeeded() const { return outcome == LinkOutcome::Success; }
+    };
+
+    /// Every radio is either written (and then also verified when the read-back was asked for)
+    /// or failed: refused by the band question, not answering, its backup not saved, or holding
+    /// other data than was written.
+    struct Tally
+    {
+        int written = 0;
+        int verified = 0;
+        int failed = 0;
+
+        int radios() const { return written + failed; }
+        Tally &operator+=(const Tally &other);
+    };
+
+    /// owner provides the plan written and shows the progress; it is usually the link itself.
+    BatchWriter(SerialLink &link, LinkEffects &owner, QObject *parent = nullptr);
+    ~BatchWriter() override;
+
+    /// Starts probing for the first radio; false when nothing started: the port is closed (the
+    /// owner was shown the port-not-open message) or an operation or a batch is running.
+    bool start(Options options);
+    /// Ends the batch: at once when no radio is being written, else after that radio.
+    void stop();
+
+    Stage stage() const { return m_stage; }
+    bool stopRequested() const { return m_stopRequested; }
+    const Tally &tally() const { return m_tally; }
+
+    void sendBytes(const QByteArray &frame) override;
+    void setStatusText(LinkText text) override;
+    void setStatusVisible(bool visible) override;
+    void setProgressVisible(bool visible) override;
+    void setProgressValue(int value) override;
+    void setCommandsEnabled(bool enabled) override;
+    void prepareForOperation() override;
+    void setTimer1Enabled(bool enabled) override;
+    void setTimer2Enabled(bool enabled) override;
+    void showMessage(LinkText text) override;
+    bool askBandQuestion() override;
+    QByteArray encodeImage() override;
+    void decodeImage(const QByteArray &hex) override;
+    int bandSelectorIndex() const override;
+    void selectBandWithoutPrompt(int index) override;
+    bool serviceMode() const override;
+    bool portIsOpen() const override;
+    void operationEnded(LinkOutcome outcome) override;
+
+signals:
+    void stageChanged(vm280::BatchWriter::Stage stage);
+    /// A radio was written or failed; tally() already counts it.
+    void radioDone(const vm280::BatchWriter::RadioResult &result);
+    /// The batch is over: its count reached, stopped, or the cable gone.
+    void finished();
+
+private:
+    void setStage(Stage stage);
+    void probe();
+    void probeReceived(const QByteArray &bytes);
+    void probeAnswered(bool answered);
+    void scheduleProbe();
+    void beginRadio();
+    void cableLost();
+    void finish();
+
+    SerialLink &m_link;
+    LinkEffects &m_owner;
+    WriteSequence m_sequence;
+    Options m_options;
+    Stage m_stage = Stage::Idle;
+    Tally m_tally;
+    QByteArray m_image;
+    int m_band = 0;
+    bool m_serviceMode = false;
+    std::optional<bool> m_bandAnswer;
+    std::optional<LinkText> m_message;
+    QElapsedTimer m_radioClock;
+    QElapsedTimer m_probeClock;
+    QTimer m_probeTimer;
+    QTimer m_answerTimer;
+    bool m_probing = false;
+    int m_unanswered = 0;
+    bool m_commandsBack = true;
+    bool m_radioWaiting = false;
+    bool m_stopRequested = false;
+    bool m_cableGone = false;
+};
+
+} // namespace vm280

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace vm280 {
+
+/// The bytes of the radio's programming protocol that more than the engine puts on the line.
+/// "JV-PROG" switches the radio into programming mode; it acknowledges with 0x06, and the end
+/// byte closes the programming session again.
+inline constexpr QByteArrayView kHandshake = "JV-PROG";
+inline constexpr char kAcknowledge = 0x06;
+inline constexpr char kEnd = 0x45;
+
+} // namespace vm280
