@@ -17,8 +17,6 @@ namespace {
 // The reason the options do not go together, if they do not.
 std::optional<QString> conflict(const QCommandLineParser &parser, const QStringList &ports, bool repeat)
 {
-    if (ports.isEmpty())
-        return u"--port is missing"_s;
     if (QSet<QString>(ports.begin(), ports.end()).size() != ports.size())
         return u"a port is given twice"_s;
     if (!repeat && ports.size() > 1)
@@ -72,6 +70,10 @@ int runWrite(const QStringList &arguments)
     if (const auto exit = parseArguments(parser, arguments, 1, usage))
         return *exit;
     const QStringList ports = parser.values(port);
+    if (ports.isEmpty()) {
+        printError(u"usage: vm280-cli "_s + usage);
+        return UsageError;
+    }
     if (const auto problem = conflict(parser, ports, parser.isSet(repeat))) {
         printError(*problem + u"; usage: vm280-cli "_s + usage);
         return UsageError;
