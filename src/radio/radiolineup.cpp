@@ -18,7 +18,7 @@ QString RadioLineUp::savePath() const
 
 bool RadioLineUp::operationCompleted(Time at)
 {
-    if (!m_pluggedIn || m_options.unplugAfter == 0 || ++m_completed < m_options.unplugAfter)
+    if (!m_pluggedIn || !swaps() || ++m_completed < m_options.unplugAfter)
         return false;
     m_pluggedIn = false;
     m_unpluggedAt = at;

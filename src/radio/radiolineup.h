@@ -29,6 +29,8 @@ public:
 
     explicit RadioLineUp(LineUpOptions options);
 
+    /// True when radios are pulled and swapped at all.
+    bool swaps() const { return m_options.unplugAfter > 0; }
     /// The number of the radio plugged in, or of the one pulled last.
     int radio() const { return m_radio; }
     bool pluggedIn() const { return m_pluggedIn; }

@@ -118,7 +118,7 @@ void RadioSimulator::plugIn()
     m_model->loadMemory(m_options.memory);
     if (m_options.verbose)
         m_model->setLogger([this](const QString &text) { log(text); });
-    if (m_options.lineUp.unplugAfter > 0)
+    if (m_lineUp.swaps())
         log(u"radio %1: plugged in"_s.arg(m_lineUp.radio()));
 }
 

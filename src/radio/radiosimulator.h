@@ -6,9 +6,11 @@
 #include "radiomodel.h"
 
 #include <QByteArray>
+#include <QString>
 #include <chrono>
 #include <csignal>
 #include <memory>
+#include <optional>
 
 namespace vm280 {
 

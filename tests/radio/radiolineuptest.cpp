@@ -24,6 +24,8 @@ LineUpOptions swapping(int unplugAfter, std::chrono::milliseconds swapTime, int 
 TEST(RadioLineUp, shouldKeepTheFirstRadioPluggedInWithoutUnplugging)
 {
     RadioLineUp lineUp({});
+    EXPECT_FALSE(lineUp.swaps());
+    EXPECT_TRUE(RadioLineUp(swapping(50, 0ms)).swaps());
     for (int operation = 1; operation <= 50; ++operation)
         EXPECT_FALSE(lineUp.operationCompleted(kStart + operation * 1s)) << operation;
     EXPECT_TRUE(lineUp.pluggedIn());
