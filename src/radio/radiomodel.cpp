@@ -85,6 +85,7 @@ RadioStep RadioModel::takeHandshakeByte(char byte)
         return {};
     m_handshakeMatched = 0;
     m_blocksWritten = 0;
+    m_blocksRead = 0;
     m_state = State::Ready;
     log(u"PC: handshake word"_s);
     RadioStep step = answer(QByteArray(1, kAck));
@@ -159,7 +160,10 @@ RadioStep RadioModel::answerRead()
     bytes += char(answered & 0xFF);
     bytes += char(length);
     bytes += m_memory.sliced(address - kFirstAddress, length);
-    return answer(bytes);
+    RadioStep step = answer(bytes);
+    if (step.answer)
+        ++m_blocksRead;
+    return step;
 }
 
 RadioStep RadioModel::storeWrite()
@@ -185,7 +189,9 @@ RadioStep RadioModel::endOperation()
     RadioStep step;
     step.operationEnded = true;
     step.memoryWritten = m_blocksWritten > 0;
+    step.blocksMoved = m_blocksWritten > 0 || m_blocksRead > 0;
     m_blocksWritten = 0;
+    m_blocksRead = 0;
     m_state = State::Idle;
     return step;
 }

@@ -26,6 +26,7 @@ struct RadioStep
     bool operationStarted = false; ///< the handshake word arrived
     bool operationEnded = false;   ///< the end byte closed an operation
     bool memoryWritten = false;    ///< with operationEnded: the operation wrote at least one block
+    bool blocksMoved = false;      ///< with operationEnded: a block was read or written (no mere probe)
     bool hangUp = false;           ///< close the line once the answer (if any) has left
 };
 
@@ -82,6 +83,7 @@ private:
     int m_handshakeMatched = 0;
     QByteArray m_frame;
     int m_blocksWritten = 0;
+    int m_blocksRead = 0;
     int m_answered = 0;
     std::function<void(const QString &)> m_logger;
 };

@@ -61,12 +61,11 @@ timespec toTimespec(std::chrono::nanoseconds span)
 
 } // namespace
 
-RadioSimulator::RadioSimulator(RadioModel &model, PseudoTerminal &terminal, const SimulatorOptions &options)
-    : m_model(model), m_terminal(terminal), m_options(options),
+RadioSimulator::RadioSimulator(PseudoTerminal &terminal, const SimulatorOptions &options)
+    : m_terminal(terminal), m_options(options), m_lineUp(options.lineUp),
       m_line(options.baud, options.latency, kPiecePause), m_waitMask(installStopSignals())
 {
-    if (m_options.verbose)
-        m_model.setLogger([this](const QString &text) { log(text); });
+    plugIn();
 }
 
 int RadioSimulator::run()
@@ -77,10 +76,11 @@ int RadioSimulator::run()
     while (!g_stopRequested && !finished()) {
         const Time current = now();
         processReceived(current);
+        plugInIfDue(current);
         sendDue(current);
         if (finished())
             break;
-        const std::optional<Time> deadline = m_line.nextDeadline();
+        const std::optional<Time> deadline = nextDeadline();
         const timespec timeout = toTimespec(deadline ? std::max(*deadline - now(), Time{0}) : Time{0});
         pollfd master{m_terminal.masterFd(), POLLIN, 0};
         if (ppoll(&master, 1, deadline ? &timeout : nullptr, &m_waitMask) > 0 && (master.revents & POLLIN))
@@ -98,9 +98,37 @@ int RadioSimulator::run()
 void RadioSimulator::processReceived(Time now)
 {
     while (const auto received = m_line.takeReceived(now)) {
-        const RadioStep step = m_model.receive(received->first);
-        handle(step, received->second);
+        // A byte belongs to the radio on the cable at the moment it arrived.
+        plugInIfDue(received->second);
+        if (m_model)
+            handle(m_model->receive(received->first), received->second);
     }
+}
+
+void RadioSimulator::plugInIfDue(Time now)
+{
+    if (m_lineUp.plugInIfDue(now))
+        plugIn();
+}
+
+void RadioSimulator::plugIn()
+{
+    // Every radio comes fresh from the shelf: its own memory, counters and protocol state.
+    m_model = std::make_unique<RadioModel>(m_lineUp.fault());
+    m_model->loadMemory(m_options.memory);
+    if (m_options.verbose)
+        m_model->setLogger([this](const QString &text) { log(text); });
+    if (m_lineUp.swaps())
+        log(u"radio %1: plugged in"_s.arg(m_lineUp.radio()));
+}
+
+void RadioSimulator::unplug(Time at)
+{
+    // What had left before the radio was pulled reaches the PC; the rest of its answers never do.
+    sendDue(at);
+    m_line.discardSending();
+    m_model.reset();
+    log(u"radio %1: unplugged"_s.arg(m_lineUp.radio()));
 }
 
 void RadioSimulator::handle(const RadioStep &step, Time at)
@@ -113,10 +141,12 @@ void RadioSimulator::handle(const RadioStep &step, Time at)
     }
     if (step.answer)
         m_line.send(*step.answer, at);
-    if (step.operationEnded && step.memoryWritten && !m_options.savePath.isEmpty())
+    if (step.operationEnded && step.memoryWritten && !m_lineUp.savePath().isEmpty())
         saveMemory();
     m_operationDone = m_operationDone || (step.operationEnded && m_options.once);
     m_hangUp = m_hangUp || step.hangUp;
+    if (step.operationEnded && step.blocksMoved && m_lineUp.operationCompleted(at))
+        unplug(at);
 }
 
 void RadioSimulator::sendDue(Time now)
@@ -126,6 +156,15 @@ void RadioSimulator::sendDue(Time now)
         log(u"radio: the PC's side took not all of %1 bytes"_s.arg(due.size()));
 }
 
+std::optional<RadioSimulator::Time> RadioSimulator::nextDeadline() const
+{
+    const std::optional<Time> line = m_line.nextDeadline();
+    const std::optional<Time> plugIn = m_lineUp.nextPlugIn();
+    if (line && plugIn)
+        return std::min(*line, *plugIn);
+    return line ? line : plugIn;
+}
+
 bool RadioSimulator::finished() const
 {
     return (m_operationDone || m_hangUp) && !m_line.sending();
@@ -133,12 +172,13 @@ bool RadioSimulator::finished() const
 
 void RadioSimulator::saveMemory()
 {
-    if (const auto error = WriteCodePlanFile(m_options.savePath, m_model.planImage())) {
-        QTextStream(stderr) << "vm280-radio: " << m_options.savePath << ": " << error->detail << Qt::endl;
+    const QString path = m_lineUp.savePath();
+    if (const auto error = WriteCodePlanFile(path, m_model->planImage())) {
+        QTextStream(stderr) << "vm280-radio: " << path << ": " << error->detail << Qt::endl;
         m_exitCode = 1;
         return;
     }
-    log(u"radio: memory saved to %1"_s.arg(m_options.savePath));
+    log(u"radio: memory saved to %1"_s.arg(path));
 }
 
 void RadioSimulator::log(const QString &text) const

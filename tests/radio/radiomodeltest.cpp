@@ -168,6 +168,46 @@ TEST(RadioModel, shouldForgetWrittenBlocksOnceTheNextOperationStarts)
     EXPECT_FALSE(exchange.steps.last().memoryWritten);
 }
 
+TEST(RadioModel, shouldTellOperationsThatMovedBlocksFromProbesAndIdentifications)
+{
+    const QByteArray probe = kHandshake + kEnd;
+    const QByteArray readOne = kOpening + readRequest(0x10) + kAck + kEnd;
+    const QByteArray writeOne = kOpening + writeBlock(0x20, QByteArray(16, 'w')) + kEnd;
+    const QByteArray writeOutside = kOpening + writeBlock(0x0408, QByteArray(16, 1)) + kEnd;
+    const RadioFault silentAfterOpening{RadioFault::DropAfter, 3};
+    const struct
+    {
+        const char *name;
+        RadioFault fault;
+        QByteArray before; ///< an earlier operation, whose blocks must not count again
+        QByteArray pc;
+        bool blocksMoved;
+        bool memoryWritten;
+    } cases[] = {
+        {"presence probe", {}, {}, probe, false, false},
+        {"identification alone", {}, {}, kOpening + kEnd, false, false},
+        {"identification not acknowledged", {}, {}, kHandshake + kIdentify + kEnd, false, false},
+        {"one block read", {}, {}, readOne, true, false},
+        {"one block written", {}, {}, writeOne, true, true},
+        {"read outside the memory", {}, {}, kOpening + readRequest(0x0410) + kEnd, false, false},
+        {"write outside the memory", {}, {}, writeOutside, false, false},
+        {"read the radio keeps silent on", silentAfterOpening, {}, readOne, false, false},
+        {"probe after a read", {}, readOne, probe, false, false},
+        {"probe after a write", {}, writeOne, probe, false, false},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        RadioModel radio(row.fault);
+        feed(radio, row.before);
+        const Exchange exchange = feed(radio, row.pc);
+        ASSERT_FALSE(exchange.steps.isEmpty());
+        const RadioStep &ended = exchange.steps.last();
+        ASSERT_TRUE(ended.operationEnded);
+        EXPECT_EQ(ended.blocksMoved, row.blocksMoved);
+        EXPECT_EQ(ended.memoryWritten, row.memoryWritten);
+    }
+}
+
 TEST(RadioModel, shouldTakeWriteDataThatLooksLikeCommands)
 {
     // Data bytes are never taken as frames, whatever their value.

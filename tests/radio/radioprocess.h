@@ -16,9 +16,10 @@ struct RadioProcess
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
     QString devicePath;
 
-    explicit RadioProcess(const QStringList &arguments)
+    explicit RadioProcess(const QStringList &arguments,
+                          QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setProcessChannelMode(channels);
         process->start(QStringLiteral(VM280_RADIO_BINARY), arguments);
         while (!process->canReadLine() && process->waitForReadyRead(kWaitMs)) {
         }

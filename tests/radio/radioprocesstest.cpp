@@ -3,7 +3,9 @@
 
 #include "image/codeplanfile.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <fcntl.h>
@@ -46,13 +48,14 @@ struct Port
         return ::write(fd, bytes.constData(), bytes.size()) == bytes.size();
     }
 
-    // Everything that arrived until at least count bytes did, or the line went quiet or away.
-    QByteArray receive(qsizetype count) const
+    // Everything that arrived until at least count bytes did, or the line went quiet for
+    // quietMs or away.
+    QByteArray receive(qsizetype count, int quietMs = kWaitMs) const
     {
         QByteArray got;
         while (got.size() < count) {
             pollfd wait{fd, POLLIN, 0};
-            if (poll(&wait, 1, kWaitMs) <= 0 || !(wait.revents & POLLIN))
+            if (poll(&wait, 1, quietMs) <= 0 || !(wait.revents & POLLIN))
                 break;
             char buffer[256];
             const ssize_t read = ::read(fd, buffer, sizeof buffer);
@@ -63,6 +66,33 @@ struct Port
         return got;
     }
 };
+
+// The PC's presence probe of a batch: the handshake word, then at once the end byte.
+const QByteArray kProbe = kHandshake + kEnd;
+// Long enough for an answer on an unpaced line, short enough to probe often.
+constexpr int kProbeQuietMs = 100;
+
+// Probes until a radio answers, as the PC does while the next radio is being plugged in;
+// returns the milliseconds that took, or -1 when no radio came within the wait.
+qint64 waitForRadio(const Port &port)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < kWaitMs) {
+        if (!port.send(kProbe))
+            return -1;
+        if (port.receive(1, kProbeQuietMs) == kAck)
+            return timer.elapsed();
+    }
+    return -1;
+}
+
+QStringList swappingRadios(const QStringList &more)
+{
+    return QStringList{QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--unplug-after"),
+                       QStringLiteral("1")} +
+           more;
+}
 
 } // namespace
 
@@ -130,6 +160,106 @@ TEST(RadioProcess, shouldSaveItsMemoryAfterAWriteAndQuitAfterOneOperation)
     EXPECT_EQ(QByteArray::fromHex(std::get<QByteArray>(image)), memory);
 }
 
+TEST(RadioProcess, shouldSwapInAFreshRadioAfterEachCompleteOperationUntilTheLastOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString loaded = dir.filePath(QStringLiteral("in.DAT"));
+    const QByteArray memory = patternedMemory().first(RadioModel::kPlanBytes);
+    ASSERT_FALSE(WriteCodePlanFile(loaded, memory.toHex().toUpper()).has_value());
+    RadioProcess radio(swappingRadios(
+        {QStringLiteral("--swap-time"), QStringLiteral("300"), QStringLiteral("--radios"),
+         QStringLiteral("2"), QStringLiteral("--save"), dir.filePath(QStringLiteral("r-%n.DAT")), loaded}));
+    Port port(radio.devicePath);
+    ASSERT_GE(port.fd, 0);
+
+    // Probes move no block: radio 1 stays on the cable through them.
+    for (int probe = 1; probe <= 3; ++probe) {
+        ASSERT_TRUE(port.send(kProbe));
+        EXPECT_EQ(port.receive(1), kAck) << "probe " << probe;
+    }
+    ASSERT_TRUE(port.send(kOpening));
+    ASSERT_EQ(port.receive(10).size(), 10);
+    ASSERT_TRUE(port.send(writeBlock(0x350, QByteArray(16, 'k'))));
+    EXPECT_EQ(port.receive(1), kAck);
+    QElapsedTimer sinceWrite;
+    sinceWrite.start();
+    ASSERT_TRUE(port.send(kEnd));
+    ASSERT_TRUE(port.send(kProbe));
+    EXPECT_EQ(port.receive(1, kProbeQuietMs), QByteArray()) << "radio 1 still answers once pulled";
+
+    const qint64 swapped = waitForRadio(port);
+    ASSERT_GE(swapped, 0) << "no second radio plugged in";
+    EXPECT_GE(sinceWrite.elapsed(), 300);
+    ASSERT_TRUE(port.send(kOpening));
+    EXPECT_EQ(port.receive(10), kAck + QByteArrayLiteral("VM280   ") + kAck);
+    ASSERT_TRUE(port.send(readRequest(0x350, 16)));
+    EXPECT_EQ(port.receive(20).toHex(), frame(0x57, 0x350, 16, memory.mid(0x340, 16)).toHex())
+        << "radio 2 should hold the loaded plan, not what radio 1 got";
+    ASSERT_TRUE(port.send(kAck + kEnd));
+    EXPECT_EQ(port.receive(1), kAck);
+
+    // Radio 2 was the last: the line stays silent past any swap time, but the simulator runs on.
+    QElapsedTimer silence;
+    silence.start();
+    while (silence.elapsed() < 600) {
+        ASSERT_TRUE(port.send(kProbe));
+        ASSERT_EQ(port.receive(1, kProbeQuietMs), QByteArray()) << "after " << silence.elapsed() << " ms";
+    }
+    EXPECT_EQ(radio.process->state(), QProcess::Running);
+
+    QByteArray written = memory;
+    written.replace(0x340, 16, QByteArray(16, 'k'));
+    const auto saved = ReadCodePlanFile(dir.filePath(QStringLiteral("r-1.DAT")));
+    ASSERT_TRUE(std::holds_alternative<QByteArray>(saved));
+    EXPECT_EQ(QByteArray::fromHex(std::get<QByteArray>(saved)), written);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("r-2.DAT")))) << "radio 2 was only read";
+}
+
+TEST(RadioProcess, shouldGiveTheFaultOnlyToTheRadioNamed)
+{
+    RadioProcess radio(swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("50"),
+                                       QStringLiteral("--fault"), QStringLiteral("wrong-model"),
+                                       QStringLiteral("--fault-radio"), QStringLiteral("2")}));
+    Port port(radio.devicePath);
+    ASSERT_GE(port.fd, 0);
+    for (const char *model : {"VM280   ", "VM380   ", "VM280   "}) {
+        SCOPED_TRACE(model);
+        ASSERT_GE(waitForRadio(port), 0);
+        ASSERT_TRUE(port.send(kOpening + readRequest(0x10, 1)));
+        EXPECT_EQ(port.receive(15),
+                  kAck + QByteArray(model) + kAck + frame(0x57, 0x10, 1, QByteArray(1, char(0xFF))));
+        ASSERT_TRUE(port.send(kAck + kEnd));
+        EXPECT_EQ(port.receive(1), kAck);
+    }
+}
+
+TEST(RadioProcess, shouldPlugInTheNextRadioOnTimeWhileThePcSendsNothing)
+{
+    RadioProcess radio(
+        swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("300"), QStringLiteral("-v")}),
+        QProcess::SeparateChannels);
+    Port port(radio.devicePath);
+    ASSERT_GE(port.fd, 0);
+    ASSERT_TRUE(port.send(kOpening + writeBlock(0x10, QByteArray(16, 'p'))));
+    ASSERT_EQ(port.receive(11).size(), 11);
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    ASSERT_TRUE(port.send(kEnd));
+
+    radio.process->setReadChannel(QProcess::StandardError);
+    QString log = QString::fromLocal8Bit(radio.process->readAllStandardError());
+    while (!log.contains(QStringLiteral("radio 2: plugged in")) && radio.process->waitForReadyRead(kWaitMs))
+        log += QString::fromLocal8Bit(radio.process->readAllStandardError());
+    ASSERT_TRUE(log.contains(QStringLiteral("radio 2: plugged in"))) << log.toStdString();
+    EXPECT_GE(sinceEnd.elapsed(), 300);
+    EXPECT_LT(sinceEnd.elapsed(), 2000);
+    const QStringList events = log.split(u'\n').filter(QRegularExpression(QStringLiteral("^radio \\d")));
+    EXPECT_EQ(events,
+              QStringList({QStringLiteral("radio 1: plugged in"), QStringLiteral("radio 1: unplugged"),
+                           QStringLiteral("radio 2: plugged in")}));
+}
+
 TEST(RadioProcess, shouldHangUpTheLineAndQuitWhenHangupAfter)
 {
     RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--fault"),
@@ -176,6 +306,28 @@ TEST(RadioProcess, shouldRefuseBadOptionsAndFiles)
         {"two plans", {notAPlan, QStringLiteral("--load"), notAPlan}, 1},
         {"not a code plan", {notAPlan}, 2},
         {"missing plan", {dir.filePath(QStringLiteral("none.DAT"))}, 2},
+        {"unplug after no operation", {QStringLiteral("--unplug-after"), QStringLiteral("0")}, 1},
+        {"unplug after a word", {QStringLiteral("--unplug-after"), QStringLiteral("two")}, 1},
+        {"no radios", swappingRadios({QStringLiteral("--radios"), QStringLiteral("0")}), 1},
+        {"negative radios", swappingRadios({QStringLiteral("--radios"), QStringLiteral("-2")}), 1},
+        {"negative swap time", swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("-1")}), 1},
+        {"swap time without unplugging", {QStringLiteral("--swap-time"), QStringLiteral("100")}, 1},
+        {"radios without unplugging", {QStringLiteral("--radios"), QStringLiteral("3")}, 1},
+        {"once while swapping", swappingRadios({QStringLiteral("--once")}), 1},
+        {"fault radio without a fault",
+         swappingRadios({QStringLiteral("--fault-radio"), QStringLiteral("1")}), 1},
+        {"fault radio 0",
+         swappingRadios({QStringLiteral("--fault"), QStringLiteral("silent"), QStringLiteral("--fault-radio"),
+                         QStringLiteral("0")}),
+         1},
+        {"fault radio past the last",
+         swappingRadios({QStringLiteral("--radios"), QStringLiteral("2"), QStringLiteral("--fault"),
+                         QStringLiteral("silent"), QStringLiteral("--fault-radio"), QStringLiteral("3")}),
+         1},
+        {"fault radio 2 of one",
+         {QStringLiteral("--fault"), QStringLiteral("silent"), QStringLiteral("--fault-radio"),
+          QStringLiteral("2")},
+         1},
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
