@@ -6,9 +6,6 @@ namespace vm280 {
 
 namespace {
 
-// Unanswered probes in a row that mean the radio was unplugged.
-constexpr int kUnpluggedProbes = 2;
-
 std::optional<LinkText> failureReason(const WriteSequence::Result &steps, LinkOutcome outcome,
                                       std::optional<LinkText> message)
 {
@@ -120,11 +117,8 @@ void BatchWriter::probeAnswered(bool answered)
         beginRadio();
         return;
     }
-    if (m_stage == Stage::WaitingForUnplug) {
-        m_unanswered = answered ? 0 : m_unanswered + 1;
-        if (m_unanswered >= kUnpluggedProbes)
-            setStage(Stage::WaitingForRadio);
-    }
+    if (m_stage == Stage::WaitingForUnplug && !answered)
+        setStage(Stage::WaitingForRadio);
     scheduleProbe();
 }
 
@@ -171,9 +165,9 @@ void BatchWriter::operationEnded(LinkOutcome outcome)
         finish();
         return;
     }
-    m_unanswered = 0;
     setStage(Stage::WaitingForUnplug);
-    scheduleProbe();
+    // The radio just written gets a whole interval to settle before it is asked again.
+    m_probeTimer.start(m_options.probeInterval);
 }
 
 void BatchWriter::cableLost()

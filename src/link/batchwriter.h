@@ -19,8 +19,10 @@ namespace vm280 {
 ///
 /// Between radios the line is probed about once a second: the handshake word, and when the
 /// radio acknowledges it the end byte, which lets the radio out of programming mode at once.
-/// A radio counts as unplugged after two probes in a row went unanswered, so one that is slow to
-/// come back after being written is not taken for the next radio and written twice.
+/// The radio just written is first left alone for a whole interval, so that one still busy
+/// after its end byte is not taken for gone and then for the next radio; after that the first
+/// probe it leaves unanswered means it was unplugged. A swap must therefore take longer than
+/// about one and a half intervals, which any swap by hand does.
 ///
 /// The plan, its band and service mode are taken when the batch starts: every radio gets the
 /// same image whatever happens to the plan meanwhile. While the batch runs it is the engine's
@@ -144,7 +146,6 @@ private:
     QTimer m_probeTimer;
     QTimer m_answerTimer;
     bool m_probing = false;
-    int m_unanswered = 0;
     bool m_commandsBack = true;
     bool m_radioWaiting = false;
     bool m_stopRequested = false;
