@@ -404,3 +404,23 @@ TEST_F(LinkCommands, shouldRefuseABackupOverThePlanBeingWritten)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(fileBytes(path("plan.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
 }
+
+TEST_F(LinkCommands, shouldCompareAPlanWithWhatTheRadioHolds)
+{
+    RadioProcess radio({"--baud", "0", dataFile("plan-uhf.DAT")});
+    ASSERT_FALSE(radio.devicePath.isEmpty());
+    const CliRun same = runCli({"diff", dataFile("plan-uhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
+    EXPECT_EQ(same.exitCode, 0) << same.err.toStdString();
+    EXPECT_FALSE(same.out.contains("Channel 01"));
+
+    const CliRun other = runCli({"diff", dataFile("plan-vhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
+    EXPECT_EQ(other.exitCode, 1) << other.err.toStdString();
+    EXPECT_TRUE(other.out.contains(QRegularExpression("^Channel 01 RX frequency +145\\.50000 +438\\.50000$",
+                                                      QRegularExpression::MultilineOption)))
+        << other.out.toStdString();
+
+    radio.process->kill();
+    radio.process->waitForFinished(kWaitMs);
+    const CliRun gone = runCli({"diff", dataFile("plan-uhf.DAT"), "--port", radio.devicePath});
+    EXPECT_EQ(gone.exitCode, 4);
+}
