@@ -2,6 +2,7 @@
 
 #include "apptitle.h"
 #include "bandselector.h"
+#include "batchpanel.h"
 #include "channeleditcommands.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
@@ -30,6 +31,7 @@
 #include "editor/localtext.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
+#include "link/backupname.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -134,6 +136,8 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // A batch still running gives the link its effects back: before the link goes.
+    delete m_batchPanel;
     // An edit open on the grid commits when its editor goes, and the undo stack empties when it
     // goes: neither is a change for the window any more.
     m_grid->disconnect(this);
@@ -155,6 +159,7 @@ void MainWindow::createActions()
     a.quit = newAction(this, u"mnuQuit"_s);
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
+    a.batchWrite = newAction(this, u"mnubatchWrite"_s);
     a.optionalFunctions = newAction(this, u"mnudtmf"_s);
     a.keys = newAction(this, u"Key_enactment"_s);
     a.embedded = newAction(this, u"mnusetin"_s);
@@ -214,7 +219,7 @@ void MainWindow::createMenus()
     file->addAction(a.quit);
     createEditMenu();
     m_programmingMenu = addMenu(u"mnupro"_s);
-    m_programmingMenu->addActions({a.read, a.write});
+    m_programmingMenu->addActions({a.read, a.write, a.batchWrite});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
@@ -364,6 +369,7 @@ void MainWindow::initConnections()
     connect(m_files, &CodePlanCommands::fileUsed, m_recentMenu, &RecentFilesMenu::add);
     connect(a.read, &QAction::triggered, this, &MainWindow::startRead);
     connect(a.write, &QAction::triggered, this, &MainWindow::startWrite);
+    connect(a.batchWrite, &QAction::triggered, this, &MainWindow::startBatch);
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
     connect(a.backup, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
     connect(a.verify, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
@@ -448,6 +454,28 @@ void MainWindow::startWrite()
 {
     detectPorts();
     m_link->startWrite(m_actions.backup->isChecked(), m_actions.verify->isChecked());
+}
+
+void MainWindow::startBatch()
+{
+    detectPorts();
+    BatchWriter::Options options;
+    if (m_actions.backup->isChecked())
+        options.backupPath = [](int radioBand) { return BackupPathIn(DefaultBackupFolder(), radioBand); };
+    options.verify = m_actions.verify->isChecked();
+    delete m_batchPanel;
+    m_batchPanel = new BatchPanel(*m_link, *m_link, this);
+    m_batchPanel->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_batchPanel->start(std::move(options))) {
+        delete m_batchPanel;
+        return;
+    }
+    // One batch at a time: the item comes back when the batch is over.
+    m_actions.batchWrite->setEnabled(false);
+    connect(m_batchPanel->batch(), &BatchWriter::finished, m_actions.batchWrite, [this] {
+        m_actions.batchWrite->setEnabled(true);
+    });
+    m_batchPanel->show();
 }
 
 void MainWindow::rememberWriteSteps()
@@ -556,6 +584,8 @@ void MainWindow::switchLanguage(Language language)
         applyCaptions();
     }
     m_model->setGrid1Text();
+    if (m_batchPanel)
+        m_batchPanel->showTexts();
     m_history->rebase();
     showModifiedMark();
 }

@@ -21,6 +21,7 @@ class QToolBar;
 namespace vm280 {
 
 class BandSelector;
+class BatchPanel;
 class ChannelEditCommands;
 class ChannelGrid;
 class ChannelTableModel;
@@ -94,6 +95,7 @@ private:
     void portChosen(int portNumber);
     void startRead();
     void startWrite();
+    void startBatch();
     void rememberWriteSteps();
     void fillTimeOutList();
     void resetDefaults();
@@ -162,11 +164,12 @@ private:
     QMenu *m_editMenu = nullptr;
     PlanTools *m_tools = nullptr;
     QPointer<PortDialog> m_portDialog;
+    QPointer<BatchPanel> m_batchPanel;
 
     struct Actions
     {
         QAction *newPlan, *open, *save, *importPlan, *exportPlan, *compare, *print, *printPreview, *quit;
-        QAction *read, *write, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
+        QAction *read, *write, *batchWrite, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
         QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;
         QAction *help, *about;

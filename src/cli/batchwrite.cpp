@@ -1,6 +1,7 @@
 #include "batchwrite.h"
 
 #include "link/backupname.h"
+#include "link/batchreport.h"
 #include "link/batchwriter.h"
 
 #include <QDir>
@@ -52,27 +53,6 @@ public:
 private:
     void (*m_previous)(int) = SIG_DFL;
 };
-
-QString tallyText(const BatchWriter::Tally &tally)
-{
-    return u"written %1, verified %2, failed %3"_s.arg(tally.written).arg(tally.verified).arg(tally.failed);
-}
-
-QString resultText(const BatchWriter::RadioResult &result)
-{
-    const QString seconds = QString::number(std::chrono::duration<double>(result.elapsed).count(), 'f', 2);
-    QString text = u"Radio %1: "_s.arg(result.number);
-    if (result.succeeded()) {
-        text += (result.verified ? u"written and verified in "_s : u"written in "_s) + seconds + u" s"_s;
-    } else {
-        const std::optional<Failure> steps = WriteStepsFailure(result.steps);
-        text += u"failed after "_s + seconds + u" s: "_s +
-                (steps ? steps->message : LinkTextEnglish(result.reason.value_or(LinkText::CommunicationError)));
-    }
-    if (!result.steps.backupPath.isEmpty() && !result.steps.backupError)
-        text += u"; backup saved to "_s + QDir::toNativeSeparators(result.steps.backupPath);
-    return text;
-}
 
 QString stageText(BatchWriter::Stage stage)
 {
@@ -131,7 +111,7 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
         const QString prefix = cable.prefix(several);
         BatchWriter *batch = cable.batch.get();
         QObject::connect(batch, &BatchWriter::radioDone, batch, [prefix](const BatchWriter::RadioResult &result) {
-            QTextStream(stdout) << prefix << resultText(result) << Qt::endl;
+            QTextStream(stdout) << prefix << BatchResultText(result, EnglishWords) << Qt::endl;
         });
         QObject::connect(batch, &BatchWriter::stageChanged, batch, [prefix, batch](BatchWriter::Stage stage) {
             const QString text = stageText(stage);
@@ -168,9 +148,9 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
     for (const Cable &cable : cables) {
         total += cable.batch->tally();
         if (several)
-            QTextStream(stdout) << cable.prefix(true) << tallyText(cable.batch->tally()) << Qt::endl;
+            QTextStream(stdout) << cable.prefix(true) << BatchTallyText(cable.batch->tally(), EnglishWords) << Qt::endl;
     }
-    QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << tallyText(total) << Qt::endl;
+    QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << BatchTallyText(total, EnglishWords) << Qt::endl;
     return total.failed > 0 || startFailed ? LinkFailure : Success;
 }
 

@@ -1,0 +1,145 @@
+#include "batchpanel.h"
+
+#include "languagemode.h"
+
+#include "editor/localtext.h"
+#include "link/batchreport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace vm280 {
+
+namespace {
+
+QString text(QStringView chinese, QStringView english)
+{
+    return LocalText(LanguageMode(), chinese, english);
+}
+
+} // namespace
+
+BatchPanel::BatchPanel(SerialLink &link, LinkEffects &owner, QWidget *parent)
+    : QDialog(parent), m_batch(new BatchWriter(link, owner, this))
+{
+    setupUi();
+    initConnections();
+}
+
+bool BatchPanel::start(BatchWriter::Options options)
+{
+    m_results.clear();
+    const bool started = m_batch->start(std::move(options));
+    showTexts();
+    return started;
+}
+
+void BatchPanel::setupUi()
+{
+    setObjectName(u"FormBatch"_s);
+    setModal(false);
+    m_stage = new QLabel(this);
+    m_stage->setObjectName(u"LabelStage"_s);
+    m_stage->setWordWrap(true);
+    m_tally = new QLabel(this);
+    m_tally->setObjectName(u"LabelTally"_s);
+    m_last = new QLabel(this);
+    m_last->setObjectName(u"LabelLast"_s);
+    m_last->setWordWrap(true);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(u"ListResults"_s);
+    m_stop = new QPushButton(this);
+    m_stop->setObjectName(u"CommandStop"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_stage);
+    layout->addWidget(m_tally);
+    layout->addWidget(m_last);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_stop, 0, Qt::AlignRight);
+    resize(520, 340);
+}
+
+void BatchPanel::initConnections()
+{
+    connect(m_batch, &BatchWriter::stageChanged, this, &BatchPanel::showStage);
+    connect(m_batch, &BatchWriter::radioDone, this, &BatchPanel::radioDone);
+    connect(m_batch, &BatchWriter::finished, this, &BatchPanel::showTexts);
+    connect(m_stop, &QPushButton::clicked, this, &BatchPanel::stopOrClose);
+}
+
+void BatchPanel::showTexts()
+{
+    setWindowTitle(text(u"批量写频", u"Batch write"));
+    showStage();
+    const WordChooser words = text;
+    m_tally->setText(BatchTallyText(m_batch->tally(), words));
+    m_last->setText(m_results.isEmpty() ? QString() : BatchResultText(m_results.last(), words));
+    m_list->clear();
+    for (const BatchWriter::RadioResult &result : m_results)
+        m_list->addItem(BatchResultText(result, words));
+    const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
+    m_stop->setText(running ? text(u"停止", u"Stop") : text(u"关闭", u"Close"));
+    m_stop->setEnabled(!m_batch->stopRequested() || !running);
+}
+
+void BatchPanel::showStage()
+{
+    const int next = m_batch->tally().radios() + 1;
+    QString shown;
+    switch (m_batch->stage()) {
+    case BatchWriter::Stage::WaitingForRadio:
+        shown = text(u"等待对讲机接入……", u"Waiting for a radio...");
+        break;
+    case BatchWriter::Stage::Writing:
+        shown = text(u"正在写第 %1 台……", u"Writing radio %1...").arg(next);
+        break;
+    case BatchWriter::Stage::WaitingForUnplug:
+        shown = text(u"请拔下对讲机；接入下一台即开始写频。",
+                     u"Unplug the radio; the next one is written as soon as it is plugged in.");
+        break;
+    case BatchWriter::Stage::Idle:
+        shown = text(u"批量写频已结束。", u"The batch is over.");
+        break;
+    }
+    if (m_batch->stopRequested() && m_batch->stage() != BatchWriter::Stage::Idle)
+        shown += u'\n' + text(u"正在停止：写完这台即停止。", u"Stopping once this radio is written.");
+    m_stage->setText(shown);
+}
+
+void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
+{
+    m_results << result;
+    const WordChooser words = text;
+    m_tally->setText(BatchTallyText(m_batch->tally(), words));
+    m_last->setText(BatchResultText(result, words));
+    m_list->addItem(m_last->text());
+    m_list->scrollToBottom();
+}
+
+void BatchPanel::stopOrClose()
+{
+    if (m_batch->stage() == BatchWriter::Stage::Idle) {
+        close();
+        return;
+    }
+    m_batch->stop();
+    showTexts();
+}
+
+void BatchPanel::reject()
+{
+    // A radio being written is finished first: cut off halfway it would be left half programmed.
+    if (m_batch->stage() != BatchWriter::Stage::Idle) {
+        m_batch->stop();
+        showTexts();
+        if (m_batch->stage() != BatchWriter::Stage::Idle)
+            return;
+    }
+    QDialog::reject();
+}
+
+} // namespace vm280

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "link/batchwriter.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace vm280 {
+
+/// The panel `FormBatch`: a batch write running on the window's link. It says what the batch
+/// waits for or does, keeps the tally and every radio's result, and stops the batch (Stop, or
+/// closing the panel). It is not modal: the dealer keeps the window in view.
+class BatchPanel : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BatchPanel(SerialLink &link, LinkEffects &owner, QWidget *parent = nullptr);
+
+    /// Starts the batch; false (the panel is not to be shown) when nothing started.
+    bool start(BatchWriter::Options options);
+    BatchWriter *batch() const { return m_batch; }
+    /// Writes every text again in the language mode.
+    void showTexts();
+
+protected:
+    /// Closing stops the batch; while a radio is still being written the panel stays open.
+    void reject() override;
+
+private:
+    void setupUi();
+    void initConnections();
+    void showStage();
+    void radioDone(const BatchWriter::RadioResult &result);
+    void stopOrClose();
+
+    BatchWriter *m_batch = nullptr;
+    QList<BatchWriter::RadioResult> m_results;
+    QLabel *m_stage = nullptr;
+    QLabel *m_tally = nullptr;
+    QLabel *m_last = nullptr;
+    QListWidget *m_list = nullptr;
+    QPushButton *m_stop = nullptr;
+};
+
+} // namespace vm280
