@@ -67,7 +67,11 @@ void BatchPanel::initConnections()
 {
     connect(m_batch, &BatchWriter::stageChanged, this, &BatchPanel::showStage);
     connect(m_batch, &BatchWriter::radioDone, this, &BatchPanel::radioDone);
-    connect(m_batch, &BatchWriter::finished, this, &BatchPanel::showTexts);
+    connect(m_batch, &BatchWriter::finished, this, [this] {
+        showTexts();
+        if (m_closeWhenDone)
+            close();
+    });
     connect(m_stop, &QPushButton::clicked, this, &BatchPanel::stopOrClose);
 }
 
@@ -136,8 +140,10 @@ void BatchPanel::reject()
     if (m_batch->stage() != BatchWriter::Stage::Idle) {
         m_batch->stop();
         showTexts();
-        if (m_batch->stage() != BatchWriter::Stage::Idle)
+        if (m_batch->stage() != BatchWriter::Stage::Idle) {
+            m_closeWhenDone = true;
             return;
+        }
     }
     QDialog::reject();
 }

@@ -27,7 +27,8 @@ public:
     void showTexts();
 
 protected:
-    /// Closing stops the batch; while a radio is still being written the panel stays open.
+    /// Closing stops the batch; while a radio is still being written the panel stays open until
+    /// that radio is done.
     void reject() override;
 
 private:
@@ -44,6 +45,7 @@ private:
     QLabel *m_last = nullptr;
     QListWidget *m_list = nullptr;
     QPushButton *m_stop = nullptr;
+    bool m_closeWhenDone = false;
 };
 
 } // namespace vm280

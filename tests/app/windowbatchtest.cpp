@@ -1,0 +1,177 @@
+// Programming > Batch write against simulated radios swapped on one pseudo-terminal.
+
+#include "windowrig.h"
+
+#include "radio/radioprocess.h"
+#include "scopedenvironment.h"
+
+#include "app/batchpanel.h"
+#include "app/languagemode.h"
+#include "image/codec.h"
+#include "image/codeplanfile.h"
+#include "link/backupname.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace vm280;
+using namespace vm280::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kBatchMs = 30000;
+
+QByteArray imageOf(const CodePlan &plan)
+{
+    return EncodeImage(plan, ChoiceTexts::simplifiedChinese());
+}
+
+// What a radio saved holds of the blocks a write sends, compared as a plan: the window's plan
+// and the radio's memory decode alike.
+CodePlan planOf(const QString &path)
+{
+    CodePlan plan;
+    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
+    return plan;
+}
+
+} // namespace
+
+class WindowBatchTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { SetLanguageMode(Language::SimplifiedChinese); }
+    void shouldWriteRadioAfterRadioUntilStopped();
+    void shouldSpeakTheWindowsLanguage();
+    void shouldFinishTheRadioBeingWrittenBeforeClosing();
+    void shouldRefuseAClosedPortWithoutAPanel();
+};
+
+void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
+{
+    QTemporaryDir dir;
+    // The window backs up and verifies by default: three operations per radio.
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--unplug-after"_s, u"3"_s, u"--swap-time"_s, u"1600"_s,
+                        u"--radios"_s, u"2"_s, u"--save"_s, dir.filePath(u"r-%n.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.window->PortNumber(), 1);
+    rig.enterFrequency(1, 1, u"438.5"_s);
+    const qsizetype backupsBefore = QDir(DefaultBackupFolder()).entryList(QDir::Files).size();
+
+    rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
+    auto *panel = rig.child<BatchPanel>(u"FormBatch"_s);
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->isModal());
+    QVERIFY(!rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled());
+    QVERIFY(!rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
+    QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+
+    auto *tally = rig.child<QLabel>(u"LabelTally"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(tally->text(), u"已写 2，已校验 2，失败 0"_s, kBatchMs);
+    QVERIFY(rig.child<QLabel>(u"LabelLast"_s)->text().startsWith(u"第 2 台：写频成功，已校验（"_s));
+    QCOMPARE(rig.child<QListWidget>(u"ListResults"_s)->count(), 2);
+    QVERIFY(rig.messages.isEmpty());
+
+    auto *stop = rig.child<QPushButton>(u"CommandStop"_s);
+    QCOMPARE(stop->text(), u"停止"_s);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QCOMPARE(panel->batch()->stage(), BatchWriter::Stage::Idle);
+    QCOMPARE(stop->text(), u"关闭"_s);
+    QCOMPARE(tally->text(), u"已写 2，已校验 2，失败 0"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kBatchMs);
+    QVERIFY(rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
+    QVERIFY(rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+
+    for (const QString &name : {u"r-1.DAT"_s, u"r-2.DAT"_s}) {
+        const CodePlan written = planOf(dir.filePath(name));
+        QCOMPARE(written.channels.cell(1, 1), u"438.50000"_s);
+        QCOMPARE(imageOf(written).left(2 * 0x170), imageOf(rig.window->plan()).left(2 * 0x170));
+    }
+    // Each radio's own memory was saved first, under names of their own.
+    QCOMPARE(QDir(DefaultBackupFolder()).entryList(QDir::Files).size(), backupsBefore + 2);
+}
+
+void WindowBatchTest::shouldSpeakTheWindowsLanguage()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.window->PortNumber(), 1);
+    rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
+    auto *panel = rig.child<BatchPanel>(u"FormBatch"_s);
+    QCOMPARE(panel->windowTitle(), u"Batch write"_s);
+    auto *stage = rig.child<QLabel>(u"LabelStage"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"LabelTally"_s)->text(), u"written 1, verified 1, failed 0"_s,
+                              kBatchMs);
+    QCOMPARE(stage->text(), u"Unplug the radio; the next one is written as soon as it is plugged in."_s);
+    QVERIFY(rig.child<QLabel>(u"LabelLast"_s)->text().startsWith(u"Radio 1: written and verified in "_s));
+
+    // The radio stays: a stop asked for now ends the batch at once, and so does closing.
+    rig.child<QAction>(u"mnuChineseJ"_s)->trigger();
+    QCOMPARE(panel->windowTitle(), u"批量写频"_s);
+    QCOMPARE(rig.child<QPushButton>(u"CommandStop"_s)->text(), u"停止"_s);
+    QPointer<BatchPanel> closing = panel;
+    panel->close();
+    QTRY_VERIFY(closing.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled(), kBatchMs);
+}
+
+void WindowBatchTest::shouldFinishTheRadioBeingWrittenBeforeClosing()
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"radio.DAT"_s);
+    // A line paced like the real one: the close comes while the radio is being written.
+    RadioProcess radio({u"--baud"_s, u"9600"_s, u"--save"_s, saved});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.window->PortNumber(), 1);
+    rig.enterFrequency(1, 1, u"439.5"_s);
+    rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
+    QPointer<BatchPanel> panel = rig.child<BatchPanel>(u"FormBatch"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(panel->batch()->stage(), BatchWriter::Stage::Writing, kBatchMs);
+    panel->close();
+    QVERIFY(!panel.isNull() && panel->isVisible());
+    QVERIFY(rig.child<QLabel>(u"LabelStage"_s)->text().contains(u"正在停止"_s));
+    QVERIFY(!rig.child<QPushButton>(u"CommandStop"_s)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(panel.isNull(), kBatchMs);
+    QCOMPARE(planOf(saved).channels.cell(1, 1), u"439.50000"_s);
+    QVERIFY(rig.messages.isEmpty());
+}
+
+void WindowBatchTest::shouldRefuseAClosedPortWithoutAPanel()
+{
+    const ScopedEnvironment ports("VM280_PORTS", "");
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
+    QCOMPARE(rig.prompts(), QStringList{u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s});
+    QVERIFY(!rig.window->findChild<BatchPanel *>(u"FormBatch"_s));
+    QVERIFY(rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
+    QVERIFY(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled());
+}
+
+int main(int argc, char *argv[])
+{
+    // Backups go to a folder of this run.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    WindowBatchTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "windowbatchtest.moc"

@@ -1,0 +1,86 @@
+#include "image/codeplanfile.h"
+#include "link/batchreport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace vm280;
+using namespace std::chrono_literals;
+
+namespace {
+
+QString chineseWords(QStringView chinese, QStringView)
+{
+    return chinese.toString();
+}
+
+BatchWriter::RadioResult radio(LinkOutcome outcome, bool verified = false)
+{
+    BatchWriter::RadioResult result;
+    result.number = 7;
+    result.outcome = outcome;
+    result.verified = verified;
+    result.elapsed = 2041ms;
+    return result;
+}
+
+} // namespace
+
+TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
+{
+    BatchWriter::RadioResult mismatch = radio(LinkOutcome::Failed);
+    mismatch.reason = LinkText::VerifyMismatch;
+    mismatch.steps.firstDifference = 0x0200;
+    BatchWriter::RadioResult backupLost = radio(LinkOutcome::Failed);
+    backupLost.reason = LinkText::BackupFailed;
+    backupLost.steps.backupPath = QStringLiteral("old/a.DAT");
+    backupLost.steps.backupError = FileError{FileError::Io, QStringLiteral("disk full")};
+    BatchWriter::RadioResult silent = radio(LinkOutcome::Failed);
+    silent.reason = LinkText::CommunicationError;
+    BatchWriter::RadioResult refused = radio(LinkOutcome::Refused);
+    refused.reason = LinkText::BandQuestion;
+    BatchWriter::RadioResult backedUp = radio(LinkOutcome::Success, true);
+    backedUp.steps.backupPath = QStringLiteral("old/b.DAT");
+    const QString oldA = QDir::toNativeSeparators(QStringLiteral("old/a.DAT"));
+    const QString oldB = QDir::toNativeSeparators(QStringLiteral("old/b.DAT"));
+
+    const struct
+    {
+        const char *name;
+        BatchWriter::RadioResult result;
+        QString english;
+        QString chinese;
+    } cases[] = {
+        {"written", radio(LinkOutcome::Success), "Radio 7: written in 2.04 s", "第 7 台：写频成功（2.04 秒）"},
+        {"verified", radio(LinkOutcome::Success, true), "Radio 7: written and verified in 2.04 s",
+         "第 7 台：写频成功，已校验（2.04 秒）"},
+        {"backed up", backedUp, "Radio 7: written and verified in 2.04 s; backup saved to " + oldB,
+         "第 7 台：写频成功，已校验（2.04 秒）；备份已保存到 " + oldB},
+        {"mismatch", mismatch,
+         "Radio 7: failed after 2.04 s: Write verify failed, the radio holds other data than was written! "
+         "First difference at address 0x0200.",
+         "第 7 台：失败（2.04 秒）：写频校验出错，对讲机中的数据与写入的不符！第一处不同：地址 0x0200。"},
+        {"backup lost", backupLost,
+         "Radio 7: failed after 2.04 s: Backup could not be saved, nothing was written! " + oldA + ": disk full",
+         "第 7 台：失败（2.04 秒）：备份未能保存，未写频！ " + oldA + ": disk full"},
+        {"silent", silent,
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "and computer serial choice!",
+         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"},
+        {"refused", refused, "Radio 7: failed after 2.04 s: the radio is for another band; nothing was written",
+         "第 7 台：失败（2.04 秒）：频段不符，未写频"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BatchResultText(c.result, EnglishWords), c.english);
+        EXPECT_EQ(BatchResultText(c.result, chineseWords), c.chinese);
+    }
+}
+
+TEST(BatchReport, shouldWordTheTally)
+{
+    const BatchWriter::Tally tally{3, 2, 1};
+    EXPECT_EQ(BatchTallyText(tally, EnglishWords), QStringLiteral("written 3, verified 2, failed 1"));
+    EXPECT_EQ(BatchTallyText(tally, chineseWords), QStringLiteral("已写 3，已校验 2，失败 1"));
+}
