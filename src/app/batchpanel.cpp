@@ -47,6 +47,9 @@ void BatchPanel::setupUi()
     m_stage->setWordWrap(true);
     m_tally = new QLabel(this);
     m_tally->setObjectName(u"LabelTally"_s);
+    QFont tallyFont = m_tally->font();
+    tallyFont.setBold(true);
+    m_tally->setFont(tallyFont);
     m_last = new QLabel(this);
     m_last->setObjectName(u"LabelLast"_s);
     m_last->setWordWrap(true);
@@ -84,7 +87,7 @@ void BatchPanel::showTexts()
     m_last->setText(m_results.isEmpty() ? QString() : BatchResultText(m_results.last(), words));
     m_list->clear();
     for (const BatchWriter::RadioResult &result : m_results)
-        m_list->addItem(BatchResultText(result, words));
+        addResultLine(BatchResultText(result, words));
     const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
     m_stop->setText(running ? text(u"停止", u"Stop") : text(u"关闭", u"Close"));
     m_stop->setEnabled(!m_batch->stopRequested() || !running);
@@ -120,8 +123,15 @@ void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
     const WordChooser words = text;
     m_tally->setText(BatchTallyText(m_batch->tally(), words));
     m_last->setText(BatchResultText(result, words));
-    m_list->addItem(m_last->text());
+    addResultLine(m_last->text());
     m_list->scrollToBottom();
+}
+
+void BatchPanel::addResultLine(const QString &line)
+{
+    // A backup path makes a line longer than the panel is wide.
+    auto *item = new QListWidgetItem(line, m_list);
+    item->setToolTip(line);
 }
 
 void BatchPanel::stopOrClose()

@@ -36,6 +36,7 @@ private:
     void initConnections();
     void showStage();
     void radioDone(const BatchWriter::RadioResult &result);
+    void addResultLine(const QString &line);
     void stopOrClose();
 
     BatchWriter *m_batch = nullptr;
