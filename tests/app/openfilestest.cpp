@@ -21,14 +21,6 @@ namespace {
 const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
 const QString kWrongTag = u"文件类型不对，无法打开。"_s;
 
-// The plan the window shows after opening the plan file at path.
-CodePlan planOf(const QString &path)
-{
-    CodePlan plan;
-    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
-    return plan;
-}
-
 QString copyOfRichPlan(const WindowRig &rig, const QString &name)
 {
     const QString path = rig.dir.filePath(name);

@@ -28,20 +28,6 @@ namespace {
 
 constexpr int kBatchMs = 30000;
 
-QByteArray imageOf(const CodePlan &plan)
-{
-    return EncodeImage(plan, ChoiceTexts::simplifiedChinese());
-}
-
-// What a radio saved holds of the blocks a write sends, compared as a plan: the window's plan
-// and the radio's memory decode alike.
-CodePlan planOf(const QString &path)
-{
-    CodePlan plan;
-    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
-    return plan;
-}
-
 } // namespace
 
 class WindowBatchTest : public QObject

@@ -30,19 +30,6 @@ QString dataFile(const QString &name)
     return QStringLiteral(VM280_TEST_DATA "/link/") + name;
 }
 
-QByteArray imageOf(const CodePlan &plan)
-{
-    return EncodeImage(plan, ChoiceTexts::simplifiedChinese());
-}
-
-// The plan the window shows after opening the file.
-CodePlan planOf(const QString &path)
-{
-    CodePlan plan;
-    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
-    return plan;
-}
-
 } // namespace
 
 class WindowLinkTest : public QObject

@@ -23,13 +23,6 @@ namespace {
 
 const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
 
-CodePlan planOf(const QString &path)
-{
-    CodePlan plan;
-    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
-    return plan;
-}
-
 QStringList tableRow(const QTableWidget *table, int row)
 {
     QStringList cells;

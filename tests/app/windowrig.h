@@ -4,6 +4,8 @@
 #include "app/filechooser.h"
 #include "app/mainwindow.h"
 #include "app/msgbox.h"
+#include "image/codec.h"
+#include "image/codeplanfile.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +16,20 @@
 #include <memory>
 
 namespace vm280::test {
+
+/// The image of a plan, encoded as the window encodes it.
+inline QByteArray imageOf(const CodePlan &plan)
+{
+    return EncodeImage(plan, ChoiceTexts::simplifiedChinese());
+}
+
+/// The plan the window shows after opening the code plan file at path (which must be one).
+inline CodePlan planOf(const QString &path)
+{
+    CodePlan plan;
+    DecodeImage(plan, std::get<QByteArray>(ReadCodePlanFile(path)), ChoiceTexts::simplifiedChinese());
+    return plan;
+}
 
 /// A main window on its own parameter file and user settings (the user's own are never
 /// touched), with message boxes and file dialogs answered from queues: what was asked is
