@@ -10,7 +10,7 @@ namespace vm280 {
 namespace {
 
 // What follows the '=' of a fault's name.
-enum class Value { None, Count, Address };
+enum class Value { None, Count, Address, AddressOrAll, Milliseconds };
 
 struct FaultName
 {
@@ -29,19 +29,46 @@ constexpr std::array kFaultNames{
     FaultName{"drop-after"_L1, RadioFault::DropAfter, Value::Count},
     FaultName{"hangup-after"_L1, RadioFault::HangupAfter, Value::Count},
     FaultName{"forget-block"_L1, RadioFault::ForgetBlock, Value::Address},
+    FaultName{"ack-ident"_L1, RadioFault::AckIdent, Value::None},
+    FaultName{"ack-read"_L1, RadioFault::AckRead, Value::AddressOrAll},
+    FaultName{"stray-ack"_L1, RadioFault::StrayAck, Value::Milliseconds},
 };
 
-// A count is decimal; an address is hex with "0x" in front, as the radio's addresses are written.
+bool isAddress(Value value)
+{
+    return value == Value::Address || value == Value::AddressOrAll;
+}
+
+// A count is decimal; an address is hex with "0x" in front, as the radio's addresses are written;
+// an interval is a decimal number of milliseconds, 1 or more.
 std::optional<int> parseValue(QStringView text, Value value)
 {
+    if (value == Value::AddressOrAll && text == "all"_L1)
+        return RadioFault::kEveryAddress;
     bool ok = false;
     const bool hex = text.startsWith(u"0x"_s, Qt::CaseInsensitive);
-    if (value == Value::Address && !hex)
+    if (isAddress(value) && !hex)
         return std::nullopt;
-    const int number = value == Value::Address ? text.sliced(2).toInt(&ok, 16) : text.toInt(&ok);
-    if (!ok || number < 0)
+    const int number = isAddress(value) ? text.sliced(2).toInt(&ok, 16) : text.toInt(&ok);
+    if (!ok || number < (value == Value::Milliseconds ? 1 : 0))
         return std::nullopt;
     return number;
+}
+
+QString valueName(Value value)
+{
+    switch (value) {
+    case Value::Count:
+        return u"=N"_s;
+    case Value::Address:
+    case Value::AddressOrAll:
+        return u"=ADDRESS"_s;
+    case Value::Milliseconds:
+        return u"=MS"_s;
+    case Value::None:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
@@ -59,7 +86,7 @@ std::optional<RadioFault> ParseRadioFault(QStringView text)
         if (!number)
             return std::nullopt;
         RadioFault fault{entry.kind};
-        (entry.value == Value::Count ? fault.count : fault.address) = *number;
+        (isAddress(entry.value) ? fault.address : fault.count) = *number;
         return fault;
     }
     return std::nullopt;
@@ -69,9 +96,7 @@ QString RadioFaultNames()
 {
     QStringList names;
     for (const FaultName &entry : kFaultNames)
-        names << (entry.value == Value::None    ? QString(entry.name)
-                  : entry.value == Value::Count ? entry.name + "=N"_L1
-                                                : entry.name + "=ADDRESS"_L1);
+        names << entry.name + valueName(entry.value);
     return names.join(u", "_s);
 }
 

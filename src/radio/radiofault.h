@@ -20,14 +20,21 @@ struct RadioFault
         DropAfter,   ///< answers `count` frames, then falls silent
         HangupAfter, ///< answers `count` frames, then hangs up the line and quits
         ForgetBlock, ///< acknowledges the write block at `address` without storing it
+        AckIdent,    ///< answers every identification request with a lone acknowledgement
+        AckRead,     ///< answers the read request of `address` (every one: kEveryAddress) with a lone
+                     ///< acknowledgement
+        StrayAck,    ///< never answers, but a lone acknowledgement goes on the line every `count` ms
     };
+    /// The address of AckRead that stands for every read request.
+    static constexpr int kEveryAddress = -1;
+
     Kind kind = None;
-    int count = 0;   ///< frames answered before DropAfter or HangupAfter strikes
-    int address = 0; ///< the block ForgetBlock drops
+    int count = 0;   ///< frames answered before DropAfter or HangupAfter strikes; StrayAck's interval
+    int address = 0; ///< the block ForgetBlock drops or AckRead answers wrongly
 };
 
-/// The fault named by text ("silent", "drop-after=3", "forget-block=0x0200", ...), or nothing
-/// for an unknown name or a bad value.
+/// The fault named by text ("silent", "drop-after=3", "forget-block=0x0200", "ack-read=all",
+/// "stray-ack=1000", ...), or nothing for an unknown name or a bad value.
 std::optional<RadioFault> ParseRadioFault(QStringView text);
 
 /// The names ParseRadioFault accepts, for usage texts.

@@ -108,6 +108,9 @@ RadioStep RadioModel::takeFrameStart(char byte)
         if (m_state == State::Session)
             break;
         log(u"PC: identification request"_s);
+        // Such a radio stays where it was: every request gets the acknowledgement again.
+        if (m_fault.kind == RadioFault::AckIdent)
+            return answer(QByteArray(1, kAck));
         m_state = State::Identified;
         return answer((m_fault.kind == RadioFault::WrongModel ? kOtherModel : kIdentification).toByteArray());
     case kAck:
@@ -154,6 +157,9 @@ RadioStep RadioModel::answerRead()
         log(u"radio: not answered, outside the memory"_s);
         return {};
     }
+    if (m_fault.kind == RadioFault::AckRead &&
+        (m_fault.address == RadioFault::kEveryAddress || m_fault.address == address))
+        return answer(QByteArray(1, kAck));
     const int answered = m_fault.kind == RadioFault::BadAddress ? address + kNextBlockOffset : address;
     QByteArray bytes(1, kWriteCommand);
     bytes += char(answered >> 8);
@@ -200,7 +206,9 @@ RadioStep RadioModel::answer(QByteArray bytes)
 {
     RadioStep step;
     const bool counted = m_fault.kind == RadioFault::DropAfter || m_fault.kind == RadioFault::HangupAfter;
-    if (m_fault.kind == RadioFault::Silent || (counted && m_answered >= m_fault.count)) {
+    // A stray acknowledgement's radio answers nothing; the simulator puts the strays on the line.
+    const bool silent = m_fault.kind == RadioFault::Silent || m_fault.kind == RadioFault::StrayAck;
+    if (silent || (counted && m_answered >= m_fault.count)) {
         step.hangUp = m_fault.kind == RadioFault::HangupAfter;
         log(u"radio: keeps silent"_s);
         return step;

@@ -19,6 +19,9 @@ constexpr std::chrono::milliseconds kPiecePause{20};
 
 constexpr std::chrono::milliseconds kHangUpGrace{500};
 
+// What a noisy line puts out now and then: the acknowledgement.
+constexpr char kStrayAck = 0x06;
+
 volatile std::sig_atomic_t g_stopRequested = 0;
 
 void requestStop(int)
@@ -77,6 +80,7 @@ int RadioSimulator::run()
         const Time current = now();
         processReceived(current);
         plugInIfDue(current);
+        sendStrays(current);
         sendDue(current);
         if (finished())
             break;
@@ -116,6 +120,8 @@ void RadioSimulator::plugIn()
     // Every radio comes fresh from the shelf: its own memory, counters and protocol state.
     m_model = std::make_unique<RadioModel>(m_lineUp.fault());
     m_model->loadMemory(m_options.memory);
+    if (m_lineUp.fault().kind == RadioFault::StrayAck)
+        m_nextStray = now() + std::chrono::milliseconds(m_lineUp.fault().count);
     if (m_options.verbose)
         m_model->setLogger([this](const QString &text) { log(text); });
     if (m_lineUp.swaps())
@@ -128,6 +134,7 @@ void RadioSimulator::unplug(Time at)
     sendDue(at);
     m_line.discardSending();
     m_model.reset();
+    m_nextStray.reset();
     log(u"radio %1: unplugged"_s.arg(m_lineUp.radio()));
 }
 
@@ -149,6 +156,17 @@ void RadioSimulator::handle(const RadioStep &step, Time at)
         unplug(at);
 }
 
+void RadioSimulator::sendStrays(Time now)
+{
+    // A noisy line does not wait for its turn: the strays go out whatever the PC is doing.
+    const auto interval = std::chrono::milliseconds(m_lineUp.fault().count);
+    while (m_nextStray && *m_nextStray <= now) {
+        log(u"radio: stray acknowledgement"_s);
+        m_line.send(RadioAnswer{{QByteArray(1, kStrayAck)}}, *m_nextStray);
+        *m_nextStray += interval;
+    }
+}
+
 void RadioSimulator::sendDue(Time now)
 {
     const QByteArray due = m_line.takeDue(now);
@@ -158,11 +176,12 @@ void RadioSimulator::sendDue(Time now)
 
 std::optional<RadioSimulator::Time> RadioSimulator::nextDeadline() const
 {
-    const std::optional<Time> line = m_line.nextDeadline();
-    const std::optional<Time> plugIn = m_lineUp.nextPlugIn();
-    if (line && plugIn)
-        return std::min(*line, *plugIn);
-    return line ? line : plugIn;
+    std::optional<Time> next;
+    for (const std::optional<Time> &deadline : {m_line.nextDeadline(), m_lineUp.nextPlugIn(), m_nextStray}) {
+        if (deadline && (!next || *deadline < *next))
+            next = deadline;
+    }
+    return next;
 }
 
 bool RadioSimulator::finished() const

@@ -45,6 +45,7 @@ private:
     void plugIn();
     void unplug(Time at);
     void handle(const RadioStep &step, Time at);
+    void sendStrays(Time now);
     void sendDue(Time now);
     std::optional<Time> nextDeadline() const;
     bool finished() const;
@@ -56,6 +57,7 @@ private:
     RadioLineUp m_lineUp;
     std::unique_ptr<RadioModel> m_model; ///< the radio plugged in; none while the cable is free
     PacedLine m_line;
+    std::optional<Time> m_nextStray; ///< when the radio plugged in puts its next stray acknowledgement out
     sigset_t m_waitMask;
     bool m_operationDone = false;
     bool m_hangUp = false;

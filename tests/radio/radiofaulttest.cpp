@@ -44,6 +44,18 @@ TEST(RadioFaultParsing, shouldReadEveryFaultNameAndRefuseMalformedOnes)
         {"hangup-after=0", RadioFault{RadioFault::HangupAfter, 0}},
         {"forget-block=0x0200", RadioFault{RadioFault::ForgetBlock, 0, 0x0200}},
         {"forget-block=0X1b0", RadioFault{RadioFault::ForgetBlock, 0, 0x01B0}},
+        {"ack-ident", RadioFault{RadioFault::AckIdent, 0}},
+        {"ack-read=0x0050", RadioFault{RadioFault::AckRead, 0, 0x0050}},
+        {"ack-read=all", RadioFault{RadioFault::AckRead, 0, RadioFault::kEveryAddress}},
+        {"ack-read=ALL", std::nullopt},
+        {"ack-read=80", std::nullopt},
+        {"ack-read", std::nullopt},
+        {"ack-ident=1", std::nullopt},
+        {"stray-ack=1000", RadioFault{RadioFault::StrayAck, 1000}},
+        {"stray-ack=0", std::nullopt},
+        {"stray-ack=0x10", std::nullopt},
+        {"stray-ack", std::nullopt},
+        {"forget-block=all", std::nullopt},
         {"forget-block=512", std::nullopt},
         {"forget-block=0x", std::nullopt},
         {"forget-block=0xZZ", std::nullopt},
@@ -196,4 +208,44 @@ TEST(RadioFaults, shouldAcknowledgeButNotStoreTheForgottenBlockWhenForgetBlock)
     EXPECT_EQ(radio.memory().mid(0x10, 16), QByteArray(16, 'a'));
     EXPECT_EQ(radio.memory().mid(0x20, 16), patternedMemory().mid(0x20, 16));
     EXPECT_EQ(radio.memory().mid(0x30, 16), QByteArray(16, 'c'));
+}
+
+TEST(RadioFaults, shouldAnswerEveryIdentificationRequestWithAnAcknowledgementWhenAckIdent)
+{
+    RadioModel radio = faultyRadio(RadioFault::AckIdent);
+    const Exchange exchange =
+        feed(radio, kHandshake + kIdentify + kIdentify + kIdentify + kAck + readRequest(0x10));
+    EXPECT_EQ(exchange.sent, kAck + kAck + kAck + kAck);
+}
+
+TEST(RadioFaults, shouldAnswerTheReadRequestsNamedWithAnAcknowledgementWhenAckRead)
+{
+    const QByteArray block0010 = frame(0x57, 0x0010, 0x40, patternedMemory().first(0x40));
+    const QByteArray block0050 = frame(0x57, 0x0050, 0x40, patternedMemory().mid(0x40, 0x40));
+    const struct
+    {
+        const char *name;
+        int address;
+        QByteArray sent;
+    } cases[] = {
+        {"the second block", 0x0050, block0010 + kAck + kAck + kAck},
+        {"every block", RadioFault::kEveryAddress, kAck + kAck + kAck + kAck},
+        {"a block not read", 0x0090, block0010 + kAck + block0050 + kAck},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        RadioModel radio(RadioFault{RadioFault::AckRead, 0, c.address});
+        radio.loadMemory(patternedMemory());
+        const Exchange exchange = feed(radio, kOpening + readRequest(0x10) + kAck + readRequest(0x50) + kAck);
+        EXPECT_EQ(exchange.sent, kAck + kIdentification + kAck + c.sent);
+        // Writes are answered as ever.
+        EXPECT_EQ(feed(radio, writeBlock(0x20, QByteArray(16, 'w'))).sent, kAck);
+        EXPECT_EQ(radio.memory().mid(0x10, 16), QByteArray(16, 'w'));
+    }
+}
+
+TEST(RadioFaults, shouldAnswerNothingItselfWhenStrayAck)
+{
+    RadioModel radio(RadioFault{RadioFault::StrayAck, 1000});
+    EXPECT_EQ(feed(radio, kOpening + readRequest(0x10) + kAck).sent, QByteArray());
 }

@@ -277,6 +277,21 @@ TEST(RadioProcess, shouldHangUpTheLineAndQuitWhenHangupAfter)
     EXPECT_LE(::read(port.fd, &byte, 1), 0);
 }
 
+TEST(RadioProcess, shouldPutAStrayAcknowledgementOnTheLineEveryIntervalWhenStrayAck)
+{
+    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--fault"),
+                        QStringLiteral("stray-ack=100")});
+    Port port(radio.devicePath);
+    ASSERT_GE(port.fd, 0);
+    // Unasked, and whatever the PC sends; nothing else.
+    for (const QByteArray &sent : {QByteArray(), kHandshake + kIdentify}) {
+        ASSERT_TRUE(port.send(sent));
+        const QByteArray got = port.receive(3);
+        EXPECT_GE(got.size(), 3);
+        EXPECT_EQ(got, QByteArray(got.size(), kAck[0]));
+    }
+}
+
 TEST(RadioProcess, shouldExitCleanlyOnTerminate)
 {
     RadioProcess radio({});
