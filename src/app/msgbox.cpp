@@ -17,6 +17,16 @@ namespace {
 QPointer<QWidget> g_owner;
 MsgboxResponder g_responder;
 
+struct OpenBox
+{
+    MsgboxRequest request;
+    QPointer<QMessageBox> box; ///< none while a responder answers
+    bool closed = false;
+};
+
+// The boxes open now, one over the other: each ShowMsgbox adds its own while it waits.
+QList<OpenBox *> g_open;
+
 constexpr int kButtonSetMask = 0x0F;
 constexpr int kIconMask = 0x70;
 constexpr int kDefaultMask = 0x300;
@@ -99,10 +109,13 @@ int escapeAnswer(const QList<int> &buttons)
     return buttons.size() == 1 ? buttons.first() : 0;
 }
 
-int showBox(const MsgboxRequest &request)
+int showBox(OpenBox &open)
 {
+    const MsgboxRequest &request = open.request;
     QMessageBox box(qtIcon(request.icon), request.title, request.prompt, QMessageBox::NoButton, g_owner);
     box.setObjectName(u"Msgbox"_s);
+    box.setInformativeText(request.informativeText);
+    open.box = &box;
     if (request.systemModal)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     QList<QAbstractButton *> buttons;
@@ -155,10 +168,12 @@ QString MsgboxButtonCaption(int identifier)
     return QString::fromUtf16(captions.english);
 }
 
-MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title, const QStringList &captions)
+MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title,
+                           const QStringList &captions, const QString &informativeText)
 {
     MsgboxRequest request;
     request.prompt = prompt;
+    request.informativeText = informativeText;
     request.style = style;
     request.title = title.isEmpty() ? ApplicationTitle() : title;
     request.buttons = buttonSet(style);
@@ -171,10 +186,40 @@ MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &titl
     return request;
 }
 
-int ShowMsgbox(const QString &prompt, int style, const QString &title, const QStringList &captions)
+int ShowMsgbox(const QString &prompt, int style, const QString &title, const QStringList &captions,
+               const QString &informativeText)
 {
-    const MsgboxRequest request = DecodeMsgbox(prompt, style, title, captions);
-    return g_responder ? g_responder(request) : showBox(request);
+    OpenBox open;
+    open.request = DecodeMsgbox(prompt, style, title, captions, informativeText);
+    g_open.append(&open);
+    const int answer = g_responder ? g_responder(open.request) : showBox(open);
+    g_open.removeOne(&open);
+    // A box the program closed was answered by nobody.
+    return open.closed ? escapeAnswer(open.request.buttons) : answer;
+}
+
+int MsgboxLevel()
+{
+    return int(g_open.size());
+}
+
+void CloseMsgboxes(int level)
+{
+    for (qsizetype i = level; i < g_open.size(); ++i) {
+        g_open[i]->closed = true;
+        if (g_open[i]->box)
+            g_open[i]->box->done(0);
+    }
+}
+
+QList<MsgboxRequest> OpenMsgboxes()
+{
+    QList<MsgboxRequest> requests;
+    for (const OpenBox *open : std::as_const(g_open)) {
+        if (!open->closed)
+            requests << open->request;
+    }
+    return requests;
 }
 
 void SetMsgboxOwner(QWidget *owner)

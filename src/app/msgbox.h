@@ -43,6 +43,7 @@ struct MsgboxRequest
     enum Icon { NoIcon, Stop, Question, Exclamation, Information };
 
     QString prompt;
+    QString informativeText; ///< more on the prompt, shown under it; empty for none
     int style = 0;
     QString title;              ///< never empty: an empty title became the application title
     QList<int> buttons;         ///< identifiers, in the order the box shows them
@@ -56,15 +57,25 @@ struct MsgboxRequest
 /// empty, name the buttons in their order instead of the standard captions (Save, Discard and
 /// Cancel on the Yes, No and Cancel buttons); a missing caption keeps the standard one.
 MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &title,
-                           const QStringList &captions = {});
+                           const QStringList &captions = {}, const QString &informativeText = {});
 
 /// The caption of a button in the current language mode.
 QString MsgboxButtonCaption(int identifier);
 
 /// Shows the message modally over the owner (SetMsgboxOwner) and returns the identifier of the
-/// button pressed. Events keep being delivered while the box is open.
+/// button pressed. Events keep being delivered while the box is open. informativeText, when not
+/// empty, says more under the prompt.
 int ShowMsgbox(const QString &prompt, int style, const QString &title = QString(),
-               const QStringList &captions = {});
+               const QStringList &captions = {}, const QString &informativeText = {});
+
+/// How many message boxes are open now, one over the other: the next box opens at this level.
+int MsgboxLevel();
+/// Closes the box opened at level and every box opened over it, for a question that no longer
+/// needs an answer. Each of their ShowMsgbox returns what Esc gives (0 for a box without Cancel
+/// and with more than one button), whatever is answered.
+void CloseMsgboxes(int level);
+/// The boxes open now and not closed, the first opened first.
+QList<MsgboxRequest> OpenMsgboxes();
 
 /// The window message boxes are shown over.
 void SetMsgboxOwner(QWidget *owner);

@@ -85,7 +85,46 @@ TEST(Msgbox, shouldReturnTheResponderAnswer)
     EXPECT_EQ(ShowMsgbox(QStringLiteral("Sure?"), 36), MsgboxNo);
     EXPECT_EQ(seen.prompt, QStringLiteral("Sure?"));
     EXPECT_EQ(seen.captions, (QStringList{u"Yes"_qs, u"No"_qs}));
+    EXPECT_TRUE(seen.informativeText.isEmpty());
+    ShowMsgbox(QStringLiteral("Failed."), 16, {}, {}, QStringLiteral("Nothing was written."));
+    EXPECT_EQ(seen.prompt, QStringLiteral("Failed."));
+    EXPECT_EQ(seen.informativeText, QStringLiteral("Nothing was written."));
     SetMsgboxResponder({});
+}
+
+TEST(Msgbox, shouldCloseABoxThatNoLongerNeedsAnAnswer)
+{
+    const struct
+    {
+        int style;
+        int answer; ///< what the closed box gives: Esc's answer, never the responder's
+    } cases[] = {
+        {MsgboxYesNo + MsgboxInformation, 0},
+        {MsgboxYesNoCancel, MsgboxCancel},
+        {MsgboxOkOnly, MsgboxOk},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.style);
+        const int level = MsgboxLevel();
+        QStringList openWhenEnded;
+        SetMsgboxResponder([&](const MsgboxRequest &request) {
+            if (request.prompt == u"question"_qs) {
+                EXPECT_EQ(OpenMsgboxes().size(), 1);
+                // Whatever made the question moot says so in a box of its own.
+                CloseMsgboxes(level);
+                ShowMsgbox(u"ended"_qs, MsgboxStop);
+                return int(MsgboxNo);
+            }
+            for (const MsgboxRequest &open : OpenMsgboxes())
+                openWhenEnded << open.prompt;
+            return int(MsgboxOk);
+        });
+        EXPECT_EQ(ShowMsgbox(u"question"_qs, c.style), c.answer);
+        EXPECT_EQ(openWhenEnded, QStringList{u"ended"_qs});
+        EXPECT_TRUE(OpenMsgboxes().isEmpty());
+        EXPECT_EQ(MsgboxLevel(), level);
+        SetMsgboxResponder({});
+    }
 }
 
 TEST(Msgbox, shouldNameTheButtonsByTheCaptionsGivenAndKeepTheirAnswers)
