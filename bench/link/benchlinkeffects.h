@@ -28,6 +28,8 @@ public:
     void prepareForOperation() override {}
     void showMessage(LinkText) override {}
     bool askBandQuestion() override { return true; }
+    // Answered at once: never open when an operation ends.
+    void closeBandQuestion() override {}
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override { return m_plan.band; }

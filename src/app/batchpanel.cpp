@@ -109,7 +109,7 @@ void BatchPanel::showStage()
                      u"Unplug the radio; the next one is written as soon as it is plugged in.");
         break;
     case BatchWriter::Stage::Idle:
-        shown = text(u"批量写频已结束。", u"The batch is over.");
+        shown = BatchEndText(m_batch->ending(), text);
         break;
     }
     if (m_batch->stopRequested() && m_batch->stage() != BatchWriter::Stage::Idle)

@@ -7,6 +7,7 @@
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/radioport.h"
+#include "link/writereport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,9 +22,14 @@ namespace vm280 {
 
 namespace {
 
+QString shownWords(QStringView chinese, QStringView english)
+{
+    return LocalText(LanguageMode(), chinese, english);
+}
+
 QString shown(LinkText text)
 {
-    return LocalText(LanguageMode(), LinkTextChinese(text), LinkTextEnglish(text));
+    return shownWords(LinkTextChinese(text), LinkTextEnglish(text));
 }
 
 } // namespace
@@ -91,12 +97,21 @@ void LinkController::prepareForOperation()
 
 void LinkController::showMessage(LinkText text)
 {
-    ShowMsgbox(shown(text), LinkTextStyle(text));
+    // A write cut off says what it left in the radio, under the message every failure shows.
+    const bool writeFailed = m_writing && text == LinkText::CommunicationError;
+    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), shownWords) : QString();
+    ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
 }
 
 bool LinkController::askBandQuestion()
 {
+    m_questionLevel = MsgboxLevel();
     return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion)) == MsgboxYes;
+}
+
+void LinkController::closeBandQuestion()
+{
+    CloseMsgboxes(m_questionLevel);
 }
 
 QByteArray LinkController::encodeImage()

@@ -67,6 +67,7 @@ public:
     void prepareForOperation() override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
+    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;
@@ -85,6 +86,7 @@ private:
     PortSlots m_slots;
     WriteSequence m_sequence{engine(), *this};
     bool m_writing = false;
+    int m_questionLevel = 0; ///< the message box level the band question opened at
 };
 
 } // namespace vm280

@@ -145,13 +145,19 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
         loop.exec();
 
     BatchWriter::Tally total;
+    bool portLost = false;
     for (const Cable &cable : cables) {
         total += cable.batch->tally();
         if (several)
             QTextStream(stdout) << cable.prefix(true) << BatchTallyText(cable.batch->tally(), EnglishWords) << Qt::endl;
+        // A batch cut short by its cable did not do what it was asked to.
+        if (cable.batch->ending() == BatchWriter::Ending::PortLost) {
+            portLost = true;
+            printError(cable.prefix(several) + BatchEndText(BatchWriter::Ending::PortLost, EnglishWords));
+        }
     }
     QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << BatchTallyText(total, EnglishWords) << Qt::endl;
-    return total.failed > 0 || startFailed ? LinkFailure : Success;
+    return total.failed > 0 || startFailed || portLost ? LinkFailure : Success;
 }
 
 } // namespace vm280::cli

@@ -5,6 +5,7 @@
 #include "link/backupname.h"
 #include "link/portslots.h"
 #include "link/radioport.h"
+#include "link/writereport.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -55,13 +56,18 @@ std::optional<Failure> CliLink::write()
     if (!m_options.backupPath.isEmpty())
         steps.backupPath = [given = m_options.backupPath](int band) { return backupFile(given, band); };
     steps.verify = m_options.verify;
-    const std::optional<Failure> failure = run(m_sequence.start(steps));
+    std::optional<Failure> failure = run(m_sequence.start(steps));
     const WriteSequence::Result &result = m_sequence.result();
-    if (!result.backupPath.isEmpty() && !result.backupError)
+    if (result.backupSaved())
         QTextStream(stdout) << "Backup saved to " << result.backupPath << Qt::endl;
-    if (failure)
-        return WriteStepsFailure(result).value_or(*failure);
-    return std::nullopt;
+    if (!failure)
+        return std::nullopt;
+    if (auto steps = WriteStepsFailure(result))
+        return steps;
+    // The radio stopped answering: say what it was left with.
+    if (m_outcome == LinkOutcome::Failed)
+        failure->message += u' ' + WriteLeftoverText(result, EnglishWords);
+    return failure;
 }
 
 std::optional<Failure> WriteStepsFailure(const WriteSequence::Result &result)
@@ -170,6 +176,12 @@ bool CliLink::askBandQuestion()
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     drawProgress();
     return answer == "y"_L1 || answer == "yes"_L1;
+}
+
+void CliLink::closeBandQuestion()
+{
+    // The question on the terminal holds up the event loop: nothing can end the operation while
+    // it is asked.
 }
 
 QByteArray CliLink::encodeImage()

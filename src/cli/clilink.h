@@ -49,6 +49,7 @@ public:
     void prepareForOperation() override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
+    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;

@@ -15,6 +15,14 @@ QString linkText(LinkText text, const WordChooser &words)
     return words(LinkTextChinese(text), LinkTextEnglish(text));
 }
 
+// The radio stopped answering: its line then says what the radio was left with and where its
+// memory was saved.
+bool communicationFailed(const BatchWriter::RadioResult &result)
+{
+    return !result.succeeded() && result.outcome != LinkOutcome::Refused && !result.steps.backupError &&
+           !result.steps.firstDifference;
+}
+
 QString failureText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
     const WriteSequence::Result &steps = result.steps;
@@ -27,15 +35,11 @@ QString failureText(const BatchWriter::RadioResult &result, const WordChooser &w
                    .arg(QString::fromLatin1(ToHex4(quint32(*steps.firstDifference))));
     if (result.outcome == LinkOutcome::Refused)
         return words(u"频段不符，未写频", u"the radio is for another band; nothing was written");
-    return linkText(result.reason.value_or(LinkText::CommunicationError), words);
+    return linkText(result.reason.value_or(LinkText::CommunicationError), words) + words(u"", u" ") +
+           WriteLeftoverText(steps, words);
 }
 
 } // namespace
-
-QString EnglishWords(QStringView, QStringView english)
-{
-    return english.toString();
-}
 
 QString BatchResultText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
@@ -47,9 +51,18 @@ QString BatchResultText(const BatchWriter::RadioResult &result, const WordChoose
         text += words(u"写频成功，已校验（%1 秒）", u"written and verified in %1 s").arg(seconds);
     else
         text += words(u"写频成功（%1 秒）", u"written in %1 s").arg(seconds);
-    if (!result.steps.backupPath.isEmpty() && !result.steps.backupError)
+    // The failure of a radio that stopped answering names the backup itself.
+    if (result.steps.backupSaved() && !communicationFailed(result))
         text += words(u"；备份已保存到 ", u"; backup saved to ") + QDir::toNativeSeparators(result.steps.backupPath);
     return text;
+}
+
+QString BatchEndText(BatchWriter::Ending ending, const WordChooser &words)
+{
+    if (ending == BatchWriter::Ending::PortLost)
+        return words(u"批量写频已结束：通信端口已断开（连线或串口适配器被拔出？）。",
+                     u"The batch is over: the port went away (cable or adapter unplugged?).");
+    return words(u"批量写频已结束。", u"The batch is over.");
 }
 
 QString BatchTallyText(const BatchWriter::Tally &tally, const WordChooser &words)

@@ -185,6 +185,7 @@ void BatchWriter::finish()
     m_probing = false;
     m_radioWaiting = false;
     m_link.engine().setEffects(m_link);
+    m_ending = m_cableGone ? Ending::PortLost : m_stopRequested ? Ending::Stopped : Ending::CountReached;
     setStage(Stage::Idle);
     // Otherwise the engine gives the commands back itself once the last end has been shown.
     if (m_commandsBack)
@@ -251,6 +252,11 @@ bool BatchWriter::askBandQuestion()
     if (!m_bandAnswer)
         m_bandAnswer = m_owner.askBandQuestion();
     return *m_bandAnswer;
+}
+
+void BatchWriter::closeBandQuestion()
+{
+    m_owner.closeBandQuestion();
 }
 
 QByteArray BatchWriter::encodeImage()

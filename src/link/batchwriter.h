@@ -40,6 +40,13 @@ public:
         WaitingForUnplug, ///< probing until the radio written stops answering
     };
 
+    /// Why the last batch ended.
+    enum class Ending {
+        CountReached, ///< the radios asked for are done
+        Stopped,      ///< stop() ended it
+        PortLost,     ///< the port went away (a cable or adapter pulled out)
+    };
+
     struct Options
     {
         /// The backup file for the band of the radio read; no backup when empty.
@@ -92,6 +99,7 @@ public:
 
     Stage stage() const { return m_stage; }
     bool stopRequested() const { return m_stopRequested; }
+    Ending ending() const { return m_ending; }
     const Tally &tally() const { return m_tally; }
 
     void sendBytes(const QByteArray &frame) override;
@@ -105,6 +113,7 @@ public:
     void setTimer2Enabled(bool enabled) override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
+    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;
@@ -150,6 +159,7 @@ private:
     bool m_radioWaiting = false;
     bool m_stopRequested = false;
     bool m_cableGone = false;
+    Ending m_ending = Ending::CountReached;
 };
 
 } // namespace vm280

@@ -48,6 +48,9 @@ public:
     /// Asks the band question; true for Yes. Ticks and received bytes keep reaching the engine
     /// while it is open.
     virtual bool askBandQuestion() = 0;
+    /// The operation ended (the port went away) while the band question was open: the question
+    /// is closed unanswered, before the end is shown. Its answer no longer counts.
+    virtual void closeBandQuestion() = 0;
 
     /// The memory image (hex text) of the window's current content.
     virtual QByteArray encodeImage() = 0;

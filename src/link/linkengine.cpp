@@ -11,8 +11,6 @@ namespace {
 
 constexpr char kIdentify = 0x02;
 constexpr char kReadCommand = 0x52;
-// Also the first byte of every read answer.
-constexpr char kWriteCommand = 0x57;
 
 constexpr QByteArrayView kAcknowledgeHex = "06";
 // The identification answer carries the model name "VM280" somewhere in its 8 bytes.
@@ -22,11 +20,16 @@ constexpr QByteArrayView kReadAnswerHex = "57";
 // 0x57, the address, a length byte and 64 data bytes.
 constexpr qsizetype kReadAnswerDigits = 136;
 constexpr qsizetype kReadDataOffset = 8;
+constexpr qsizetype kReadBlockDigits = kReadAnswerDigits - kReadDataOffset;
 
 constexpr int kReadBlock = 0x40;
 constexpr int kReadEnd = 0x0410;
 
 constexpr int kTimeoutTicks = 6;
+// A radio acknowledges the handshake word once and answers the identification request with its
+// model; a few more requests cover a lost byte. A line that only ever acknowledges is not a
+// radio, and must not keep the handshake going.
+constexpr int kIdentifyRequests = 3;
 constexpr int kBlinkTicks = 6;
 constexpr int kReadProgressStep = 25;
 constexpr int kWriteProgressStep = 10;
@@ -101,6 +104,9 @@ bool LinkEngine::start(char operationCode)
     m_state.OperationCode = operationCode;
     m_state.LinkPhase = 1;
     m_state.OperationDone = false;
+    // The whole handshake stage has to be done within one timeout from here.
+    m_state.TimeoutTicks = 0;
+    m_identifyRequests = 0;
     m_effects->prepareForOperation();
     send(kHandshake.toByteArray());
     m_effects->setStatusText(LinkText::Communicating);
@@ -132,9 +138,14 @@ void LinkEngine::breakSignalled()
 
 void LinkEngine::handshakeAnswer()
 {
-    // Every lone acknowledgement asks for the identification again.
+    // A lone acknowledgement asks for the identification again, a few times at most. It does not
+    // restart the wait: only the identification ends the handshake stage, and a line that only
+    // acknowledges times out like a silent one.
     if (m_state.RxHex == kAcknowledgeHex) {
-        accept();
+        if (m_identifyRequests == kIdentifyRequests)
+            return;
+        ++m_identifyRequests;
+        m_state.RxHex.clear();
         send(QByteArray(1, kIdentify));
         return;
     }
@@ -156,7 +167,7 @@ void LinkEngine::transferAnswer()
     if (m_state.RxHex == kAcknowledgeHex) {
         if (m_state.OperationCode == 'W')
             writeStep();
-        else
+        else if (everyBlockAnswered())
             readStep();
         return;
     }
@@ -173,6 +184,14 @@ bool LinkEngine::isReadAnswer() const
     const QByteArray &rx = m_state.RxHex;
     return rx.size() == kReadAnswerDigits && rx.startsWith(kReadAnswerHex) &&
            rx.mid(2, 4) == ToHex4(quint16(m_state.BlockAddress - kReadBlock));
+}
+
+bool LinkEngine::everyBlockAnswered() const
+{
+    // A lone acknowledgement in place of a block must not pass for the acknowledgement after it:
+    // the next block would be asked for and the image would come out short and shifted.
+    const qsizetype requested = (m_state.BlockAddress - kFirstBlock) / kReadBlock;
+    return m_state.ReadImage.size() == requested * kReadBlockDigits;
 }
 
 void LinkEngine::accept()
@@ -291,6 +310,9 @@ void LinkEngine::endByTimeout()
     m_state.RxHex.clear();
     setTimer1Enabled(false);
     m_state.OperationDone = true;
+    // The band question has nothing left to decide: it goes before the end is shown.
+    if (m_questionOpen)
+        m_effects->closeBandQuestion();
     setStatusVisible(false);
     setTimer2Enabled(false);
     m_effects->showMessage(LinkText::CommunicationError);

@@ -52,6 +52,7 @@ private:
     void handshakeAnswer();
     void transferAnswer();
     bool isReadAnswer() const;
+    bool everyBlockAnswered() const;
     void accept();
     void send(const QByteArray &frame);
     void addProgress(int step, int limit);
@@ -74,6 +75,7 @@ private:
     bool m_timer1Enabled = false;
     bool m_timer2Enabled = false;
     bool m_questionOpen = false;
+    int m_identifyRequests = 0; ///< sent for lone acknowledgements in this handshake stage
 };
 
 } // namespace vm280

@@ -10,5 +10,7 @@ namespace vm280 {
 inline constexpr QByteArrayView kHandshake = "JV-PROG";
 inline constexpr char kAcknowledge = 0x06;
 inline constexpr char kEnd = 0x45;
+/// The first byte of every write block, and of every read answer.
+inline constexpr char kWriteCommand = 0x57;
 
 } // namespace vm280

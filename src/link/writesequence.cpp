@@ -1,5 +1,6 @@
 #include "writesequence.h"
 
+#include "linkprotocol.h"
 #include "writelist.h"
 
 #include "image/choicetexts.h"
@@ -94,6 +95,7 @@ void WriteSequence::backupRead()
 
 void WriteSequence::written()
 {
+    m_result.radioMemory = RadioMemory::Written;
     m_sentImage = m_engine.state().WriteImage;
     m_sentInServiceMode = m_owner.serviceMode();
     if (!m_steps.verify)
@@ -123,6 +125,9 @@ void WriteSequence::end(LinkOutcome outcome, std::optional<LinkText> status)
 
 void WriteSequence::sendBytes(const QByteArray &frame)
 {
+    // The radio may store a block as soon as it has it, acknowledged or not.
+    if (m_step == Step::Write && frame.startsWith(kWriteCommand))
+        m_result.radioMemory = RadioMemory::MaybePartlyWritten;
     m_owner.sendBytes(frame);
 }
 
@@ -176,6 +181,11 @@ void WriteSequence::showMessage(LinkText text)
 bool WriteSequence::askBandQuestion()
 {
     return m_owner.askBandQuestion();
+}
+
+void WriteSequence::closeBandQuestion()
+{
+    m_owner.closeBandQuestion();
 }
 
 QByteArray WriteSequence::encodeImage()

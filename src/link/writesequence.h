@@ -29,13 +29,24 @@ public:
         bool verify = false; ///< read the radio back after the write
     };
 
+    /// What the radio holds of the plan.
+    enum class RadioMemory {
+        Unchanged,          ///< no write block has gone on the line
+        MaybePartlyWritten, ///< write blocks went out, but the write did not end with success
+        Written,            ///< every block was written and acknowledged
+    };
+
     /// How the last sequence ended, beyond the outcome the owner was given.
     struct Result
     {
         LinkOutcome outcome = LinkOutcome::Failed;
+        /// Kept up to date while the sequence runs, so a message shown on the way can tell it.
+        RadioMemory radioMemory = RadioMemory::Unchanged;
         QString backupPath;                   ///< the backup saved, or the one that could not be
         std::optional<FileError> backupError; ///< the backup could not be saved: nothing written
         std::optional<int> firstDifference;   ///< verify: the first radio address read back otherwise
+
+        bool backupSaved() const { return !backupPath.isEmpty() && !backupError; }
     };
 
     /// owner is the engine's effects; they are given back to the engine when a sequence ends.
@@ -57,6 +68,7 @@ public:
     void setTimer2Enabled(bool enabled) override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
+    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;

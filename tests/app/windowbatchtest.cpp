@@ -40,6 +40,7 @@ private slots:
     void shouldSpeakTheWindowsLanguage();
     void shouldFinishTheRadioBeingWrittenBeforeClosing();
     void shouldRefuseAClosedPortWithoutAPanel();
+    void shouldSayWhenTheBatchEndedForThePortGoingAway();
 };
 
 void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
@@ -148,6 +149,28 @@ void WindowBatchTest::shouldRefuseAClosedPortWithoutAPanel()
     QVERIFY(!rig.window->findChild<BatchPanel *>(u"FormBatch"_s));
     QVERIFY(rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
     QVERIFY(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled());
+}
+
+void WindowBatchTest::shouldSayWhenTheBatchEndedForThePortGoingAway()
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.window->PortNumber(), 1);
+    rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"LabelTally"_s)->text(), u"已写 1，已校验 1，失败 0"_s,
+                              kBatchMs);
+    // The cable is pulled while the batch waits for the radio to be unplugged.
+    radio.process->kill();
+    auto *stage = rig.child<QLabel>(u"LabelStage"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(stage->text(),
+                              u"批量写频已结束：通信端口已断开（连线或串口适配器被拔出？）。"_s, kBatchMs);
+    QCOMPARE(rig.child<QPushButton>(u"CommandStop"_s)->text(), u"关闭"_s);
+    QVERIFY(rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
+    rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    QCOMPARE(stage->text(), u"The batch is over: the port went away (cable or adapter unplugged?)."_s);
+    QVERIFY(rig.messages.isEmpty());
 }
 
 int main(int argc, char *argv[])

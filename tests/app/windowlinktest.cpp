@@ -41,9 +41,13 @@ private slots:
     void shouldReadARadioIntoTheWindow();
     void shouldWriteTheWindowIntoARadio();
     void shouldAskTheBandQuestionAndWriteNothingOnNo();
+    void shouldLeaveTheWindowAsItWasWhenTheRadioFails_data();
     void shouldLeaveTheWindowAsItWasWhenTheRadioFails();
     void shouldWriteWithoutBackupOrVerifyWhenTurnedOff();
     void shouldReportARadioThatDropsABlock();
+    void shouldSayWhatAWriteCutOffLeftInTheRadio_data();
+    void shouldSayWhatAWriteCutOffLeftInTheRadio();
+    void shouldCloseTheBandQuestionWhenThePortGoesAway();
 };
 
 void WindowLinkTest::shouldReadARadioIntoTheWindow()
@@ -122,9 +126,18 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
     QVERIFY(!QFileInfo::exists(saved));
 }
 
+void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("falls silent") << u"drop-after=5"_s;
+    QTest::newRow("acknowledges instead of the last block") << u"ack-read=0x03D0"_s;
+    QTest::newRow("acknowledges instead of identifying") << u"ack-ident"_s;
+}
+
 void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
 {
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, u"drop-after=5"_s, dataFile(u"plan-vhf.DAT"_s)});
+    QFETCH(QString, fault);
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, fault, dataFile(u"plan-vhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -137,6 +150,8 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     QCOMPARE(rig.messages.last().prompt,
              u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
     QCOMPARE(rig.messages.last().style, 16);
+    // A read leaves nothing behind in the radio: there is nothing more to say.
+    QVERIFY(rig.messages.last().informativeText.isEmpty());
     QCOMPARE(imageOf(rig.window->plan()), before);
     QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
     QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), 0);
@@ -178,6 +193,87 @@ void WindowLinkTest::shouldReportARadioThatDropsABlock()
     QVERIFY(rig.messages.first().prompt.startsWith(u"写频校验出错"_s));
     QVERIFY(rig.messages.first().prompt.contains(u"0x0200"_s));
     QCOMPARE(rig.messages.first().style, 16);
+}
+
+void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("left");
+    // The backup read takes 35 answers, the write 49.
+    QTest::newRow("radio silent") << u"drop-after=45"_s << false
+                                  << u"对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 %1。"_s;
+    QTest::newRow("cable pulled")
+        << u"hangup-after=45"_s << true
+        << u"The radio may be partly written. Its memory before the write was saved to %1."_s;
+    QTest::newRow("silent before the first block")
+        << u"drop-after=36"_s << false << u"对讲机未被写入。写频前对讲机中的数据已保存到 %1。"_s;
+}
+
+void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, english);
+    QFETCH(QString, left);
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, fault, dataFile(u"plan-uhf.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    if (english)
+        rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    const QStringList backupsBefore = QDir(DefaultBackupFolder()).entryList(QDir::Files);
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 1, kOperationMs);
+    // The message every failure shows, and under it what this one left behind.
+    QCOMPARE(
+        rig.messages.first().prompt,
+        english
+            ? u"Communication error, please check the intercom model, fault, attachment and computer serial "
+              u"choice!"_s
+            : u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
+    QCOMPARE(rig.messages.first().style, 16);
+    QStringList backups = QDir(DefaultBackupFolder()).entryList(QDir::Files);
+    for (const QString &old : backupsBefore)
+        backups.removeOne(old);
+    QCOMPARE(backups.size(), 1);
+    const QString backup = QDir::toNativeSeparators(QDir(DefaultBackupFolder()).filePath(backups.first()));
+    QCOMPARE(rig.messages.first().informativeText, left.arg(backup));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
+}
+
+void WindowLinkTest::shouldCloseTheBandQuestionWhenThePortGoesAway()
+{
+    // The radio on the cable is one for 400-480MHz; the plan is for 136-174MHz.
+    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-uhf.DAT"_s)});
+    const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.child<QAction>(u"mnuBackup"_s)->trigger();
+    rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(5);
+    const QString error = u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s;
+    QStringList openAtTheError;
+    bool endedWhileAsked = false;
+    SetMsgboxResponder([&](const MsgboxRequest &request) {
+        rig.messages << request;
+        if (request.prompt == error) {
+            for (const MsgboxRequest &open : OpenMsgboxes())
+                openAtTheError << open.prompt;
+        } else if (request.style == 68) {
+            // The cable is pulled while the dealer thinks it over; Yes comes too late.
+            radio.process->kill();
+            endedWhileAsked = QTest::qWaitFor([&] { return !openAtTheError.isEmpty(); }, kOperationMs);
+            return int(MsgboxYes);
+        }
+        return request.defaultButton;
+    });
+    rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
+    QVERIFY(endedWhileAsked);
+    QCOMPARE(rig.prompts().mid(rig.prompts().size() - 2), QStringList({u"频段不符，是否继续？"_s, error}));
+    // By the time the end was shown the question had gone; nothing was written.
+    QCOMPARE(openAtTheError, QStringList{error});
+    QCOMPARE(rig.messages.last().informativeText, u"对讲机未被写入。"_s);
+    QVERIFY(OpenMsgboxes().isEmpty());
 }
 
 int main(int argc, char *argv[])

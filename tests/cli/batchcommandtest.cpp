@@ -144,6 +144,39 @@ TEST_F(BatchCommand, shouldStopOnCtrlCOnceTheRadioIsDone)
     EXPECT_TRUE(out.endsWith("Batch: written 1, verified 0, failed 0\n")) << out.toStdString();
 }
 
+TEST_F(BatchCommand, shouldFailARadioThatOnlyAcknowledges)
+{
+    // The radio acknowledges every identification request instead of identifying itself.
+    RadioProcess radio({"--baud", "0", "--fault", "ack-ident"});
+    const CliRun run =
+        runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "1", "--yes"});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(run.out.contains(QRegularExpression(
+        "^Radio 1: failed after \\d+\\.\\d\\d s: Communication error, please check the "
+        "intercom model, fault, attachment and computer serial choice! Nothing was written "
+        "to the radio\\.$",
+        QRegularExpression::MultilineOption)))
+        << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith("Batch: written 0, verified 0, failed 1\n")) << run.out.toStdString();
+}
+
+TEST_F(BatchCommand, shouldEndWithTheReasonWhenThePortGoesAway)
+{
+    // A probe, then the write's 49 answers; the line hangs up once the first probe after the
+    // write is answered, while the batch waits for the radio to be unplugged.
+    RadioProcess radio({"--baud", "0", "--fault", "hangup-after=51"});
+    const CliRun run =
+        runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--yes"});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(
+        run.out.contains(QRegularExpression("^Radio 1: written in", QRegularExpression::MultilineOption)))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.endsWith("Batch: written 1, verified 0, failed 0\n")) << run.out.toStdString();
+    EXPECT_TRUE(
+        run.err.endsWith("vm280-cli: The batch is over: the port went away (cable or adapter unplugged?).\n"))
+        << run.err.toStdString();
+}
+
 TEST_F(BatchCommand, shouldRefuseOptionsThatDoNotGoTogether)
 {
     const struct

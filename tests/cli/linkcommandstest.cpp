@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include "scopedenvironment.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -20,6 +21,9 @@ namespace {
 constexpr int kWaitMs = 10000;
 const QString kCommunicationError = "vm280-cli: Communication error, please check the intercom model, fault, "
                                     "attachment and computer serial choice!\n";
+// A write that fails for want of an answer says what it left in the radio.
+const QString kNothingWritten = kCommunicationError.chopped(1) + " Nothing was written to the radio.\n";
+const QString kPartlyWritten = kCommunicationError.chopped(1) + " The radio may be partly written.\n";
 
 QString dataFile(const QString &name)
 {
@@ -214,12 +218,16 @@ TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
         std::unique_ptr<CliProcess> cli;
     };
     std::vector<Case> cases;
-    const QStringList faults{"silent", "wrong-model",  "bad-address",    "glued-ack",
-                             "noise",  "drop-after=5", "hangup-after=10"};
+    // Read answers are all that a wrong address or an acknowledgement in place of a block spoils.
+    const QStringList readFaults{"bad-address", "ack-read=0x0050", "ack-read=all"};
+    // These fall silent or hang up once the write has sent blocks.
+    const QStringList cutOff{"drop-after=5", "hangup-after=10"};
+    const QStringList faults =
+        QStringList{"silent", "wrong-model", "glued-ack", "noise", "ack-ident", "stray-ack=1000"} +
+        readFaults + cutOff;
     for (const QString &fault : faults) {
         for (const bool write : {false, true}) {
-            // Read answers are all that a wrong address spoils.
-            if (write && fault == "bad-address")
+            if (write && readFaults.contains(fault))
                 continue;
             cases.push_back({fault, write,
                              std::make_unique<RadioProcess>(QStringList{"--baud", "0", "--fault", fault}),
@@ -245,7 +253,10 @@ TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
         const CliRun run = c.cli->finish();
         std::cout << name.toStdString() << ": ended after " << c.cli->elapsedMs << " ms\n";
         EXPECT_EQ(run.exitCode, 4);
-        EXPECT_EQ(run.err, kCommunicationError);
+        if (!c.write)
+            EXPECT_EQ(run.err, kCommunicationError);
+        else
+            EXPECT_EQ(run.err, cutOff.contains(c.fault) ? kPartlyWritten : kNothingWritten);
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(QFile::exists(path(c.fault + ".DAT")));
     }
@@ -342,11 +353,97 @@ TEST_F(LinkCommands, shouldWriteNothingWhenTheBackupReadFails)
     const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", "--backup", path("backup.DAT"),
                                dataFile("plan-uhf.DAT")});
     EXPECT_EQ(run.exitCode, 4);
-    EXPECT_EQ(run.err, kCommunicationError);
+    EXPECT_EQ(run.err, kNothingWritten);
     EXPECT_FALSE(QFile::exists(path("backup.DAT")));
     radio.process->terminate();
     radio.process->waitForFinished(kWaitMs);
     EXPECT_FALSE(QFile::exists(saved));
+}
+
+TEST_F(LinkCommands, shouldNeitherSaveNorBackUpAReadWithAnAcknowledgementInPlaceOfABlock)
+{
+    struct Case
+    {
+        QString block;
+        QString saved;
+        std::unique_ptr<RadioProcess> radio;
+    };
+    std::vector<Case> cases;
+    for (const char *address : {"0x0010", "0x03D0"}) {
+        const QString block = QString::fromLatin1(address);
+        const QString saved = path("saved-" + block + ".DAT");
+        cases.push_back(
+            {block, saved,
+             std::make_unique<RadioProcess>(QStringList{"--baud", "0", "--fault", "ack-read=" + block,
+                                                        "--save", saved, dataFile("plan-uhf.DAT")})});
+    }
+    // Each run takes the whole timeout: the cases run at once.
+    const auto runAll = [&](const std::function<QStringList(const Case &)> &arguments) {
+        std::vector<std::unique_ptr<CliProcess>> runs;
+        for (const Case &c : cases)
+            runs.push_back(
+                std::make_unique<CliProcess>(arguments(c) + QStringList{"--port", c.radio->devicePath}));
+        std::vector<CliRun> finished;
+        for (const auto &run : runs)
+            finished.push_back(run->finish());
+        return finished;
+    };
+    const std::vector<CliRun> reads = runAll([&](const Case &c) {
+        return QStringList{"read", "-o", path("read-" + c.block + ".DAT")};
+    });
+    const std::vector<CliRun> writes = runAll([&](const Case &c) {
+        return QStringList{"write", "--yes", "--backup", path("backup-" + c.block + ".DAT"),
+                           dataFile("plan-vhf.DAT")};
+    });
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(c.block.toStdString());
+        EXPECT_EQ(reads[i].exitCode, 4);
+        EXPECT_EQ(reads[i].err, kCommunicationError);
+        EXPECT_FALSE(QFile::exists(path("read-" + c.block + ".DAT")));
+        EXPECT_EQ(writes[i].exitCode, 4);
+        EXPECT_EQ(writes[i].err, kNothingWritten);
+        EXPECT_FALSE(QFile::exists(path("backup-" + c.block + ".DAT")));
+        c.radio->process->terminate();
+        c.radio->process->waitForFinished(kWaitMs);
+        EXPECT_FALSE(QFile::exists(c.saved));
+    }
+}
+
+TEST_F(LinkCommands, shouldSayWhatAWriteCutOffLeftInTheRadio)
+{
+    // A write with backup and read-back: 35 answers for each read, 49 for the write.
+    struct Case
+    {
+        QString fault;
+        QString left;
+        std::unique_ptr<RadioProcess> radio;
+        std::unique_ptr<CliProcess> cli;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"drop-after=45", "The radio may be partly written.", nullptr, nullptr});
+    cases.push_back({"hangup-after=45", "The radio may be partly written.", nullptr, nullptr});
+    cases.push_back({"drop-after=90", "The radio was written, but could not be read back to verify it.",
+                     nullptr, nullptr});
+    cases.push_back({"drop-after=36", "Nothing was written to the radio.", nullptr, nullptr});
+    // All at once: most take the whole timeout.
+    for (Case &c : cases) {
+        c.radio = std::make_unique<RadioProcess>(
+            QStringList{"--baud", "0", "--fault", c.fault, dataFile("memory-pattern.DAT")});
+        c.cli = std::make_unique<CliProcess>(QStringList{"write", "--port", c.radio->devicePath, "--yes",
+                                                         "--verify", "--backup", path(c.fault + ".DAT"),
+                                                         dataFile("plan-uhf.DAT")});
+    }
+    for (Case &c : cases) {
+        SCOPED_TRACE(c.fault.toStdString());
+        const QString backup = path(c.fault + ".DAT");
+        const CliRun run = c.cli->finish();
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_EQ(run.err, kCommunicationError.chopped(1) + " " + c.left +
+                               " Its memory before the write was saved to " + backup + ".\n");
+        EXPECT_EQ(run.out, "Backup saved to " + backup + "\n");
+        EXPECT_EQ(fileBytes(backup), fileBytes(dataFile("memory-pattern.DAT")));
+    }
 }
 
 TEST_F(LinkCommands, shouldAskTheBandQuestionOnlyWhenTheRadioOnTheCableHasAnotherBand)

@@ -38,6 +38,15 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
     backupLost.steps.backupError = FileError{FileError::Io, QStringLiteral("disk full")};
     BatchWriter::RadioResult silent = radio(LinkOutcome::Failed);
     silent.reason = LinkText::CommunicationError;
+    BatchWriter::RadioResult cutOff = radio(LinkOutcome::Failed);
+    cutOff.reason = LinkText::CommunicationError;
+    cutOff.steps.radioMemory = WriteSequence::RadioMemory::MaybePartlyWritten;
+    cutOff.steps.backupPath = QStringLiteral("old/b.DAT");
+    BatchWriter::RadioResult unverified = radio(LinkOutcome::Failed);
+    unverified.reason = LinkText::CommunicationError;
+    unverified.steps.radioMemory = WriteSequence::RadioMemory::Written;
+    BatchWriter::RadioResult silentBackedUp = silent;
+    silentBackedUp.steps.backupPath = QStringLiteral("old/b.DAT");
     BatchWriter::RadioResult refused = radio(LinkOutcome::Refused);
     refused.reason = LinkText::BandQuestion;
     BatchWriter::RadioResult backedUp = radio(LinkOutcome::Success, true);
@@ -66,8 +75,25 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
          "第 7 台：失败（2.04 秒）：备份未能保存，未写频！ " + oldA + ": disk full"},
         {"silent", silent,
          "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
-         "and computer serial choice!",
-         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"},
+         "and computer serial choice! Nothing was written to the radio.",
+         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"},
+        {"silent after the backup", silentBackedUp,
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "and computer serial choice! Nothing was written to the radio. Its memory before the write was saved "
+         "to " + oldB + ".",
+         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"
+         "写频前对讲机中的数据已保存到 " + oldB + "。"},
+        {"cut off in the write", cutOff,
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "and computer serial choice! The radio may be partly written. Its memory before the write was saved "
+         "to " + oldB + ".",
+         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"
+         "对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " + oldB + "。"},
+        {"cut off in the read-back", unverified,
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "and computer serial choice! The radio was written, but could not be read back to verify it.",
+         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"
+         "对讲机已写入，但未能回读校验。"},
         {"refused", refused, "Radio 7: failed after 2.04 s: the radio is for another band; nothing was written",
          "第 7 台：失败（2.04 秒）：频段不符，未写频"},
     };
@@ -83,4 +109,69 @@ TEST(BatchReport, shouldWordTheTally)
     const BatchWriter::Tally tally{3, 2, 1};
     EXPECT_EQ(BatchTallyText(tally, EnglishWords), QStringLiteral("written 3, verified 2, failed 1"));
     EXPECT_EQ(BatchTallyText(tally, chineseWords), QStringLiteral("已写 3，已校验 2，失败 1"));
+}
+
+TEST(BatchReport, shouldNameThePortGoingAwayAsTheReasonTheBatchEnded)
+{
+    const struct
+    {
+        BatchWriter::Ending ending;
+        QString english;
+        QString chinese;
+    } cases[] = {
+        {BatchWriter::Ending::CountReached, "The batch is over.", "批量写频已结束。"},
+        {BatchWriter::Ending::Stopped, "The batch is over.", "批量写频已结束。"},
+        {BatchWriter::Ending::PortLost,
+         "The batch is over: the port went away (cable or adapter unplugged?).",
+         "批量写频已结束：通信端口已断开（连线或串口适配器被拔出？）。"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.ending));
+        EXPECT_EQ(BatchEndText(c.ending, EnglishWords), c.english);
+        EXPECT_EQ(BatchEndText(c.ending, chineseWords), c.chinese);
+    }
+}
+
+TEST(WriteReport, shouldSayWhatAWriteLeftInTheRadioWhenItStoppedAnswering)
+{
+    using RadioMemory = WriteSequence::RadioMemory;
+    const QString backup = QDir::toNativeSeparators(QStringLiteral("old/b.DAT"));
+    const struct
+    {
+        const char *name;
+        RadioMemory memory;
+        QString backupPath;
+        QString english;
+        QString chinese;
+    } cases[] = {
+        {"nothing written",
+         RadioMemory::Unchanged,
+         {},
+         "Nothing was written to the radio.",
+         "对讲机未被写入。"},
+        {"nothing written after the backup", RadioMemory::Unchanged, "old/b.DAT",
+         "Nothing was written to the radio. Its memory before the write was saved to " + backup + ".",
+         "对讲机未被写入。写频前对讲机中的数据已保存到 " + backup + "。"},
+        {"cut off in the write", RadioMemory::MaybePartlyWritten, "old/b.DAT",
+         "The radio may be partly written. Its memory before the write was saved to " + backup + ".",
+         "对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " + backup + "。"},
+        {"cut off in the write without a backup",
+         RadioMemory::MaybePartlyWritten,
+         {},
+         "The radio may be partly written.",
+         "对讲机可能只写入了一部分。"},
+        {"cut off in the read-back",
+         RadioMemory::Written,
+         {},
+         "The radio was written, but could not be read back to verify it.",
+         "对讲机已写入，但未能回读校验。"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteSequence::Result result;
+        result.radioMemory = c.memory;
+        result.backupPath = c.backupPath;
+        EXPECT_EQ(WriteLeftoverText(result, EnglishWords), c.english);
+        EXPECT_EQ(WriteLeftoverText(result, chineseWords), c.chinese);
+    }
 }

@@ -99,6 +99,7 @@ public:
         ++questions;
         return bandAnswer;
     }
+    void closeBandQuestion() override {}
     QByteArray encodeImage() override { return EncodeImage(plan, ChoiceTexts::simplifiedChinese()); }
     void decodeImage(const QByteArray &hex) override { DecodeImage(plan, hex, ChoiceTexts::simplifiedChinese()); }
     int bandSelectorIndex() const override { return plan.band; }
@@ -161,6 +162,8 @@ private slots:
     void asksTheBandQuestionOnceForTheWholeBatch();
     void writesThePlanAsItWasWhenTheBatchStarted();
     void refusesAClosedPort();
+    void stopsWhileTheRadioOnlyAcknowledges();
+    void endsWithThePortLostWhenTheCableGoes();
 
 private:
     BatchWriter::Options fastOptions(int count = 0) const;
@@ -346,6 +349,44 @@ void BatchWriterTest::refusesAClosedPort()
     QCOMPARE(m_owner->messages, QList<LinkText>({LinkText::PortNotOpen}));
     QCOMPARE(m_batch->stage(), BatchWriter::Stage::Idle);
     QVERIFY(m_owner->commands.isEmpty());
+}
+
+void BatchWriterTest::stopsWhileTheRadioOnlyAcknowledges()
+{
+    // The radio answers every identification request with an acknowledgement: the write of it
+    // must still come to an end, so that the stop asked for meanwhile takes effect.
+    m_socket->plugIn(RadioFault{RadioFault::AckIdent});
+    connect(m_batch.get(), &BatchWriter::stageChanged, m_batch.get(), [this](BatchWriter::Stage stage) {
+        if (stage == BatchWriter::Stage::Writing)
+            m_batch->stop();
+    });
+    QSignalSpy done(m_batch.get(), &BatchWriter::radioDone);
+    QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
+    QVERIFY(m_batch->start(fastOptions()));
+    QVERIFY(finished.wait(kWaitMs));
+    QCOMPARE(m_batch->tally().failed, 1);
+    const auto result = done.at(0).at(0).value<BatchWriter::RadioResult>();
+    QCOMPARE(result.reason, std::optional(LinkText::CommunicationError));
+    QCOMPARE(result.steps.radioMemory, WriteSequence::RadioMemory::Unchanged);
+    QCOMPARE(m_batch->ending(), BatchWriter::Ending::Stopped);
+    QCOMPARE(m_socket->writes(0), 0);
+}
+
+void BatchWriterTest::endsWithThePortLostWhenTheCableGoes()
+{
+    // The first radio is written; the cable goes while the batch waits for the next one.
+    m_socket->plugIn();
+    connect(m_batch.get(), &BatchWriter::radioDone, m_socket.get(), [this] { m_socket->unplug(); });
+    connect(m_batch.get(), &BatchWriter::stageChanged, this, [this](BatchWriter::Stage stage) {
+        if (stage == BatchWriter::Stage::WaitingForRadio && m_socket && !m_socket->plugged())
+            m_socket.reset();
+    });
+    QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
+    QVERIFY(m_batch->start(fastOptions(3)));
+    QVERIFY(finished.wait(kWaitMs));
+    QCOMPARE(m_batch->tally().written, 1);
+    QCOMPARE(m_batch->ending(), BatchWriter::Ending::PortLost);
+    QCOMPARE(m_batch->stage(), BatchWriter::Stage::Idle);
 }
 
 QTEST_GUILESS_MAIN(BatchWriterTest)

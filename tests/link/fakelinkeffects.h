@@ -70,6 +70,11 @@ public:
         log << QStringLiteral("question");
         return onQuestion ? onQuestion() : true;
     }
+    void closeBandQuestion() override
+    {
+        ++questionsClosed;
+        log << QStringLiteral("question closed");
+    }
     QByteArray encodeImage() override { return image; }
     void decodeImage(const QByteArray &hex) override
     {
@@ -111,6 +116,7 @@ public:
     bool timer2 = false;
     QList<LinkText> messages;
     int questions = 0;
+    int questionsClosed = 0;
     QList<QByteArray> decoded;
     QList<LinkOutcome> outcomes;
 };

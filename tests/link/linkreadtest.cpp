@@ -134,3 +134,31 @@ TEST(LinkRead, shouldNeverAcceptAnAcknowledgementGluedToAnother)
     EXPECT_EQ(rig.effects.sent.last(), "E");
     EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
 }
+
+TEST(LinkRead, shouldTimeOutWhenALoneAcknowledgementStandsInForABlock)
+{
+    const struct
+    {
+        const char *name;
+        QList<int> blocks;
+        qsizetype requests; ///< read requests sent before the radio stopped the read
+    } cases[] = {
+        {"the first block", {0x0010}, 1},
+        {"a block in the middle", {0x0050}, 2},
+        {"the last block", {0x03D0}, 16},
+        {"every block", expectedReadBlocks(), 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        rig.radio.readsAcknowledged = c.blocks;
+        rig.engine.startRead();
+        EXPECT_EQ(rig.runToEnd(), 6);
+        EXPECT_EQ(rig.radio.readRequests.size(), c.requests);
+        // The acknowledgement is kept, not taken: nothing short or shifted reaches the window.
+        EXPECT_TRUE(rig.effects.decoded.isEmpty());
+        EXPECT_NE(rig.effects.statusText, LinkText::ReadDone);
+        EXPECT_EQ(rig.effects.messages, QList<LinkText>({LinkText::CommunicationError}));
+        EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
+    }
+}

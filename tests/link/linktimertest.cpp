@@ -1,6 +1,7 @@
 #include "linkrig.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace vm280;
 using namespace vm280::test;
@@ -26,6 +27,9 @@ TEST(LinkTimeout, shouldRestartTheCountWithEveryAcceptedAnswer)
 {
     LinkRig rig;
     rig.engine.startRead();
+    // The handshake's ack and the identification, then the transfer.
+    rig.engine.receive(rig.radio.line.takeFirst());
+    rig.engine.receive(rig.radio.line.takeFirst());
     for (int answer = 0; answer < 3; ++answer) {
         for (int tick = 0; tick < 5; ++tick)
             rig.engine.timer1Tick();
@@ -34,6 +38,47 @@ TEST(LinkTimeout, shouldRestartTheCountWithEveryAcceptedAnswer)
     }
     EXPECT_TRUE(rig.effects.messages.isEmpty());
     EXPECT_EQ(rig.engine.stage(), LinkStage::Transfer);
+}
+
+TEST(LinkTimeout, shouldEndTheHandshakeWithinOneTimeoutWhateverAcknowledgementsCome)
+{
+    const struct
+    {
+        const char *name;
+        bool write;
+        bool ackIdent; ///< the radio answers every identification request with an ack
+        bool stray;    ///< the radio is silent, and an ack comes every other tick
+    } cases[] = {
+        {"a read from a radio that only acknowledges", false, true, false},
+        {"a write to a radio that only acknowledges", true, true, false},
+        {"a read on a silent line with stray acks", false, false, true},
+        {"a write on a silent line with stray acks", true, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        if (c.ackIdent)
+            rig.radio.identification = "\x06";
+        rig.radio.silent = c.stray;
+        ASSERT_TRUE(c.write ? rig.engine.startWrite() : rig.engine.startRead());
+        int ticks = 0;
+        while (rig.effects.outcomes.isEmpty() && ticks < 20) {
+            // What waits on the line now; the answers to frames sent meanwhile wait for the next tick.
+            for (const QByteArray &notification : std::exchange(rig.radio.line, {}))
+                rig.engine.receive(notification);
+            if (c.stray && ticks % 2 == 1)
+                rig.engine.receive("\x06");
+            rig.engine.timer1Tick();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, 6);
+        EXPECT_EQ(rig.effects.messages, QList<LinkText>({LinkText::CommunicationError}));
+        EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
+        EXPECT_LE(rig.effects.sent.count("\x02"), 3);
+        EXPECT_TRUE(writeBlockAddresses(rig.effects.sent).isEmpty());
+        EXPECT_TRUE(rig.effects.commandsEnabled);
+        EXPECT_EQ(rig.effects.questionsClosed, 0);
+    }
 }
 
 TEST(LinkTimeout, shouldMarkTheOperationDoneBeforeTheMessageAndGiveTheCommandsBackAfterIt)

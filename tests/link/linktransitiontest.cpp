@@ -48,6 +48,10 @@ const Transition kTransitions[] = {
     {"identification one byte long", 'R', {}, "564D32383001020304", false, "", LinkStage::Handshake},
     {"another model", 'R', {}, "564D323930010203", false, "", LinkStage::Handshake},
     {"two acks glued", 'R', {}, "0606", false, "", LinkStage::Handshake},
+    {"third handshake ack", 'W', {"06", "06"}, "06", true, "02", LinkStage::Handshake},
+    {"fourth handshake ack", 'R', {"06", "06", "06"}, "06", false, "", LinkStage::Handshake},
+    {"identification after three acks", 'R', {"06", "06", "06"}, kIdentification, true, "06",
+     LinkStage::Transfer},
     {"a read answer during the handshake", 'R', {}, readAnswer(0xFFD0), false, "", LinkStage::Handshake},
     {"first ack of a read", 'R', {kIdentification}, "06", true, "52001040", LinkStage::Transfer},
     {"first ack of a write", 'W', {kIdentification}, "06", true, writeBlock0010(), LinkStage::Transfer},
@@ -55,6 +59,10 @@ const Transition kTransitions[] = {
     {"identification in the transfer", 'R', {kIdentification}, kIdentification, false, "",
      LinkStage::Transfer},
     {"read answer for the block asked", 'R', {kIdentification, "06"}, readAnswer(0x0010), true, "06",
+     LinkStage::Transfer},
+    {"lone ack in place of the block asked", 'R', {kIdentification, "06"}, "06", false, "",
+     LinkStage::Transfer},
+    {"ack after the block asked", 'R', {kIdentification, "06", readAnswer(0x0010)}, "06", true, "52005040",
      LinkStage::Transfer},
     {"read answer with any length byte", 'R', {kIdentification, "06"}, readAnswer(0x0010, 0x00), true, "06",
      LinkStage::Transfer},
@@ -97,17 +105,32 @@ TEST(LinkTransitions, shouldActAsTheTableSays)
     }
 }
 
-TEST(LinkTransitions, shouldResetTheTimeoutCountOnlyOnAnAcceptedAnswer)
+TEST(LinkTransitions, shouldResetTheTimeoutCountOnlyOnAnAcceptedAnswerAfterTheHandshake)
 {
-    for (const bool accepted : {true, false}) {
-        SCOPED_TRACE(accepted ? "accepted" : "not accepted");
+    const struct
+    {
+        const char *name;
+        QList<QByteArray> before; ///< notifications (hex) before the two ticks
+        QByteArray received;      ///< hex
+        int ticks;                ///< the count after it
+    } cases[] = {
+        {"identification", {}, kIdentification, 0},
+        {"ack in the transfer", {kIdentification}, "06", 0},
+        {"garbage", {kIdentification}, "07", 2},
+        // The handshake stage as a whole has one timeout: its acks do not restart it.
+        {"ack in the handshake", {}, "06", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         FakeLinkEffects effects;
         LinkEngine engine(effects);
         engine.startRead();
+        for (const QByteArray &hex : c.before)
+            engine.receive(QByteArray::fromHex(hex));
         engine.timer1Tick();
         engine.timer1Tick();
-        engine.receive(accepted ? "\x06" : "\x07");
-        EXPECT_EQ(engine.state().TimeoutTicks, accepted ? 0 : 2);
+        engine.receive(QByteArray::fromHex(c.received));
+        EXPECT_EQ(engine.state().TimeoutTicks, c.ticks);
     }
 }
 

@@ -214,5 +214,10 @@ TEST(LinkBandQuestion, shouldNotResumeWhenAnsweredAfterThePortWasLost)
         EXPECT_TRUE(rig.effects.commandsEnabled);
         EXPECT_FALSE(rig.engine.state().OperationEnded);
         EXPECT_FALSE(rig.engine.questionOpen());
+        // The question goes before the end is shown, and only the open one.
+        EXPECT_EQ(rig.effects.questionsClosed, 1);
+        const QStringList log = rig.effects.log;
+        EXPECT_LT(log.indexOf("question"), log.indexOf("question closed"));
+        EXPECT_LT(log.indexOf("question closed"), log.indexOf("message"));
     }
 }

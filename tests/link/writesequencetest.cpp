@@ -138,6 +138,65 @@ TEST(WriteSequence, shouldWriteNothingWhenTheBackupReadFails)
     EXPECT_FALSE(rig.sequence.running());
 }
 
+TEST(WriteSequence, shouldNeitherBackUpNorWriteWhenALoneAcknowledgementStandsInForABlock)
+{
+    for (const int block : {0x0010, 0x0210, 0x03D0}) {
+        SCOPED_TRACE(block);
+        SequenceRig rig;
+        rig.radio.readsAcknowledged = {block};
+        ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
+        rig.runToEnd();
+        EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
+        EXPECT_EQ(rig.effects.messages, QList<LinkText>({LinkText::CommunicationError}));
+        EXPECT_TRUE(QDir(rig.dir.path()).isEmpty());
+        EXPECT_TRUE(rig.sequence.result().backupPath.isEmpty());
+        EXPECT_TRUE(writeBlockAddresses(rig.effects.sent).isEmpty());
+        EXPECT_EQ(rig.sequence.result().radioMemory, WriteSequence::RadioMemory::Unchanged);
+    }
+}
+
+TEST(WriteSequence, shouldKnowWhatTheRadioHoldsWhenItStopsAnswering)
+{
+    using RadioMemory = WriteSequence::RadioMemory;
+    const struct
+    {
+        const char *name;
+        std::function<bool(const FakeRadio &)> silentFrom; ///< true once the radio is to fall silent
+        RadioMemory memory;
+        bool backupSaved;
+    } cases[] = {
+        {"in the backup read", [](const FakeRadio &r) { return r.readRequests.size() >= 5; },
+         RadioMemory::Unchanged, false},
+        {"at the write's handshake", [](const FakeRadio &r) { return r.ends >= 1; }, RadioMemory::Unchanged,
+         true},
+        {"in the write", [](const FakeRadio &r) { return r.writtenBlocks.size() >= 10; },
+         RadioMemory::MaybePartlyWritten, true},
+        {"before the first block is acknowledged",
+         [](const FakeRadio &r) { return r.ends >= 1 && r.acknowledgements >= 20; },
+         RadioMemory::MaybePartlyWritten, true},
+        {"in the read-back", [](const FakeRadio &r) { return r.readRequests.size() >= 20; },
+         RadioMemory::Written, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SequenceRig rig;
+        rig.effects.onSend = [&](const QByteArray &frame) {
+            rig.radio.silent = c.silentFrom(rig.radio);
+            rig.radio.hear(frame);
+        };
+        // The message is shown while the sequence still runs: what the radio holds is known by then.
+        std::optional<RadioMemory> whenShown;
+        rig.effects.onMessage = [&](LinkText) { whenShown = rig.sequence.result().radioMemory; };
+        ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
+        rig.runToEnd();
+        EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
+        EXPECT_EQ(rig.effects.messages, QList<LinkText>({LinkText::CommunicationError}));
+        EXPECT_EQ(whenShown, c.memory);
+        EXPECT_EQ(rig.sequence.result().radioMemory, c.memory);
+        EXPECT_EQ(rig.sequence.result().backupSaved(), c.backupSaved);
+    }
+}
+
 TEST(WriteSequence, shouldWriteNothingWhenTheBackupCannotBeSaved)
 {
     SequenceRig rig;
