@@ -802,7 +802,7 @@ void MainWindow::showState(const PlanState &state)
         m_combo1->setCurrentIndex(m_plan.band);
     }
     m_band = state.band;
-    m_dialogs->showPlan();
+    m_dialogs->restorePlan();
 }
 
 void MainWindow::recordChange()
