@@ -749,7 +749,8 @@ void MainWindow::createEditMenu()
 void MainWindow::createHistory()
 {
     m_history = new PlanHistory([this] { return currentState(); },
-                                [this](const PlanState &state) { showState(state); }, this);
+                                [this](const PlanState &state) { showState(state); },
+                                [this] { return encodeImage(); }, this);
     m_channelEdits = new ChannelEditCommands(m_grid, m_model, m_plan, m_texts, this);
     // Their keys act on the grid's channels only while the grid has the focus: Del in the band
     // list must not empty channels. The menu items work from anywhere.
