@@ -1,7 +1,7 @@
 #include "channelgrid.h"
 
 #include "cellkeyfilter.h"
-#include "differencedelegate.h"
+#include "cellmarkdelegate.h"
 #include "twips.h"
 
 #include "editor/channeledits.h"
@@ -61,7 +61,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
 {
     setObjectName(u"Grid1"_s);
     setModel(model);
-    setItemDelegate(new DifferenceDelegate(this));
+    setItemDelegate(new CellMarkDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();

@@ -15,6 +15,7 @@
 #include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
+#include "outsideband.h"
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
@@ -344,6 +345,7 @@ void MainWindow::createControllers()
         [this](const QString &path) { showSavedTitle(path); },
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
+        [this] { return MaySendChannelsOutsideBand(m_plan); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
@@ -452,12 +454,16 @@ void MainWindow::startRead()
 
 void MainWindow::startWrite()
 {
+    if (!MaySendChannelsOutsideBand(m_plan))
+        return;
     detectPorts();
     m_link->startWrite(m_actions.backup->isChecked(), m_actions.verify->isChecked());
 }
 
 void MainWindow::startBatch()
 {
+    if (!MaySendChannelsOutsideBand(m_plan))
+        return;
     detectPorts();
     BatchWriter::Options options;
     if (m_actions.backup->isChecked())
@@ -617,6 +623,7 @@ void MainWindow::serviceButtonPressed()
 void MainWindow::bandSelected(int index)
 {
     m_plan.band = index;
+    m_model->setShownBand(index);
     if (!m_band.selectionChanged(index))
         return;
     const int answer = ShowMsgbox(
@@ -634,6 +641,7 @@ void MainWindow::selectBandWithoutPrompt(int index)
     m_band.selectWithoutPrompt(index);
     m_combo1->setCurrentIndex(index);
     m_plan.band = index;
+    m_model->setShownBand(index);
 }
 
 void MainWindow::showSelectors()
@@ -802,6 +810,7 @@ void MainWindow::showState(const PlanState &state)
         const QSignalBlocker blocker(m_combo1);
         m_combo1->setCurrentIndex(m_plan.band);
     }
+    m_model->setShownBand(m_plan.band);
     m_band = state.band;
     m_dialogs->restorePlan();
 }
