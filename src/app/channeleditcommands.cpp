@@ -48,7 +48,6 @@ ChannelEditCommands::ChannelEditCommands(ChannelGrid *grid, ChannelTableModel *m
 
 void ChannelEditCommands::copy()
 {
-    m_grid->finishEdit();
     QGuiApplication::clipboard()->setText(CopyChannels(m_plan.channels, m_grid->selectedChannels(), m_texts));
 }
 
@@ -59,7 +58,6 @@ void ChannelEditCommands::paste()
 
 void ChannelEditCommands::pasteText(const QString &pasted)
 {
-    m_grid->finishEdit();
     const QList<int> channels = m_grid->selectedChannels();
     if (pasted.trimmed().isEmpty()) {
         ShowMsgbox(text(u"剪贴板中没有可粘贴的信道。", u"The clipboard holds no channels to paste."),
@@ -77,7 +75,6 @@ void ChannelEditCommands::pasteText(const QString &pasted)
 
 void ChannelEditCommands::deleteSelected()
 {
-    m_grid->finishEdit();
     m_model->clearChannels(m_grid->selectedChannels());
     emit changed();
 }

@@ -1,21 +1,22 @@
 #include "channelgrid.h"
 
 #include "cellkeyfilter.h"
-#include "differencedelegate.h"
+#include "cellmarkdelegate.h"
 #include "twips.h"
 
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "editor/tonerules.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -44,15 +45,24 @@ bool isChoiceColumn(int column)
     return column >= ChannelTable::PowerColumn && column <= ChannelTable::ScanAddColumn;
 }
 
-// Focus that leaves for the editor's own drop-down list or another application's window has not
-// left the edit.
+// Focus that leaves for the editor's own drop-down list, or for another application, has not left
+// the edit. A window of this program taking it (a dialog, a message box) has: the edit ends
+// before that window can read or replace the plan.
 bool endsEdit(QObject *editor, const QFocusEvent *event)
 {
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    if (event->reason() == Qt::PopupFocusReason)
+        return false;
+    const QWidget *active = QApplication::activeWindow();
+    if (event->reason() == Qt::ActiveWindowFocusReason &&
+        (active == nullptr || active->windowType() == Qt::Popup))
         return false;
     const auto *combo = qobject_cast<QComboBox *>(editor);
     return combo == nullptr || !combo->view()->isVisible();
 }
+
+// Keys that edit a text besides the characters typed; the tone list keeps the keys that move in
+// it, pick an entry or close it.
+constexpr std::array kTextEditingKeys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right};
 
 } // namespace
 
@@ -61,7 +71,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
 {
     setObjectName(u"Grid1"_s);
     setModel(model);
-    setItemDelegate(new DifferenceDelegate(this));
+    setItemDelegate(new CellMarkDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
@@ -109,7 +119,7 @@ void ChannelGrid::createEditors()
     m_text1->setAlignment(Qt::AlignCenter);
     auto *frequencyKeys = new CellKeyFilter(u"."_s, QString(), m_text1);
     m_text1->installEventFilter(frequencyKeys);
-    connect(frequencyKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::returnFocus);
+    connect(frequencyKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::endPendingEdit);
     connect(frequencyKeys, &CellKeyFilter::escapePressed, this, [this] { endEdit(m_text1, false); });
 
     m_combo8 = new QComboBox(viewport());
@@ -122,7 +132,7 @@ void ChannelGrid::createEditors()
     auto *toneKeys = new CellKeyFilter(u".dniDNI"_s, u"dni"_s, m_combo8);
     m_combo8->installEventFilter(toneKeys);
     m_combo8->view()->installEventFilter(this);
-    connect(toneKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::returnFocus);
+    connect(toneKeys, &CellKeyFilter::enterPressed, this, &ChannelGrid::endPendingEdit);
     connect(toneKeys, &CellKeyFilter::escapePressed, this, [this] { endEdit(m_combo8, false); });
     connect(m_combo8, &QComboBox::activated, this, &ChannelGrid::pickTone);
 
@@ -184,10 +194,11 @@ void ChannelGrid::selectRows(const QModelIndex &index, Qt::KeyboardModifiers mod
     selection->select(index, command | QItemSelectionModel::Rows);
 }
 
-void ChannelGrid::finishEdit()
+bool ChannelGrid::endPendingEdit()
 {
-    if (m_openEditor != nullptr)
-        returnFocus();
+    if (m_openEditor == nullptr)
+        return true;
+    return endEdit(m_openEditor, !m_combo5.contains(m_openEditor));
 }
 
 QList<int> ChannelGrid::selectedChannels() const
@@ -236,17 +247,23 @@ bool ChannelGrid::eventFilter(QObject *watched, QEvent *event)
         endEdit(m_openEditor, !m_combo5.contains(watched));
         return false;
     }
-    // Typing while the tone list is dropped down goes into the tone editor's text.
-    if (event->type() == QEvent::KeyPress && watched == m_combo8->view()) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
-            m_combo8->hidePopup();
-            QKeyEvent forwarded(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(m_combo8, &forwarded);
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress && watched == m_combo8->view() &&
+        forwardToToneText(static_cast<QKeyEvent *>(event)))
+        return true;
     return QTableView::eventFilter(watched, event);
+}
+
+// Typing while the tone list is dropped down edits the tone editor's text: the list closes and
+// the key goes to the text, through the editor's key filter.
+bool ChannelGrid::forwardToToneText(QKeyEvent *key)
+{
+    const bool typesCharacter = !key->text().isEmpty() && key->text().at(0).isPrint();
+    if (!typesCharacter && std::ranges::find(kTextEditingKeys, key->key()) == kTextEditingKeys.end())
+        return false;
+    m_combo8->hidePopup();
+    QKeyEvent forwarded(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+    QCoreApplication::sendEvent(m_combo8, &forwarded);
+    return true;
 }
 
 void ChannelGrid::dispatch()
@@ -295,6 +312,9 @@ void ChannelGrid::openToneEditor(const QModelIndex &index)
     m_combo8->setEditText(text);
     show(m_combo8);
     m_combo8->showPopup();
+    // Typing replaces the tone shown, as in the frequency editor. Selected once the list is
+    // open: the list taking the focus clears a selection made before.
+    m_combo8->lineEdit()->selectAll();
 }
 
 void ChannelGrid::openChoiceEditor(const QModelIndex &index)
@@ -318,28 +338,32 @@ void ChannelGrid::show(QWidget *editor)
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void ChannelGrid::endEdit(QWidget *editor, bool commit)
+bool ChannelGrid::endEdit(QWidget *editor, bool commit)
 {
     if (editor != m_openEditor)
-        return;
+        return true;
     // Cleared first: the commit may show a message, which takes the focus again.
     m_openEditor = nullptr;
+    // The grid takes the focus before the editor hides: a focused widget that hides passes the
+    // focus on as Tab would, and the grid would move its current cell one column on.
+    const QWidget *focused = window()->focusWidget();
+    if (focused == editor || editor->isAncestorOf(focused))
+        setFocus(Qt::OtherFocusReason);
     editor->hide();
     if (commit && editor == m_text1)
-        commitFrequency();
-    else if (commit && editor == m_combo8)
+        return commitFrequency();
+    if (commit && editor == m_combo8)
         commitTone();
-    if (hasFocus() || !isVisible())
-        return;
-    setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
-void ChannelGrid::commitFrequency()
+bool ChannelGrid::commitFrequency()
 {
     const FrequencyEntry::Outcome outcome = m_model->commitFrequency(EditRow, EditCol, m_text1->text(), *m_limits);
     if (outcome == FrequencyEntry::OutOfBand)
         emit frequencyOutOfBand();
     emit edited();
+    return outcome != FrequencyEntry::OutOfBand;
 }
 
 void ChannelGrid::commitTone()
@@ -356,8 +380,8 @@ void ChannelGrid::pickTone(int index)
         return;
     m_model->pickEntry(EditRow, EditCol, index);
     emit edited();
-    // The pick hands the focus back, and that ends the edit with a commit of the same entry.
-    returnFocus();
+    // The pick ends the edit with a commit of the same entry.
+    endEdit(m_combo8, true);
 }
 
 void ChannelGrid::pickChoice(int index)
@@ -368,15 +392,6 @@ void ChannelGrid::pickChoice(int index)
     m_model->pickEntry(EditRow, EditCol, index);
     emit edited();
     endEdit(editor, false);
-}
-
-void ChannelGrid::returnFocus()
-{
-    QWidget *editor = m_openEditor;
-    setFocus(Qt::OtherFocusReason);
-    // Without a focus change (the window is not active) the edit still ends here.
-    if (editor != nullptr && editor == m_openEditor)
-        endEdit(editor, !m_combo5.contains(editor));
 }
 
 } // namespace vm280

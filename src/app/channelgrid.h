@@ -32,8 +32,10 @@ public:
 
     /// Applies the documented column widths and row heights.
     void applyLayout();
-    /// Ends the edit open on a cell, committing it as the focus leaving it would.
-    void finishEdit();
+    /// Ends the edit open on a cell, committing it as the focus leaving it would. False when the
+    /// commit was refused (a frequency outside the band: the user was told, the cell kept its
+    /// text); the command that asked then stops.
+    bool endPendingEdit();
     /// The channels (1 to 16, in order) of the rows selected, else the channel of the current
     /// cell; none without a current cell.
     QList<int> selectedChannels() const;
@@ -65,12 +67,12 @@ private:
     void openToneEditor(const QModelIndex &index);
     void openChoiceEditor(const QModelIndex &index);
     void show(QWidget *editor);
-    void endEdit(QWidget *editor, bool commit);
-    void commitFrequency();
+    bool endEdit(QWidget *editor, bool commit);
+    bool commitFrequency();
     void commitTone();
     void pickTone(int index);
     void pickChoice(int index);
-    void returnFocus();
+    bool forwardToToneText(QKeyEvent *key);
 
     ChannelTableModel *m_model;
     const BandLimits *m_limits;

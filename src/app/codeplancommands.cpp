@@ -72,6 +72,8 @@ std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
 
 bool CodePlanCommands::savePlan()
 {
+    if (m_document.mayStore && !m_document.mayStore())
+        return false;
     const QString path = chooseSaveTarget();
     if (path.isEmpty())
         return false;

@@ -43,6 +43,18 @@ void FeatureDialogs::commitOnOk(Dialog *dialog)
 void FeatureDialogs::showPlan()
 {
     m_form5->showPlan(m_plan);
+    showOtherDialogs();
+}
+
+void FeatureDialogs::restorePlan()
+{
+    m_form5->restorePlan(m_plan);
+    showOtherDialogs();
+}
+
+// The dialogs other than the optional functions check nothing when they show a plan.
+void FeatureDialogs::showOtherDialogs()
+{
     m_form6->showPlan(m_plan);
     m_form7->showPlan(m_plan);
     m_form4->showPlan(m_plan);

@@ -38,6 +38,8 @@ public:
 
     /// Fills every dialog from the plan's stores (after the start-up defaults and every decode).
     void showPlan();
+    /// Fills every dialog from the plan's stores as they stand, asking nothing (undo and redo).
+    void restorePlan();
     void applyCaptions(Language language);
     /// Service mode enables the power-trim sliders; leaving it also clears the unlock gesture.
     void setServiceMode(bool on);
@@ -54,6 +56,7 @@ signals:
 private:
     template <typename Dialog>
     void commitOnOk(Dialog *dialog);
+    void showOtherDialogs();
 
     CodePlan &m_plan;
     std::unique_ptr<OptionalFunctionsDialog> m_form5;

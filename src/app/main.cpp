@@ -1,5 +1,4 @@
 #include "appicon.h"
-#include "codeplancommands.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -56,6 +55,6 @@ int main(int argc, char *argv[])
     window.show();
     // Opened like File > Open, with the same messages.
     if (!parser.positionalArguments().isEmpty())
-        window.files()->openFile(parser.positionalArguments().first());
+        window.openFile(parser.positionalArguments().first());
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include "languagesetting.h"
 #include "linkcontroller.h"
 #include "msgbox.h"
+#include "outsideband.h"
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
@@ -344,6 +345,7 @@ void MainWindow::createControllers()
         [this](const QString &path) { showSavedTitle(path); },
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
+        [this] { return MaySendChannelsOutsideBand(m_plan); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
@@ -354,28 +356,30 @@ void MainWindow::createControllers()
 void MainWindow::initConnections()
 {
     const Actions &a = m_actions;
-    connect(a.newPlan, &QAction::triggered, m_files, &CodePlanCommands::newPlan);
-    connect(a.open, &QAction::triggered, m_files, &CodePlanCommands::openPlan);
-    connect(a.save, &QAction::triggered, m_files, &CodePlanCommands::savePlan);
-    connect(a.importPlan, &QAction::triggered, m_interchange, &InterchangeCommands::importPlan);
-    connect(a.exportPlan, &QAction::triggered, m_interchange, &InterchangeCommands::exportPlan);
-    connect(a.compare, &QAction::triggered, m_tools, &PlanTools::compare);
-    connect(a.print, &QAction::triggered, m_tools, &PlanTools::print);
-    connect(a.printPreview, &QAction::triggered, m_tools, &PlanTools::printPreview);
+    connectPlanCommand(a.newPlan, std::bind_front(&CodePlanCommands::newPlan, m_files));
+    connectPlanCommand(a.open, std::bind_front(&CodePlanCommands::openPlan, m_files));
+    connectPlanCommand(a.save, std::bind_front(&CodePlanCommands::savePlan, m_files));
+    connectPlanCommand(a.importPlan, std::bind_front(&InterchangeCommands::importPlan, m_interchange));
+    connectPlanCommand(a.exportPlan, std::bind_front(&InterchangeCommands::exportPlan, m_interchange));
+    connectPlanCommand(a.compare, std::bind_front(&PlanTools::compare, m_tools));
+    connectPlanCommand(a.print, std::bind_front(&PlanTools::print, m_tools));
+    connectPlanCommand(a.printPreview, std::bind_front(&PlanTools::printPreview, m_tools));
     connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
-    connect(m_recentMenu, &RecentFilesMenu::chosen, m_files, &CodePlanCommands::openFile);
+    connect(m_recentMenu, &RecentFilesMenu::chosen, this, &MainWindow::openFile);
     connect(m_files, &CodePlanCommands::fileUsed, m_recentMenu, &RecentFilesMenu::add);
-    connect(a.read, &QAction::triggered, this, &MainWindow::startRead);
-    connect(a.write, &QAction::triggered, this, &MainWindow::startWrite);
-    connect(a.batchWrite, &QAction::triggered, this, &MainWindow::startBatch);
+    connectPlanCommand(a.read, std::bind_front(&MainWindow::startRead, this));
+    connectPlanCommand(a.write, std::bind_front(&MainWindow::startWrite, this));
+    connectPlanCommand(a.batchWrite, std::bind_front(&MainWindow::startBatch, this));
     connect(a.lock, &QAction::triggered, this, &MainWindow::toggleLock);
     connect(a.backup, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
     connect(a.verify, &QAction::triggered, this, &MainWindow::rememberWriteSteps);
-    connect(a.simplified, &QAction::triggered, this, [this] { switchLanguage(Language::SimplifiedChinese); });
-    connect(a.english, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
-    connect(a.traditional, &QAction::triggered, this, [this] { switchLanguage(Language::TraditionalChinese); });
+    connectPlanCommand(a.simplified,
+                       std::bind_front(&MainWindow::switchLanguage, this, Language::SimplifiedChinese));
+    connectPlanCommand(a.english, std::bind_front(&MainWindow::switchLanguage, this, Language::English));
+    connectPlanCommand(a.traditional,
+                       std::bind_front(&MainWindow::switchLanguage, this, Language::TraditionalChinese));
     connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
     connect(a.optionalFunctions, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form5()); });
     connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form6()); });
@@ -391,6 +395,26 @@ void MainWindow::initConnections()
         connect(selector, &QComboBox::currentIndexChanged, this, &MainWindow::selectorChanged);
     connect(m_grid, &ChannelGrid::frequencyOutOfBand, this, &MainWindow::frequencyOutOfBand);
     connect(m_maker, &QLabel::linkActivated, this, &MainWindow::openMakerPage);
+}
+
+void MainWindow::connectPlanCommand(QAction *action, const std::function<void()> &command)
+{
+    connect(action, &QAction::triggered, this, [this, command] { runPlanCommand(command); });
+}
+
+// Every command that reads, replaces or leaves the plan first ends an edit still open on a cell,
+// with the commit the focus leaving it would run: a toolbar button or a shortcut takes no focus,
+// and the edit would otherwise be lost or land in the next plan. A refused commit (a frequency
+// outside the band) stops the command; the user was told why.
+void MainWindow::runPlanCommand(const std::function<void()> &command)
+{
+    if (m_grid->endPendingEdit())
+        command();
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    runPlanCommand([this, path] { m_files->openFile(path); });
 }
 
 void MainWindow::startUp()
@@ -452,12 +476,16 @@ void MainWindow::startRead()
 
 void MainWindow::startWrite()
 {
+    if (!MaySendChannelsOutsideBand(m_plan))
+        return;
     detectPorts();
     m_link->startWrite(m_actions.backup->isChecked(), m_actions.verify->isChecked());
 }
 
 void MainWindow::startBatch()
 {
+    if (!MaySendChannelsOutsideBand(m_plan))
+        return;
     detectPorts();
     BatchWriter::Options options;
     if (m_actions.backup->isChecked())
@@ -617,6 +645,7 @@ void MainWindow::serviceButtonPressed()
 void MainWindow::bandSelected(int index)
 {
     m_plan.band = index;
+    m_model->setShownBand(index);
     if (!m_band.selectionChanged(index))
         return;
     const int answer = ShowMsgbox(
@@ -634,6 +663,7 @@ void MainWindow::selectBandWithoutPrompt(int index)
     m_band.selectWithoutPrompt(index);
     m_combo1->setCurrentIndex(index);
     m_plan.band = index;
+    m_model->setShownBand(index);
 }
 
 void MainWindow::showSelectors()
@@ -696,7 +726,8 @@ void MainWindow::reportOnce(const std::optional<QString> &problem)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_files->askToSaveChanges()) {
+    // Leaving ends an open edit first, as every command that leaves the plan does.
+    if (!m_grid->endPendingEdit() || !m_files->askToSaveChanges()) {
         event->ignore();
         return;
     }
@@ -721,7 +752,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     // was dragged from.
     const QString path = DroppedFile(*event->mimeData());
     QMetaObject::invokeMethod(
-        m_files, [this, path] { m_files->openFile(path); }, Qt::QueuedConnection);
+        this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::createEditActions()
@@ -749,7 +780,8 @@ void MainWindow::createEditMenu()
 void MainWindow::createHistory()
 {
     m_history = new PlanHistory([this] { return currentState(); },
-                                [this](const PlanState &state) { showState(state); }, this);
+                                [this](const PlanState &state) { showState(state); },
+                                [this] { return encodeImage(); }, this);
     m_channelEdits = new ChannelEditCommands(m_grid, m_model, m_plan, m_texts, this);
     // Their keys act on the grid's channels only while the grid has the focus: Del in the band
     // list must not empty channels. The menu items work from anywhere.
@@ -764,11 +796,13 @@ void MainWindow::createHistory()
 void MainWindow::initEditConnections()
 {
     const Actions &a = m_actions;
-    connect(a.undo, &QAction::triggered, this, &MainWindow::undo);
-    connect(a.redo, &QAction::triggered, this, &MainWindow::redo);
-    connect(a.copy, &QAction::triggered, m_channelEdits, &ChannelEditCommands::copy);
-    connect(a.paste, &QAction::triggered, m_channelEdits, &ChannelEditCommands::paste);
-    connect(a.deleteChannels, &QAction::triggered, m_channelEdits, &ChannelEditCommands::deleteSelected);
+    // An edit still open on a cell is committed first, and so undone first.
+    connectPlanCommand(a.undo, std::bind_front(&PlanHistory::undo, m_history));
+    connectPlanCommand(a.redo, std::bind_front(&PlanHistory::redo, m_history));
+    connectPlanCommand(a.copy, std::bind_front(&ChannelEditCommands::copy, m_channelEdits));
+    connectPlanCommand(a.paste, std::bind_front(&ChannelEditCommands::paste, m_channelEdits));
+    connectPlanCommand(a.deleteChannels,
+                       std::bind_front(&ChannelEditCommands::deleteSelected, m_channelEdits));
     connect(m_channelEdits, &ChannelEditCommands::changed, this, &MainWindow::recordChange);
     connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateEditActions);
     connect(m_history, &PlanHistory::modifiedChanged, this, &MainWindow::showModifiedMark);
@@ -801,8 +835,9 @@ void MainWindow::showState(const PlanState &state)
         const QSignalBlocker blocker(m_combo1);
         m_combo1->setCurrentIndex(m_plan.band);
     }
+    m_model->setShownBand(m_plan.band);
     m_band = state.band;
-    m_dialogs->showPlan();
+    m_dialogs->restorePlan();
 }
 
 void MainWindow::recordChange()
@@ -829,19 +864,6 @@ void MainWindow::updateEditActions()
     a.redo->setEnabled(editable && m_history->stack()->canRedo());
     a.paste->setEnabled(editable);
     a.deleteChannels->setEnabled(editable);
-}
-
-void MainWindow::undo()
-{
-    // An edit still open on a cell is committed first, and undone first.
-    m_grid->finishEdit();
-    m_history->undo();
-}
-
-void MainWindow::redo()
-{
-    m_grid->finishEdit();
-    m_history->redo();
 }
 
 } // namespace vm280

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -63,6 +64,8 @@ public:
 
     /// Enters service mode: toolbar button 7 shows, a write also sends the power trims.
     void enterServiceMode();
+    /// Opens the code plan file at path as File > Open does (a plan named on the command line).
+    void openFile(const QString &path);
 
 signals:
     /// The window was closed; the program ends.
@@ -85,6 +88,8 @@ private:
     QWidget *createStatusArea();
     void createControllers();
     void initConnections();
+    void connectPlanCommand(QAction *action, const std::function<void()> &command);
+    void runPlanCommand(const std::function<void()> &command);
 
     void startUp();
     void readParameters();
@@ -126,8 +131,6 @@ private:
     void recordChange();
     void showModifiedMark();
     void updateEditActions();
-    void undo();
-    void redo();
 
     CodePlan m_plan;
     ChoiceTexts m_texts = ChoiceTexts::simplifiedChinese();

@@ -49,13 +49,10 @@ ParameterFile::ReadResult ParameterFile::read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {Parameters{false}, describe(path, file.errorString())};
     const QByteArray bytes = file.read(kBytes);
-    if (bytes.size() < kBytes) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : u"%1 of its 3 bytes present"_s.arg(bytes.size());
-        return {Parameters{false}, describe(path, reason)};
-    }
-    return {decode(bytes), std::nullopt};
+    if (file.error() != QFileDevice::NoError)
+        return {Parameters{false}, describe(path, file.errorString())};
+    // Bytes beyond the end of a short file read as 0.
+    return {decode(bytes.leftJustified(kBytes, '\0')), std::nullopt};
 }
 
 std::optional<QString> ParameterFile::write(const QString &path, const Parameters &parameters)

@@ -29,8 +29,9 @@ public:
         std::optional<QString> problem; ///< why the file could not be used; the defaults apply
     };
 
-    /// Reads path. A missing file gives the defaults without a problem; an unreadable or short
-    /// file gives the defaults and the problem. A byte out of range gives that byte's default.
+    /// Reads path. A missing file gives the defaults without a problem, and the bytes a short
+    /// file lacks read as 0; a file that cannot be read gives the defaults and the problem. A
+    /// byte out of range gives that byte's default.
     static ReadResult read(const QString &path);
     /// Writes the three bytes, whole or not at all; the problem when it could not be written.
     static std::optional<QString> write(const QString &path, const Parameters &parameters);

@@ -17,6 +17,7 @@ struct PlanDocument
     std::function<void(const QString &)> savedAs;   ///< the plan was written to this file
     std::function<ChoiceTexts()> texts;             ///< the words the channel cells are shown in
     std::function<bool()> modified;                 ///< the plan changed since it was last kept
+    std::function<bool()> mayStore;                 ///< asks before a doubtful plan is stored; false stops
 };
 
 } // namespace vm280

@@ -28,12 +28,10 @@ private:
     bool m_done = false;
 };
 
-PlanHistory::PlanHistory(Capture capture, Restore restore, QObject *parent)
-    : QObject(parent), m_capture(std::move(capture)), m_restore(std::move(restore)), m_stack(new QUndoStack(this))
-{
-    m_last = m_capture();
-    connect(m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
-}
+PlanHistory::PlanHistory(Capture capture, Restore restore, Image image, QObject *parent)
+    : QObject(parent), m_capture(std::move(capture)), m_restore(std::move(restore)),
+      m_image(std::move(image)), m_stack(new QUndoStack(this)), m_last(m_capture()), m_keptImage(m_image())
+{}
 
 void PlanHistory::record()
 {
@@ -44,6 +42,7 @@ void PlanHistory::record()
         return;
     PlanState before = std::exchange(m_last, now);
     m_stack->push(new PlanStep(this, std::move(before), std::move(now)));
+    updateModified();
 }
 
 void PlanHistory::recordAsOneStep(const std::function<void()> &action)
@@ -57,17 +56,19 @@ void PlanHistory::recordAsOneStep(const std::function<void()> &action)
 void PlanHistory::rebase()
 {
     m_last = m_capture();
+    updateModified();
 }
 
 void PlanHistory::setClean()
 {
     record();
-    m_stack->setClean();
+    m_keptImage = m_image();
+    updateModified();
 }
 
 bool PlanHistory::isModified() const
 {
-    return !m_stack->isClean();
+    return m_image() != m_keptImage;
 }
 
 void PlanHistory::undo()
@@ -88,6 +89,16 @@ void PlanHistory::show(const PlanState &state)
     m_restore(state);
     --m_busy;
     m_last = m_capture();
+    updateModified();
+}
+
+void PlanHistory::updateModified()
+{
+    const bool modified = isModified();
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
 }
 
 } // namespace vm280

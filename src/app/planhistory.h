@@ -3,6 +3,7 @@
 #include "editor/bandselection.h"
 #include "image/codeplan.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <functional>
 
@@ -22,8 +23,9 @@ struct PlanState
 /// The window's undo history of its plan, kept as whole states: each step holds the state before
 /// and after one user action, so undo and redo put back exactly what was there. The window
 /// records after each action; whatever changed since the last record becomes one step, and an
-/// action that changed nothing leaves no step. The clean state (opened, saved, read or written)
-/// tells whether the plan has changed since.
+/// action that changed nothing leaves no step. The plan is modified while its image differs from
+/// the one kept (opened, saved, read or written), however it got there: a value set back by hand
+/// is no change.
 class PlanHistory : public QObject
 {
     Q_OBJECT
@@ -31,9 +33,11 @@ class PlanHistory : public QObject
 public:
     using Capture = std::function<PlanState()>;
     using Restore = std::function<void(const PlanState &)>;
+    using Image = std::function<QByteArray()>;
 
-    /// capture gives the window's current state; restore shows a state in the window.
-    PlanHistory(Capture capture, Restore restore, QObject *parent = nullptr);
+    /// capture gives the window's current state; restore shows a state in the window; image
+    /// gives the image of the plan shown, as a save would store it.
+    PlanHistory(Capture capture, Restore restore, Image image, QObject *parent = nullptr);
 
     QUndoStack *stack() const { return m_stack; }
 
@@ -59,11 +63,15 @@ signals:
 private:
     friend class PlanStep;
     void show(const PlanState &state);
+    void updateModified();
 
     Capture m_capture;
     Restore m_restore;
+    Image m_image;
     QUndoStack *m_stack;
     PlanState m_last;
+    QByteArray m_keptImage;
+    bool m_modified = false;
     int m_busy = 0;
 };
 

@@ -7,9 +7,11 @@
 #include "editor/storabletext.h"
 #include "storabletextvalidator.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -46,9 +48,9 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(QWidget *parent) : QDialog(parent)
 
 void EmbeddedInfoDialog::createWidgets()
 {
-    auto *validator = new StorableTextValidator(this);
-    m_line1 = textLine(this, u"Text1"_s, validator);
-    m_line2 = textLine(this, u"Text2"_s, validator);
+    m_validator = new StorableTextValidator(this);
+    m_line1 = textLine(this, u"Text1"_s, m_validator);
+    m_line2 = textLine(this, u"Text2"_s, m_validator);
     m_ok = new QPushButton(this);
     m_ok->setObjectName(u"Command1"_s);
     m_ok->setDefault(true);
@@ -69,6 +71,7 @@ void EmbeddedInfoDialog::createWidgets()
 
 void EmbeddedInfoDialog::initConnections()
 {
+    connect(m_validator, &StorableTextValidator::dropped, this, &EmbeddedInfoDialog::onCharactersDropped);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -83,6 +86,20 @@ void EmbeddedInfoDialog::applyTo(CodePlan &plan) const
 {
     plan.EmbeddedTexts[0] = m_line1->text();
     plan.EmbeddedTexts[1] = m_line2->text();
+}
+
+// Typed or pasted characters the radio cannot keep were dropped: said once, beside the line,
+// instead of leaving the user to wonder where they went. A plan shown by the program says
+// nothing.
+void EmbeddedInfoDialog::onCharactersDropped()
+{
+    QWidget *line = QApplication::focusWidget();
+    if (line != m_line1 && line != m_line2)
+        return;
+    QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())),
+                       LocalText(LanguageMode(), u"对讲机无法存储此字符，已略去。",
+                                 u"The radio cannot store this character; it was left out."),
+                       line);
 }
 
 void EmbeddedInfoDialog::applyCaptions(Language language)

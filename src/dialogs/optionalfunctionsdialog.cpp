@@ -128,9 +128,11 @@ void OptionalFunctionsDialog::createWidgets()
     m_receiveScroll->setObjectName(u"VScroll1"_s);
     m_launchScroll = new QScrollBar(Qt::Vertical, this);
     m_launchScroll->setObjectName(u"VScroll2"_s);
+    // The upper arrow raises the delay: a scroll bar's upper arrow lowers its value, so the bars
+    // run from minus the longest delay at the top to 0 at the bottom, and the delay is the
+    // value without its sign.
     for (QScrollBar *bar : {m_receiveScroll, m_launchScroll}) {
-        bar->setRange(0, kMaxScanDelay);
-        bar->setInvertedAppearance(true); // the upper arrow raises the delay
+        bar->setRange(-kMaxScanDelay, 0);
         bar->setFixedHeight(m_receiveDelay->sizeHint().height());
     }
     m_ok = new QPushButton(this);
@@ -266,15 +268,27 @@ const ChannelTable &OptionalFunctionsDialog::channels() const
 
 void OptionalFunctionsDialog::showPlan(const CodePlan &plan)
 {
+    showStores(plan, PriorityChecks::Run);
+}
+
+void OptionalFunctionsDialog::restorePlan(const CodePlan &plan)
+{
+    showStores(plan, PriorityChecks::Skip);
+}
+
+void OptionalFunctionsDialog::showStores(const CodePlan &plan, PriorityChecks checks)
+{
     for (size_t i = 0; i < kOptionLists.size(); ++i) {
         const OptionList &list = kOptionLists[i];
         const int index = StoredEntryIndex(plan.OptionTexts[list.entry], m_lists[i]->count(), list.offset);
-        if (int(i) == kPriorityList)
+        if (checks == PriorityChecks::Run && int(i) == kPriorityList) {
             selectPriority(index);
-        else if (int(i) == kPreferredChannelList)
+        } else if (checks == PriorityChecks::Run && int(i) == kPreferredChannelList) {
             selectPreferredChannel(index);
-        else
+        } else {
+            const QSignalBlocker blocker(m_lists[i]);
             m_lists[i]->setCurrentIndex(index);
+        }
     }
     m_receiveDelay->setText(plan.OptionTexts[18]);
     m_launchDelay->setText(plan.OptionTexts[19]);
@@ -400,12 +414,12 @@ void OptionalFunctionsDialog::onPreferredChannelChanged(int index)
 
 void OptionalFunctionsDialog::onReceiveDelayScrolled(int value)
 {
-    m_receiveDelay->setText(QString::number(value));
+    m_receiveDelay->setText(QString::number(-value));
 }
 
 void OptionalFunctionsDialog::onLaunchDelayScrolled(int value)
 {
-    m_launchDelay->setText(QString::number(value));
+    m_launchDelay->setText(QString::number(-value));
 }
 
 void OptionalFunctionsDialog::onDelayTextChanged()

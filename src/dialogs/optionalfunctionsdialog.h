@@ -32,6 +32,9 @@ public:
     void setChannelTable(const ChannelTable *table);
     /// Shows the stores of plan, running the priority checks as a user's choice would.
     void showPlan(const CodePlan &plan);
+    /// Shows the stores of plan as they stand, without the priority checks and their messages:
+    /// a state the plan was in before (undo and redo) is put back as it was.
+    void restorePlan(const CodePlan &plan);
     /// Copies the controls into OptionTexts, DtmfSettings and AutoDialMemories. A list showing
     /// no entry leaves its store as it is.
     void applyTo(CodePlan &plan) const;
@@ -61,6 +64,8 @@ private:
     QGroupBox *createVoxFrame();
     QGroupBox *createScanFrame();
     QGroupBox *createDtmfFrame();
+    enum class PriorityChecks { Run, Skip };
+    void showStores(const CodePlan &plan, PriorityChecks checks);
     void selectPriority(int index);
     void selectPreferredChannel(int index);
     void markDelay(QLineEdit *edit);

@@ -11,6 +11,7 @@ QValidator::State StorableTextValidator::validate(QString &input, int &pos) cons
         // The cursor stays behind the same character: move it back by what went before it.
         pos -= int(input.first(pos).size() - StorableText(input.first(pos)).size());
         input = storable;
+        emit dropped();
     }
     return Acceptable;
 }

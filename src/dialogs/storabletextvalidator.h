@@ -14,6 +14,10 @@ public:
     using QValidator::QValidator;
 
     State validate(QString &input, int &pos) const override;
+
+signals:
+    /// Characters were dropped from a text.
+    void dropped() const;
 };
 
 } // namespace vm280

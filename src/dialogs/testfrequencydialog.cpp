@@ -1,15 +1,16 @@
 #include "testfrequencydialog.h"
 
 #include "app/languagemode.h"
+#include "app/msgbox.h"
 #include "app/twips.h"
 #include "dialogcaptions.h"
 #include "editor/localtext.h"
 #include "editor/testfrequencyrules.h"
+#include "testfrequencygrid.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -49,7 +50,7 @@ TestFrequencyDialog::TestFrequencyDialog(QWidget *parent) : QDialog(parent)
     resize(TwipsToPixels(kWidthTwips), TwipsToPixels(kHeightTwips));
 }
 
-// An editor still open when the dialog goes commits its text while the grid is destroyed,
+// An editor still open when the dialog goes hands its text over while the grid is destroyed,
 // after this part of the dialog is gone.
 TestFrequencyDialog::~TestFrequencyDialog()
 {
@@ -58,7 +59,7 @@ TestFrequencyDialog::~TestFrequencyDialog()
 
 void TestFrequencyDialog::createWidgets()
 {
-    m_grid = new QTableWidget(kChannels, 3, this);
+    m_grid = new TestFrequencyGrid(kChannels, 3, this);
     m_grid->setObjectName(u"mfgrid1"_s);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(TwipsToPixels(kRowTwips));
@@ -88,14 +89,13 @@ void TestFrequencyDialog::createWidgets()
 
 void TestFrequencyDialog::initConnections()
 {
-    connect(m_grid, &QTableWidget::itemChanged, this, &TestFrequencyDialog::onCellEdited);
+    connect(m_grid, &TestFrequencyGrid::cellEntered, this, &TestFrequencyDialog::onCellEntered);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TestFrequencyDialog::showPlan(const CodePlan &plan)
 {
-    const QSignalBlocker blocker(m_grid);
     for (int row = 0; row < kChannels; ++row) {
         m_grid->item(row, kReceiveColumn)->setText(plan.TestFrequencies[0][row]);
         m_grid->item(row, kTransmitColumn)->setText(plan.TestFrequencies[1][row]);
@@ -120,20 +120,34 @@ void TestFrequencyDialog::applyCaptions(Language language)
 }
 
 // The edit has ended: the receive cell snaps and hands its value to the transmit cell; the
-// transmit cell snaps to the receive cell's raster.
-void TestFrequencyDialog::onCellEdited(QTableWidgetItem *item)
+// transmit cell snaps to the receive cell's raster. A text that cannot be stored changes nothing.
+void TestFrequencyDialog::onCellEntered(int row, int column, const QString &text)
 {
-    const QSignalBlocker blocker(m_grid);
-    const int row = item->row();
     QTableWidgetItem *receive = m_grid->item(row, kReceiveColumn);
     QTableWidgetItem *transmit = m_grid->item(row, kTransmitColumn);
-    if (item == receive) {
-        receive->setText(SnapTestReceive(receive->text()));
-        transmit->setText(receive->text());
-        setTransmitEditable(row);
-    } else if (item == transmit) {
-        transmit->setText(SnapTestTransmit(transmit->text(), receive->text()));
+    const std::optional<QString> entered =
+        column == kReceiveColumn ? SnapTestReceive(text) : SnapTestTransmit(text, receive->text());
+    if (!entered) {
+        // Told once the editor has closed: a message box now would take the focus from it, and
+        // that ends the same edit a second time.
+        QMetaObject::invokeMethod(this, &TestFrequencyDialog::refuseFrequency, Qt::QueuedConnection);
+        return;
     }
+    if (column == kTransmitColumn) {
+        transmit->setText(*entered);
+        return;
+    }
+    receive->setText(*entered);
+    transmit->setText(*entered);
+    setTransmitEditable(row);
+}
+
+void TestFrequencyDialog::refuseFrequency()
+{
+    ShowMsgbox(
+        LocalText(LanguageMode(), u"无法存储此频率：测试频率须为 0 到 999.99999 MHz 之间的数字。",
+                  u"This frequency cannot be stored: a test frequency is a number from 0 to 999.99999 MHz."),
+        MsgboxOkOnly + MsgboxExclamation);
 }
 
 void TestFrequencyDialog::setTransmitEditable(int row)

@@ -6,13 +6,14 @@
 #include <QDialog>
 
 class QPushButton;
-class QTableWidget;
-class QTableWidgetItem;
 
 namespace vm280 {
 
+class TestFrequencyGrid;
+
 /// The test frequency dialog `Form4`: receive and transmit frequencies of the sixteen test
-/// channels, each snapped down to the channel raster when its edit ends.
+/// channels, each snapped down to the channel raster when its edit ends. A cell shows what the
+/// image stores: what it cannot store is refused and the cell keeps its text.
 class TestFrequencyDialog : public QDialog
 {
     Q_OBJECT
@@ -27,14 +28,15 @@ public:
     void applyCaptions(Language language);
 
 private slots:
-    void onCellEdited(QTableWidgetItem *item);
+    void onCellEntered(int row, int column, const QString &text);
+    void refuseFrequency();
 
 private:
     void createWidgets();
     void initConnections();
     void setTransmitEditable(int row);
 
-    QTableWidget *m_grid = nullptr;
+    TestFrequencyGrid *m_grid = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

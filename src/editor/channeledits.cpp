@@ -146,6 +146,17 @@ QString EntryText(int column, int index, const ChoiceTexts &texts)
     return texts.forColumn(column)[index];
 }
 
+QList<int> ChannelsOutsideBand(const ChannelTable &table, const BandLimits &limits)
+{
+    QList<int> channels;
+    for (int row = 1; row <= ChannelTable::kRows; ++row) {
+        if (IsOutsideBand(table.cell(row, Column::RxFrequencyColumn), limits) ||
+            IsOutsideBand(table.cell(row, Column::TxFrequencyColumn), limits))
+            channels << row;
+    }
+    return channels;
+}
+
 EditTarget DispatchEdit(const ChannelTable &table, int row, int column)
 {
     return {row, table.isEmpty(row) ? int(ChannelTable::RxFrequencyColumn) : column};

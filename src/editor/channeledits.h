@@ -5,6 +5,7 @@
 #include "image/channeltable.h"
 #include "image/choicetexts.h"
 
+#include <QList>
 #include <QStringView>
 
 namespace vm280 {
@@ -41,6 +42,10 @@ void PickEntry(ChannelTable &table, int row, int column, int index, const Choice
 /// The text of entry index of the list that edits column (the tone list for 2 and 4, the
 /// two-entry choice lists for 5 to 8); empty for an index outside the list.
 QString EntryText(int column, int index, const ChoiceTexts &texts);
+
+/// The channels (1 to 16, in order) with a frequency outside the band: a band change the user
+/// refused keeps the channels made for the band before.
+QList<int> ChannelsOutsideBand(const ChannelTable &table, const BandLimits &limits);
 
 /// The cell an edit opens on when row and column are clicked: on an empty channel only the
 /// receive frequency can be edited.

@@ -2,10 +2,13 @@
 
 #include "channeledits.h"
 
+#include "image/bands.h"
+
 namespace vm280 {
 
 ChannelTableModel::ChannelTableModel(ChannelTable &table, const ChoiceTexts &texts, QObject *parent)
-    : QAbstractTableModel(parent), m_table(table), m_texts(&texts)
+    : QAbstractTableModel(parent), m_table(table), m_texts(&texts), m_bandText(BandText(0)),
+      m_bandLimits(BandLimitsOf(m_bandText))
 {
     m_headers.resize(ChannelTable::kColumns);
 }
@@ -31,6 +34,12 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignCenter);
     case DifferenceRole:
         return isMarked(index.row() + 1, index.column());
+    case OutsideBandRole:
+        if ((index.column() == ChannelTable::RxFrequencyColumn ||
+             index.column() == ChannelTable::TxFrequencyColumn) &&
+            IsOutsideBand(m_table.cell(index.row() + 1, index.column()), m_bandLimits))
+            return m_bandText;
+        return {};
     default:
         return {};
     }
@@ -69,6 +78,13 @@ void ChannelTableModel::setHeaders(const QStringList &headers)
     for (int column = 0; column < ChannelTable::kColumns; ++column)
         m_headers[column] = headers.value(column);
     emit headerDataChanged(Qt::Horizontal, 0, ChannelTable::kColumns - 1);
+}
+
+void ChannelTableModel::setShownBand(int index)
+{
+    m_bandText = BandText(index);
+    m_bandLimits = BandLimitsOf(m_bandText);
+    allChanged();
 }
 
 void ChannelTableModel::setTexts(const ChoiceTexts &texts)

@@ -25,6 +25,9 @@ class ChannelTableModel : public QAbstractTableModel
 public:
     /// True for a cell marked as differing from a compared plan; the grid paints it.
     static constexpr int DifferenceRole = Qt::UserRole + 1;
+    /// For a frequency cell outside the band shown, that band's text ("136-174MHz"); nothing for
+    /// any other cell. The grid marks such cells.
+    static constexpr int OutsideBandRole = Qt::UserRole + 2;
 
     ChannelTableModel(ChannelTable &table, const ChoiceTexts &texts, QObject *parent = nullptr);
 
@@ -38,6 +41,9 @@ public:
 
     /// The header texts of columns 0 to 8.
     void setHeaders(const QStringList &headers);
+
+    /// The band selector's entry shown (its index); the frequency cells are checked against it.
+    void setShownBand(int index);
 
     /// The words the choice and tone cells are written in; the table is not rewritten.
     void setTexts(const ChoiceTexts &texts);
@@ -72,6 +78,8 @@ private:
 
     ChannelTable &m_table;
     const ChoiceTexts *m_texts;
+    QString m_bandText;
+    BandLimits m_bandLimits;
     QStringList m_headers;
     std::array<std::array<bool, ChannelTable::kColumns>, ChannelTable::kRows> m_marked{};
 };

@@ -43,6 +43,14 @@ QString FormatFrequency(double mhz)
         .arg(magnitude % kUnitsPerMHz, 5, 10, QLatin1Char('0'));
 }
 
+bool IsOutsideBand(QStringView frequency, const BandLimits &limits)
+{
+    if (frequency.isEmpty())
+        return false;
+    const std::optional<double> value = ParseDecimal(frequency);
+    return !value || !(limits.BandLow <= *value && *value < limits.BandHigh);
+}
+
 FrequencyEntry CheckFrequency(QStringView typed, const BandLimits &limits)
 {
     if (typed.isEmpty())

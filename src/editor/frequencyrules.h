@@ -37,6 +37,11 @@ struct FrequencyEntry
     QString text;
 };
 
+/// True for a frequency cell's text that does not lie in the band: a number outside the limits,
+/// or a text that is no number at all (a radio's memory may hold anything). An empty cell holds
+/// no frequency and lies in every band.
+bool IsOutsideBand(QStringView frequency, const BandLimits &limits);
+
 /// Checks a typed frequency against the band and snaps it to the raster. The band test uses
 /// the value as typed; the snap happens after it.
 FrequencyEntry CheckFrequency(QStringView typed, const BandLimits &limits);

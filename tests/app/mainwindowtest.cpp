@@ -29,7 +29,8 @@ private slots:
 
     void shouldStartInTheDefaultState();
     void shouldApplyTheLockFromTheParameterFile();
-    void shouldReportACorruptParameterFileOnceAndStart();
+    void shouldReportAnUnreadableParameterFileOnceAndStart();
+    void shouldReadTheBytesAShortParameterFileLacksAsZero();
     void shouldWriteTheParameterFileOnClose();
     void shouldCreateAChannelFromATypedFrequency();
     void shouldRefuseAFrequencyOutsideTheBand();
@@ -101,7 +102,19 @@ void MainWindowTest::shouldApplyTheLockFromTheParameterFile()
     QVERIFY(!frame1->isEnabled() && !frame2->isEnabled() && !rig.grid()->isEnabled());
 }
 
-void MainWindowTest::shouldReportACorruptParameterFileOnceAndStart()
+void MainWindowTest::shouldReportAnUnreadableParameterFileOnceAndStart()
+{
+    WindowRig rig;
+    // A folder where the file should be cannot be read as one.
+    QVERIFY(QDir().mkpath(rig.parameterPath()));
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.messages.size(), 1);
+    QVERIFY(rig.messages.first().prompt.contains(u"parameter"_s));
+    QVERIFY(!rig.child<QAction>(u"mnulock"_s)->isChecked());
+    QVERIFY(rig.grid()->isEnabled());
+}
+
+void MainWindowTest::shouldReadTheBytesAShortParameterFileLacksAsZero()
 {
     WindowRig rig;
     QFile file(rig.parameterPath());
@@ -109,10 +122,11 @@ void MainWindowTest::shouldReportACorruptParameterFileOnceAndStart()
     file.write("\x01");
     file.close();
     QVERIFY(rig.start());
-    QTRY_COMPARE(rig.messages.size(), 1);
-    QVERIFY(rig.messages.first().prompt.contains(u"parameter"_s));
-    QVERIFY(!rig.child<QAction>(u"mnulock"_s)->isChecked());
-    QVERIFY(rig.grid()->isEnabled());
+    QVERIFY(rig.child<QAction>(u"mnulock"_s)->isChecked());
+    QVERIFY(!rig.grid()->isEnabled());
+    QCOMPARE(LanguageMode(), Language::SimplifiedChinese);
+    QCoreApplication::processEvents();
+    QVERIFY2(rig.messages.isEmpty(), qPrintable(rig.prompts().join(u'\n')));
 }
 
 void MainWindowTest::shouldWriteTheParameterFileOnClose()

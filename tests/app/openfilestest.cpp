@@ -37,26 +37,6 @@ QString notAPlan(const WindowRig &rig)
     return path;
 }
 
-// Drags urls over the window and drops them as a file manager does; true when it took them.
-bool drop(QWidget *window, const QList<QUrl> &urls)
-{
-    if (!window->acceptDrops())
-        return false;
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint centre = window->rect().center();
-    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-    QDragEnterEvent enter(centre, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent dropped(centre, offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &dropped);
-    // The file is opened once the drop is over.
-    QCoreApplication::processEvents();
-    return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
-}
-
 // The items of File > Recent files as the user sees them when the File menu opens.
 QList<QAction *> recentItems(const WindowRig &rig)
 {

@@ -55,19 +55,39 @@ TEST(ParameterFile, shouldGiveTheDefaultsForAMissingFileWithoutAProblem)
     EXPECT_EQ(read.parameters.PortNumber, 0);
 }
 
-TEST(ParameterFile, shouldReportAShortOrUnreadableFileAndGiveTheDefaults)
+TEST(ParameterFile, shouldReadTheBytesAShortFileLacksAsZero)
 {
+    const struct
+    {
+        QByteArray bytes;
+        bool locked;
+        int port;
+    } cases[] = {
+        {QByteArray(), false, 0},
+        {QByteArray("\x01", 1), true, 0},
+        {QByteArray("\x01\x05", 2), true, 5},
+    };
     QTemporaryDir dir;
-    for (const QByteArray &bytes : {QByteArray(), QByteArray("\x01\x05", 2)}) {
-        const ParameterFile::ReadResult read = ParameterFile::read(writeBytes(dir, bytes));
-        ASSERT_TRUE(read.problem);
-        EXPECT_TRUE(read.problem->contains(QStringLiteral("parameter"))) << read.problem->toStdString();
-        EXPECT_EQ(read.parameters.locked, false);
-        EXPECT_EQ(read.parameters.PortNumber, 0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        const ParameterFile::ReadResult read = ParameterFile::read(writeBytes(dir, c.bytes));
+        EXPECT_FALSE(read.problem);
+        EXPECT_EQ(read.parameters.locked, c.locked);
+        EXPECT_EQ(read.parameters.PortNumber, c.port);
+        EXPECT_EQ(read.parameters.language, Language::SimplifiedChinese);
     }
+}
+
+TEST(ParameterFile, shouldReportAFileThatCannotBeReadAndGiveTheDefaults)
+{
     // A folder where the file should be cannot be read as one.
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    EXPECT_TRUE(ParameterFile::read(dir.filePath(QStringLiteral("folder"))).problem);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("parameter"));
+    const ParameterFile::ReadResult read = ParameterFile::read(dir.filePath(QStringLiteral("parameter")));
+    ASSERT_TRUE(read.problem);
+    EXPECT_TRUE(read.problem->contains(QStringLiteral("parameter"))) << read.problem->toStdString();
+    EXPECT_EQ(read.parameters.locked, false);
+    EXPECT_EQ(read.parameters.PortNumber, 0);
 }
 
 TEST(ParameterFile, shouldWriteThreeBytesAndCreateItsFolder)

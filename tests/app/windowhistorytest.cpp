@@ -100,8 +100,11 @@ const QList<std::pair<const char *, Change>> &changes()
              keys->findChild<QPushButton *>(u"Command1"_s)->click();
          }},
         {"paste", [](WindowRig &rig) {
+             // A click on the number of an empty channel opens its receive frequency; Paste ends
+             // that edit first.
              selectChannelRows(rig, 5, 5);
-             rig.window->channelEdits()->pasteText(u"Location,Frequency\n1,446.00625\n2,446.0125\n"_s);
+             QGuiApplication::clipboard()->setText(u"Location,Frequency\n1,446.00625\n2,446.0125\n"_s);
+             trigger(rig, u"mnuPaste"_s);
          }},
         {"delete", [](WindowRig &rig) {
              selectChannelRows(rig, 1, 2);

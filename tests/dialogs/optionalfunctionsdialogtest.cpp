@@ -258,10 +258,20 @@ private slots:
         QTest::keyClicks(delay, QStringLiteral("12"));
         Child<QPushButton>(&dialog, "Command1")->click();
         QCOMPARE(plan.OptionTexts[18], QStringLiteral("12"));
-        Child<QScrollBar>(&dialog, "VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        // The upper arrow raises the delay, from the bar's own value; the lower one lowers it.
+        QVERIFY(ShowDialog(dialog));
+        auto *bar = Child<QScrollBar>(&dialog, "VScroll1");
+        const QPoint upperArrow(bar->width() / 2, 1);
+        const QPoint lowerArrow(bar->width() / 2, bar->height() - 2);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, upperArrow);
         QCOMPARE(delay->text(), QStringLiteral("1"));
-        Child<QScrollBar>(&dialog, "VScroll2")->setValue(300);
-        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), QStringLiteral("300"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, upperArrow);
+        QCOMPARE(delay->text(), QStringLiteral("2"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, lowerArrow);
+        QCOMPARE(delay->text(), QStringLiteral("1"));
+        auto *launch = Child<QScrollBar>(&dialog, "VScroll2");
+        QTest::mouseClick(launch, Qt::LeftButton, {}, QPoint(launch->width() / 2, 1));
+        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), QStringLiteral("1"));
     }
 
     void shouldRefuseADelayTheRadioCannotHold_data()

@@ -74,8 +74,7 @@ private slots:
         QTest::newRow("on 6.25 kHz") << QStringLiteral("438.0125") << QStringLiteral("438.01250");
         QTest::newRow("on 5 kHz") << QStringLiteral("438.010") << QStringLiteral("438.01000");
         QTest::newRow("smaller remainder") << QStringLiteral("438.0138") << QStringLiteral("438.01250");
-        QTest::newRow("no number") << QStringLiteral("abc") << QStringLiteral("0.00000");
-        QTest::newRow("outside every band") << QStringLiteral("30.0031") << QStringLiteral("30.00000");
+        QTest::newRow("outside every band") << QStringLiteral("30.0031") << QStringLiteral("030.00000");
     }
 
     void shouldSnapTheReceiveFrequencyAndCopyItToTransmit()
@@ -85,6 +84,29 @@ private slots:
         QVERIFY(editCell(m_grid, 4, kRx, typed));
         QCOMPARE(cell(m_grid, 4, kRx), snapped);
         QCOMPARE(cell(m_grid, 4, kTx), snapped);
+    }
+
+    void shouldRefuseWhatCannotBeStoredAndKeepTheCell_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("1000 MHz") << QStringLiteral("1000");
+        QTest::newRow("four digits") << QStringLiteral("1234.5");
+        QTest::newRow("no number") << QStringLiteral("abc");
+        QTest::newRow("negative") << QStringLiteral("-5");
+    }
+
+    void shouldRefuseWhatCannotBeStoredAndKeepTheCell()
+    {
+        QFETCH(QString, typed);
+        QVERIFY(editCell(m_grid, 4, kRx, QStringLiteral("438.0125")));
+        MsgboxRecorder boxes;
+        QVERIFY(editCell(m_grid, 4, kRx, typed));
+        QTRY_COMPARE(boxes.requests.size(), 1);
+        QVERIFY(boxes.requests.first().prompt.contains(QStringLiteral("999.99999")));
+        QCOMPARE(cell(m_grid, 4, kRx), QStringLiteral("438.01250"));
+        QVERIFY(editCell(m_grid, 4, kTx, typed));
+        QTRY_COMPARE(boxes.requests.size(), 2);
+        QCOMPARE(cell(m_grid, 4, kTx), QStringLiteral("438.01250"));
     }
 
     void shouldSnapTheTransmitFrequencyToTheReceiveRaster_data()
