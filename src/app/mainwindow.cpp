@@ -8,6 +8,7 @@
 #include "codeplancommands.h"
 #include "droppedfile.h"
 #include "featuredialogs.h"
+#include "filechooser.h"
 #include "form1captions.h"
 #include "formjtof.h"
 #include "interchangecommands.h"
@@ -91,11 +92,11 @@ QAction *newAction(QObject *parent, const QString &name, const QKeySequence &sho
     return action;
 }
 
-QString problemText(const QString &problem)
+QString problemText(const FileProblem &problem)
 {
     return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
                      u"The settings file cannot be used; the defaults apply.\n%1")
-        .arg(problem);
+        .arg(FileProblemText(problem));
 }
 
 // Dropped files are read, never moved: a move would let the program they came from delete them.
@@ -684,7 +685,7 @@ void MainWindow::openMakerPage()
     QDesktopServices::openUrl(MakerPage());
 }
 
-void MainWindow::reportOnce(const std::optional<QString> &problem)
+void MainWindow::reportOnce(const std::optional<FileProblem> &problem)
 {
     if (!problem || m_problemReported)
         return;

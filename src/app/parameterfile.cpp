@@ -1,9 +1,7 @@
 #include "parameterfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -29,11 +27,6 @@ Parameters decode(const QByteArray &bytes)
     return parameters;
 }
 
-QString describe(const QString &path, const QString &reason)
-{
-    return u"%1: %2"_s.arg(QDir::toNativeSeparators(path), reason);
-}
-
 } // namespace
 
 QString ParameterFile::defaultPath()
@@ -43,34 +36,26 @@ QString ParameterFile::defaultPath()
 
 ParameterFile::ReadResult ParameterFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return {Parameters{false}, std::nullopt};
-    if (!file.open(QIODevice::ReadOnly))
-        return {Parameters{false}, describe(path, file.errorString())};
-    const QByteArray bytes = file.read(kBytes);
-    if (bytes.size() < kBytes) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : u"%1 of its 3 bytes present"_s.arg(bytes.size());
-        return {Parameters{false}, describe(path, reason)};
-    }
+    const auto read = ReadFileHead(path, kBytes);
+    if (const auto *problem = std::get_if<FileProblem>(&read))
+        return {Parameters{false}, *problem};
+    const QByteArray &bytes = std::get<QByteArray>(read);
+    if (bytes.size() < kBytes)
+        return {Parameters{false},
+                FileProblem{FileProblem::Other, path, u"%1 of its 3 bytes present"_s.arg(bytes.size())}};
     return {decode(bytes), std::nullopt};
 }
 
-std::optional<QString> ParameterFile::write(const QString &path, const Parameters &parameters)
+std::optional<FileProblem> ParameterFile::write(const QString &path, const Parameters &parameters)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return describe(folder, u"the folder cannot be created"_s);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return describe(path, file.errorString());
+        return FileProblem{FileProblem::Other, folder, u"the folder cannot be created"_s};
     const char bytes[kBytes] = {char(parameters.locked.value_or(false) ? 1 : 0), char(quint8(parameters.PortNumber)),
                                 char(parameters.language)};
-    if (file.write(bytes, kBytes) != kBytes || !file.commit())
-        return describe(path, file.errorString());
-    return std::nullopt;
+    return WriteWholeFile(path, QByteArrayView(bytes, kBytes));
 }
 
 } // namespace vm280

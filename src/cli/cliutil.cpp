@@ -98,11 +98,16 @@ const ChoiceTexts &cliTexts()
     return ChoiceTexts::simplifiedChinese();
 }
 
+Failure fileFailure(const FileProblem &problem)
+{
+    return {FileFailure, problem.message()};
+}
+
 Failure fileFailure(const QString &path, const FileError &error)
 {
     if (error.kind == FileError::WrongType)
         return {BadInput, path + u": Document type not to open."_s};
-    return {FileFailure, path + u": "_s + error.detail};
+    return fileFailure(error.problem(path));
 }
 
 std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts)

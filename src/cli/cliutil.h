@@ -59,7 +59,9 @@ std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts 
 std::optional<Failure> savePlan(const QString &path, const CodePlan &plan,
                                 const ChoiceTexts &texts = cliTexts());
 
-/// The message for a failure to read or write a file.
+/// The message for a failure to read or write a file: "PATH: reason", exit code 3.
+Failure fileFailure(const FileProblem &problem);
+/// The same for a code plan file; a file that is no code plan is bad input.
 Failure fileFailure(const QString &path, const FileError &error);
 
 } // namespace vm280::cli
