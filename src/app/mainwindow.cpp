@@ -19,6 +19,7 @@
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
+#include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/debugdialog.h"
@@ -47,7 +48,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -61,8 +61,6 @@ namespace vm280 {
 namespace {
 
 constexpr int kTimeOutEntries = 40;
-const QString kBackupKey = QStringLiteral("Write/BackUpBefore");
-const QString kVerifyKey = QStringLiteral("Write/VerifyAfter");
 constexpr int kTimeOutStep = 15;
 
 // The function-setting lists, in the order of FunctionSelectors, with their labels.
@@ -170,13 +168,13 @@ void MainWindow::createActions()
     a.lock->setCheckable(true);
     a.port = newAction(this, u"mnucom"_s);
     // A write first saves what the radio held and afterwards reads it back, unless turned off.
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
+    const WriteStepSettings steps = WriteStepSettings::load();
     a.backup = newAction(this, u"mnuBackup"_s);
     a.backup->setCheckable(true);
-    a.backup->setChecked(settings.value(kBackupKey, true).toBool());
+    a.backup->setChecked(steps.backup);
     a.verify = newAction(this, u"mnuVerify"_s);
     a.verify->setCheckable(true);
-    a.verify->setChecked(settings.value(kVerifyKey, true).toBool());
+    a.verify->setChecked(steps.verify);
     a.simplified = newAction(this, u"mnuChineseJ"_s);
     a.traditional = newAction(this, u"mnuChineseF"_s);
     a.english = newAction(this, u"mnuEnglish"_s);
@@ -481,9 +479,7 @@ void MainWindow::startBatch()
 
 void MainWindow::rememberWriteSteps()
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
-    settings.setValue(kBackupKey, m_actions.backup->isChecked());
-    settings.setValue(kVerifyKey, m_actions.verify->isChecked());
+    WriteStepSettings{m_actions.backup->isChecked(), m_actions.verify->isChecked()}.save();
 }
 
 void MainWindow::detectPorts()
