@@ -90,10 +90,17 @@ QAction *newAction(QObject *parent, const QString &name, const QKeySequence &sho
     return action;
 }
 
-QString problemText(const FileProblem &problem)
+QString unusableText(const FileProblem &problem)
 {
     return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
                      u"The settings file cannot be used; the defaults apply.\n%1")
+        .arg(FileProblemText(problem));
+}
+
+QString notSavedText(const FileProblem &problem)
+{
+    return LocalText(LanguageMode(), u"设置文件无法写入，本次的设置没有保存。\n%1",
+                     u"The settings file cannot be written; the settings were NOT saved.\n%1")
         .arg(FileProblemText(problem));
 }
 
@@ -686,7 +693,7 @@ void MainWindow::reportOnce(const std::optional<FileProblem> &problem)
     if (!problem || m_problemReported)
         return;
     m_problemReported = true;
-    const QString text = problemText(*problem);
+    const QString text = unusableText(*problem);
     // Shown once the window is up, over it.
     QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
 }
@@ -700,7 +707,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     const Parameters parameters{m_actions.lock->isChecked(), m_portNumber, LanguageMode()};
     // Reported unless the file was already found unusable at start-up.
     if (const auto problem = ParameterFile::write(m_parameterPath, parameters); problem && !m_problemReported)
-        ShowMsgbox(problemText(*problem), MsgboxOkOnly + MsgboxExclamation);
+        ShowMsgbox(notSavedText(*problem), MsgboxOkOnly + MsgboxExclamation);
     event->accept();
     emit closed();
 }
