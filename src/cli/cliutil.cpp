@@ -1,4 +1,5 @@
 #include "cliutil.h"
+#include "printable.h"
 
 #include "editor/stringjtof.h"
 #include "image/codec.h"
@@ -28,7 +29,7 @@ bool isTerminal(FILE *stream)
 
 void printError(const QString &message)
 {
-    QTextStream(stderr) << "vm280-cli: " << message << Qt::endl;
+    QTextStream(stderr) << "vm280-cli: " << Printable(message) << Qt::endl;
 }
 
 int report(const Failure &failure)

@@ -27,7 +27,8 @@ enum ExitCode {
 /// True when the stream (stdin, stdout or stderr) is a terminal rather than a file or a pipe.
 bool isTerminal(FILE *stream);
 
-/// One line on stderr: "vm280-cli: message".
+/// One line on stderr: "vm280-cli: message", with whatever a terminal would not show as itself
+/// escaped (Printable).
 void printError(const QString &message);
 
 /// A failure on its way to the user: the line to print and the exit code.
