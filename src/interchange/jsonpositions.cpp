@@ -41,6 +41,16 @@ struct OpenValue
     int index = 0;
 };
 
+// The pointer of member name of the innermost open object, as the checker names values:
+// "channels/2/power".
+QString memberPointer(const std::vector<OpenValue> &open, const QString &name)
+{
+    QString pointer;
+    for (std::size_t i = 0; i + 1 < open.size(); ++i)
+        pointer += (open[i].object ? open[i].name : QString::number(open[i].index)) + u'/';
+    return pointer + name;
+}
+
 } // namespace
 
 InputError JsonPositions::errorAt(const QString &pointer, const QString &reason) const
@@ -74,12 +84,9 @@ std::optional<InputError> JsonPositions::firstDuplicateMember() const
             const qsizetype end = skipString(pos);
             if (nameNext) {
                 const QString name = memberName(m_text.sliced(pos, end - pos));
-                if (open.back().names.contains(name)) {
-                    QString pointer;
-                    for (std::size_t i = 0; i + 1 < open.size(); ++i)
-                        pointer += (open[i].object ? open[i].name : QString::number(open[i].index)) + u'/';
-                    return errorAtOffset(m_text, pos, pointer + name + u": the member is given twice"_s);
-                }
+                if (open.back().names.contains(name))
+                    return errorAtOffset(m_text, pos,
+                                         memberPointer(open, name) + u": the member is given twice"_s);
                 open.back().names.insert(name);
                 open.back().name = name;
                 nameNext = false;
