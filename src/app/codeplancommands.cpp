@@ -64,7 +64,7 @@ std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
         if (error->kind == FileError::WrongType)
             ShowMsgbox(text(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
         else
-            ShowMsgbox(FileFailureText(FileChoice::Open, path, error->detail), MsgboxOkOnly + MsgboxStop);
+            ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return std::nullopt;
     }
     return std::get<QByteArray>(std::move(read));
@@ -78,7 +78,7 @@ bool CodePlanCommands::savePlan()
     if (path.isEmpty())
         return false;
     if (const auto error = WriteCodePlanFile(path, m_document.encode())) {
-        ShowMsgbox(FileFailureText(FileChoice::Save, path, error->detail), MsgboxOkOnly + MsgboxStop);
+        ShowMsgbox(FileFailureText(FileChoice::Save, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return false;
     }
     const QString saved = QFileInfo(path).absoluteFilePath();

@@ -51,14 +51,31 @@ bool MayReplaceFile(const QString &path)
     return answer != MsgboxNo;
 }
 
-QString FileFailureText(FileChoice choice, const QString &path, const QString &reason)
+namespace {
+
+// The system's reasons come in its own words; the tool's own reason is given in the window's.
+QString reasonText(const FileProblem &problem)
 {
-    const QString name = QDir::toNativeSeparators(path);
+    if (problem.kind == FileProblem::NotRegularFile)
+        return LocalText(LanguageMode(), u"不是普通文件", u"not a regular file");
+    return problem.reason;
+}
+
+} // namespace
+
+QString FileProblemText(const FileProblem &problem)
+{
+    return QDir::toNativeSeparators(problem.path) + u": "_s + reasonText(problem);
+}
+
+QString FileFailureText(FileChoice choice, const FileProblem &problem)
+{
+    const QString name = QDir::toNativeSeparators(problem.path);
     if (choice == FileChoice::Save)
         return LocalText(LanguageMode(), u"无法保存文件 %1：%2", u"Cannot save the file %1: %2")
-            .arg(name, reason);
+            .arg(name, reasonText(problem));
     return LocalText(LanguageMode(), u"无法打开文件 %1：%2", u"Cannot open the file %1: %2")
-        .arg(name, reason);
+        .arg(name, reasonText(problem));
 }
 
 void SetFileChooser(FileChooser chooser)

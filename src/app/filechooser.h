@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/fileaccess.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,8 +37,11 @@ QString ChooseCodePlanFile(QWidget *parent, FileChoice choice);
 /// True when no file is at path, or the user agreed to replace it.
 bool MayReplaceFile(const QString &path);
 
+/// "PATH: REASON", the reason in the window's language where it is the tool's own.
+QString FileProblemText(const FileProblem &problem);
+
 /// "Cannot open the file PATH: REASON" (Open) or "Cannot save the file PATH: REASON" (Save).
-QString FileFailureText(FileChoice choice, const QString &path, const QString &reason);
+QString FileFailureText(FileChoice choice, const FileProblem &problem);
 
 using FileChooser = std::function<ChosenFile(const FileRequest &)>;
 /// Answers the file dialogs instead of showing them (tests); an empty function restores them.

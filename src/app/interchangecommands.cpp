@@ -100,9 +100,8 @@ void InterchangeCommands::importPlan()
 bool InterchangeCommands::importFile(const QString &path, InterchangeFormat format)
 {
     const auto bytes = ReadImportFile(path);
-    if (const auto *error = std::get_if<ImportError>(&bytes);
-        error && error->kind == ImportError::FileFailure) {
-        ShowMsgbox(FileFailureText(FileChoice::Open, path, error->reason), MsgboxOkOnly + MsgboxStop);
+    if (const auto *error = std::get_if<ImportError>(&bytes); error && error->kind != ImportError::BadInput) {
+        ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return false;
     }
     const CodePlan before = shownPlan();
@@ -130,8 +129,8 @@ void InterchangeCommands::exportPlan()
     const QString path = chooseExportTarget(format);
     if (path.isEmpty())
         return;
-    if (const auto reason = WriteExportFile(path, ExportPlan(shownPlan(), format, m_document.texts())))
-        ShowMsgbox(FileFailureText(FileChoice::Save, path, *reason), MsgboxOkOnly + MsgboxStop);
+    if (const auto problem = WriteWholeFile(path, ExportPlan(shownPlan(), format, m_document.texts())))
+        ShowMsgbox(FileFailureText(FileChoice::Save, *problem), MsgboxOkOnly + MsgboxStop);
 }
 
 QString InterchangeCommands::chooseExportTarget(InterchangeFormat &format)

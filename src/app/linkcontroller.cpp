@@ -1,5 +1,6 @@
 #include "linkcontroller.h"
 
+#include "filechooser.h"
 #include "languagemode.h"
 #include "msgbox.h"
 
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -151,8 +151,8 @@ void LinkController::reportWriteSteps()
 {
     const WriteSequence::Result &result = m_sequence.result();
     if (result.backupError) {
-        ShowMsgbox(shown(LinkText::BackupFailed) + u'\n' + QDir::toNativeSeparators(result.backupPath) + QStringLiteral(": ") +
-                       result.backupError->detail,
+        ShowMsgbox(shown(LinkText::BackupFailed) + u'\n' +
+                       FileProblemText(result.backupError->problem(result.backupPath)),
                    LinkTextStyle(LinkText::BackupFailed));
     } else if (result.firstDifference) {
         const QString address = QStringLiteral("0x") + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));

@@ -8,6 +8,7 @@
 #include "codeplancommands.h"
 #include "droppedfile.h"
 #include "featuredialogs.h"
+#include "filechooser.h"
 #include "form1captions.h"
 #include "formjtof.h"
 #include "interchangecommands.h"
@@ -19,6 +20,7 @@
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
+#include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
 #include "dialogs/debugdialog.h"
@@ -47,7 +49,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -61,8 +62,6 @@ namespace vm280 {
 namespace {
 
 constexpr int kTimeOutEntries = 40;
-const QString kBackupKey = QStringLiteral("Write/BackUpBefore");
-const QString kVerifyKey = QStringLiteral("Write/VerifyAfter");
 constexpr int kTimeOutStep = 15;
 
 // The function-setting lists, in the order of FunctionSelectors, with their labels.
@@ -92,11 +91,18 @@ QAction *newAction(QObject *parent, const QString &name, const QKeySequence &sho
     return action;
 }
 
-QString problemText(const QString &problem)
+QString unusableText(const FileProblem &problem)
 {
     return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
                      u"The settings file cannot be used; the defaults apply.\n%1")
-        .arg(problem);
+        .arg(FileProblemText(problem));
+}
+
+QString notSavedText(const FileProblem &problem)
+{
+    return LocalText(LanguageMode(), u"设置文件无法写入，本次的设置没有保存。\n%1",
+                     u"The settings file cannot be written; the settings were NOT saved.\n%1")
+        .arg(FileProblemText(problem));
 }
 
 // Dropped files are read, never moved: a move would let the program they came from delete them.
@@ -170,13 +176,13 @@ void MainWindow::createActions()
     a.lock->setCheckable(true);
     a.port = newAction(this, u"mnucom"_s);
     // A write first saves what the radio held and afterwards reads it back, unless turned off.
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
+    const WriteStepSettings steps = WriteStepSettings::load();
     a.backup = newAction(this, u"mnuBackup"_s);
     a.backup->setCheckable(true);
-    a.backup->setChecked(settings.value(kBackupKey, true).toBool());
+    a.backup->setChecked(steps.backup);
     a.verify = newAction(this, u"mnuVerify"_s);
     a.verify->setCheckable(true);
-    a.verify->setChecked(settings.value(kVerifyKey, true).toBool());
+    a.verify->setChecked(steps.verify);
     a.simplified = newAction(this, u"mnuChineseJ"_s);
     a.traditional = newAction(this, u"mnuChineseF"_s);
     a.english = newAction(this, u"mnuEnglish"_s);
@@ -508,9 +514,7 @@ void MainWindow::startBatch()
 
 void MainWindow::rememberWriteSteps()
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
-    settings.setValue(kBackupKey, m_actions.backup->isChecked());
-    settings.setValue(kVerifyKey, m_actions.verify->isChecked());
+    WriteStepSettings{m_actions.backup->isChecked(), m_actions.verify->isChecked()}.save();
 }
 
 void MainWindow::detectPorts()
@@ -714,12 +718,12 @@ void MainWindow::openMakerPage()
     QDesktopServices::openUrl(MakerPage());
 }
 
-void MainWindow::reportOnce(const std::optional<QString> &problem)
+void MainWindow::reportOnce(const std::optional<FileProblem> &problem)
 {
     if (!problem || m_problemReported)
         return;
     m_problemReported = true;
-    const QString text = problemText(*problem);
+    const QString text = unusableText(*problem);
     // Shown once the window is up, over it.
     QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
 }
@@ -734,7 +738,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     const Parameters parameters{m_actions.lock->isChecked(), m_portNumber, LanguageMode()};
     // Reported unless the file was already found unusable at start-up.
     if (const auto problem = ParameterFile::write(m_parameterPath, parameters); problem && !m_problemReported)
-        ShowMsgbox(problemText(*problem), MsgboxOkOnly + MsgboxExclamation);
+        ShowMsgbox(notSavedText(*problem), MsgboxOkOnly + MsgboxExclamation);
     event->accept();
     emit closed();
 }

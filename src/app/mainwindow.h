@@ -119,7 +119,7 @@ private:
     QByteArray encodeImage() const;
     void showSavedTitle(const QString &path);
     void openMakerPage();
-    void reportOnce(const std::optional<QString> &problem);
+    void reportOnce(const std::optional<FileProblem> &problem);
 
     // The Edit menu and the undo history.
     void createEditActions();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/fileaccess.h"
 #include "image/language.h"
 
 #include <QString>
@@ -26,15 +27,15 @@ public:
     struct ReadResult
     {
         Parameters parameters;
-        std::optional<QString> problem; ///< why the file could not be used; the defaults apply
+        std::optional<FileProblem> problem; ///< why the file could not be used; the defaults apply
     };
 
     /// Reads path. A missing file gives the defaults without a problem, and the bytes a short
-    /// file lacks read as 0; a file that cannot be read gives the defaults and the problem. A
-    /// byte out of range gives that byte's default.
+    /// file lacks read as 0; a file that cannot be read, or is not a regular file, gives the
+    /// defaults and the problem. A byte out of range gives that byte's default.
     static ReadResult read(const QString &path);
-    /// Writes the three bytes, whole or not at all; the problem when it could not be written.
-    static std::optional<QString> write(const QString &path, const Parameters &parameters);
+    /// Writes the three bytes, whole or not at all; the problem when they could not be written.
+    static std::optional<FileProblem> write(const QString &path, const Parameters &parameters);
 };
 
 } // namespace vm280

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -73,7 +74,8 @@ QStringList RecentFiles::load() const
 {
     QSettings settings(m_settingsPath, QSettings::IniFormat);
     QStringList list;
-    const int size = settings.beginReadArray(kGroup);
+    // A hand-edited size may say anything: no more entries than the list holds are read.
+    const int size = std::clamp(settings.beginReadArray(kGroup), 0, int(kLimit));
     for (int i = 0; i < size; ++i) {
         settings.setArrayIndex(i);
         list << settings.value(kKey).toString();

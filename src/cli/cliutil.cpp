@@ -1,4 +1,5 @@
 #include "cliutil.h"
+#include "printable.h"
 
 #include "editor/stringjtof.h"
 #include "image/codec.h"
@@ -28,7 +29,7 @@ bool isTerminal(FILE *stream)
 
 void printError(const QString &message)
 {
-    QTextStream(stderr) << "vm280-cli: " << message << Qt::endl;
+    QTextStream(stderr) << "vm280-cli: " << Printable(message) << Qt::endl;
 }
 
 int report(const Failure &failure)
@@ -98,11 +99,16 @@ const ChoiceTexts &cliTexts()
     return ChoiceTexts::simplifiedChinese();
 }
 
+Failure fileFailure(const FileProblem &problem)
+{
+    return {FileFailure, problem.message()};
+}
+
 Failure fileFailure(const QString &path, const FileError &error)
 {
     if (error.kind == FileError::WrongType)
         return {BadInput, path + u": Document type not to open."_s};
-    return {FileFailure, path + u": "_s + error.detail};
+    return fileFailure(error.problem(path));
 }
 
 std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts &texts)

@@ -27,7 +27,8 @@ enum ExitCode {
 /// True when the stream (stdin, stdout or stderr) is a terminal rather than a file or a pipe.
 bool isTerminal(FILE *stream);
 
-/// One line on stderr: "vm280-cli: message".
+/// One line on stderr: "vm280-cli: message", with whatever a terminal would not show as itself
+/// escaped (Printable).
 void printError(const QString &message);
 
 /// A failure on its way to the user: the line to print and the exit code.
@@ -59,7 +60,9 @@ std::variant<CodePlan, Failure> loadPlan(const QString &path, const ChoiceTexts 
 std::optional<Failure> savePlan(const QString &path, const CodePlan &plan,
                                 const ChoiceTexts &texts = cliTexts());
 
-/// The message for a failure to read or write a file.
+/// The message for a failure to read or write a file: "PATH: reason", exit code 3.
+Failure fileFailure(const FileProblem &problem);
+/// The same for a code plan file; a file that is no code plan is bad input.
 Failure fileFailure(const QString &path, const FileError &error);
 
 } // namespace vm280::cli

@@ -9,7 +9,6 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -20,8 +19,8 @@ namespace {
 
 std::optional<Failure> writeFile(const QString &path, const QByteArray &bytes)
 {
-    if (const auto reason = WriteExportFile(path, bytes))
-        return Failure{FileFailure, path + u": "_s + *reason};
+    if (const auto problem = WriteWholeFile(path, bytes))
+        return fileFailure(*problem);
     return std::nullopt;
 }
 
@@ -49,10 +48,7 @@ std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, 
         return output.isEmpty() ? writeStandardOutput(html.toUtf8()) : writeFile(output, html.toUtf8());
     if (output.isEmpty())
         return Failure{UsageError, u"--format pdf needs -o FILE; usage: vm280-cli "_s + usage};
-    QString error;
-    if (!ChannelSheet::writePdf(*ChannelSheet::document(html), output, &error))
-        return Failure{FileFailure, output + u": "_s + error};
-    return std::nullopt;
+    return writeFile(output, ChannelSheet::pdf(*ChannelSheet::document(html), output));
 }
 
 } // namespace

@@ -85,8 +85,7 @@ int runImport(const QStringList &arguments)
         ImportPlanFile(path, std::get<CodePlan>(basePlan), std::get<ImportOptions>(options), cliTexts());
     printReport(path, imported.report);
     if (const auto *error = std::get_if<ImportError>(&imported.plan))
-        return report(
-            {error->kind == ImportError::FileFailure ? FileFailure : BadInput, error->message(path)});
+        return report({error->kind == ImportError::BadInput ? BadInput : FileFailure, error->message(path)});
     if (const auto failure = savePlan(parser.value(output), std::get<CodePlan>(imported.plan)))
         return report(*failure);
     return Success;

@@ -1,5 +1,7 @@
 #include "texttable.h"
 
+#include "printable.h"
+
 #include <algorithm>
 
 namespace vm280::cli {
@@ -17,6 +19,14 @@ bool isWide(char32_t c)
 }
 
 } // namespace
+
+void TextTable::addRow(const QStringList &cells)
+{
+    QStringList row;
+    for (const QString &cell : cells)
+        row << Printable(cell);
+    m_rows << row;
+}
 
 int TextTable::displayWidth(QStringView text)
 {

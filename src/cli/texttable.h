@@ -12,7 +12,8 @@ namespace vm280::cli {
 class TextTable
 {
 public:
-    void addRow(const QStringList &cells) { m_rows << cells; }
+    /// Adds a row; a character a terminal would not show as itself is shown escaped (Printable).
+    void addRow(const QStringList &cells);
 
     /// The rows, one line each, every line starting with indent spaces; columns are two spaces
     /// apart and padded to their widest cell; no line ends in spaces.

@@ -1,17 +1,23 @@
 #include "codeplanfile.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-using namespace Qt::StringLiterals;
-
 namespace vm280 {
 
 namespace {
 
 constexpr QByteArrayView kTag = "TRZ28";
 
+FileError fileError(const FileProblem &problem)
+{
+    return {problem.kind == FileProblem::NotRegularFile ? FileError::NotRegularFile : FileError::Io,
+            problem.reason};
+}
+
 } // namespace
+
+FileProblem FileError::problem(const QString &path) const
+{
+    return {kind == NotRegularFile ? FileProblem::NotRegularFile : FileProblem::Other, path, detail};
+}
 
 std::variant<QByteArray, FileError> ParseCodePlan(QByteArrayView fileBytes)
 {
@@ -28,23 +34,16 @@ QByteArray CodePlanBytes(QByteArrayView image)
 
 std::variant<QByteArray, FileError> ReadCodePlanFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{FileError::Io, file.errorString()};
-    const QByteArray content = file.read(kCodePlanReadLimit);
-    if (file.error() != QFileDevice::NoError)
-        return FileError{FileError::Io, file.errorString()};
-    return ParseCodePlan(content);
+    const auto content = ReadFileHead(path, kCodePlanReadLimit);
+    if (const auto *problem = std::get_if<FileProblem>(&content))
+        return fileError(*problem);
+    return ParseCodePlan(std::get<QByteArray>(content));
 }
 
 std::optional<FileError> WriteCodePlanFile(const QString &path, QByteArrayView image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileError{FileError::Io, file.errorString()};
-    const QByteArray bytes = CodePlanBytes(image);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return FileError{FileError::Io, file.errorString()};
+    if (const auto problem = WriteWholeFile(path, CodePlanBytes(image)))
+        return fileError(*problem);
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -19,11 +21,15 @@ inline constexpr int kCodePlanMinimumBytes = 821;
 struct FileError
 {
     enum Kind {
-        WrongType, ///< not a code plan file (wrong tag, or too short)
-        Io,        ///< the file could not be opened, read or written
+        WrongType,      ///< not a code plan file (wrong tag, or too short)
+        Io,             ///< the file could not be opened, read or written
+        NotRegularFile, ///< a folder, a pipe or a device: refused before it is opened
     };
     Kind kind;
-    QString detail; ///< the system's reason for Io; empty for WrongType
+    QString detail; ///< the reason for Io and NotRegularFile; empty for WrongType
+
+    /// The problem with the file at path; not for WrongType.
+    FileProblem problem(const QString &path) const;
 };
 
 /// The image (hex text, without the tag) of a code plan file's content, or WrongType.

@@ -1,5 +1,12 @@
 #include "jsonpositions.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -15,6 +22,33 @@ bool isSpace(char c)
 bool startsCharacter(char c)
 {
     return (uchar(c) & 0xC0) != 0x80;
+}
+
+// The name a quoted member name stands for: "\u0062and" is "band" as much as "band" is.
+QString memberName(QByteArrayView quoted)
+{
+    if (!quoted.contains('\\'))
+        return QString::fromUtf8(quoted.sliced(1, quoted.size() - 2));
+    return QJsonDocument::fromJson('[' + quoted.toByteArray() + ']').array().first().toString();
+}
+
+// An object or array open at some point of the text, and the member or element being read in it.
+struct OpenValue
+{
+    bool object;
+    QSet<QString> names;
+    QString name;
+    int index = 0;
+};
+
+// The pointer of member name of the innermost open object, as the checker names values:
+// "channels/2/power".
+QString memberPointer(const std::vector<OpenValue> &open, const QString &name)
+{
+    QString pointer;
+    for (std::size_t i = 0; i + 1 < open.size(); ++i)
+        pointer += (open[i].object ? open[i].name : QString::number(open[i].index)) + u'/';
+    return pointer + name;
 }
 
 } // namespace
@@ -36,6 +70,43 @@ InputError JsonPositions::errorAtOffset(QByteArrayView text, qsizetype offset, c
         }
     }
     return error;
+}
+
+// QJsonDocument keeps the last of two members of the same name and says nothing; a plan file
+// must mean one thing. Walks the text once; it has parsed, so every token is well formed.
+std::optional<InputError> JsonPositions::firstDuplicateMember() const
+{
+    std::vector<OpenValue> open;
+    bool nameNext = false;
+    for (qsizetype pos = skipSpace(0); pos < m_text.size(); pos = skipSpace(pos)) {
+        const char c = m_text[pos];
+        if (c == '"') {
+            const qsizetype end = skipString(pos);
+            if (nameNext) {
+                const QString name = memberName(m_text.sliced(pos, end - pos));
+                if (open.back().names.contains(name))
+                    return errorAtOffset(m_text, pos,
+                                         memberPointer(open, name) + u": the member is given twice"_s);
+                open.back().names.insert(name);
+                open.back().name = name;
+                nameNext = false;
+            }
+            pos = end;
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            open.push_back({c == '{', {}, {}, 0});
+            nameNext = c == '{';
+        } else if (c == '}' || c == ']') {
+            open.pop_back();
+            nameNext = false;
+        } else if (c == ',' && !open.empty()) {
+            nameNext = open.back().object;
+            open.back().index += open.back().object ? 0 : 1;
+        }
+        ++pos;
+    }
+    return std::nullopt;
 }
 
 qsizetype JsonPositions::offsetOf(const QStringList &segments) const

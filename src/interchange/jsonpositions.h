@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vm280 {
 
@@ -23,6 +24,10 @@ public:
 
     /// The error at a byte offset of text.
     static InputError errorAtOffset(QByteArrayView text, qsizetype offset, const QString &reason);
+
+    /// The error at the first member whose name its object holds already ("channels/2/power: the
+    /// member is given twice"), placed at that name; nothing when every name is unique.
+    std::optional<InputError> firstDuplicateMember() const;
 
 private:
     qsizetype offsetOf(const QStringList &segments) const;

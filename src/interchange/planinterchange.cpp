@@ -3,8 +3,7 @@
 #include "chirpcsv.h"
 #include "planjson.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +16,13 @@ ImportError tooLarge()
 {
     return {ImportError::BadInput, 0, 0,
             u"the file is larger than 16 MiB, far more than any channel list; it was not read"_s};
+}
+
+ImportError fileFailure(const FileProblem &problem)
+{
+    return {problem.kind == FileProblem::NotRegularFile ? ImportError::NotRegularFile
+                                                        : ImportError::FileFailure,
+            0, 0, problem.reason};
 }
 
 ImportError badInput(const InputError &error)
@@ -46,20 +52,22 @@ QString ImportError::message(const QString &fileName) const
     return u"%1:%2:%3: %4"_s.arg(fileName).arg(line).arg(column).arg(text);
 }
 
+FileProblem ImportError::problem(const QString &path) const
+{
+    return {kind == NotRegularFile ? FileProblem::NotRegularFile : FileProblem::Other, path, reason};
+}
+
 std::variant<QByteArray, ImportError> ReadImportFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ImportError{ImportError::FileFailure, 0, 0, file.errorString()};
-    if (file.size() > kMaxImportBytes)
+    if (QFileInfo(path).size() > kMaxImportBytes)
         return tooLarge();
-    // A pipe or device tells no size: read one byte beyond the limit to know.
-    QByteArray bytes = file.read(kMaxImportBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return ImportError{ImportError::FileFailure, 0, 0, file.errorString()};
-    if (bytes.size() > kMaxImportBytes)
+    // One byte beyond the limit tells a file that grew since its size was asked.
+    auto bytes = ReadFileHead(path, kMaxImportBytes + 1);
+    if (const auto *problem = std::get_if<FileProblem>(&bytes))
+        return fileFailure(*problem);
+    if (std::get<QByteArray>(bytes).size() > kMaxImportBytes)
         return tooLarge();
-    return bytes;
+    return std::get<QByteArray>(std::move(bytes));
 }
 
 ImportResult ImportPlan(QByteArrayView bytes, InterchangeFormat format, const CodePlan &base,
@@ -102,15 +110,6 @@ ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const Imp
 QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts)
 {
     return format == InterchangeFormat::Json ? PlanJson::write(plan, texts) : ChirpCsv::write(plan, texts);
-}
-
-std::optional<QString> WriteExportFile(const QString &path, QByteArrayView bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size() ||
-        !file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 } // namespace vm280

@@ -6,6 +6,7 @@
 
 #include "image/choicetexts.h"
 #include "image/codeplan.h"
+#include "image/fileaccess.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -25,8 +26,9 @@ inline constexpr qint64 kMaxImportBytes = 16 * 1024 * 1024;
 struct ImportError
 {
     enum Kind {
-        FileFailure, ///< the file could not be read
-        BadInput,    ///< the content was refused
+        FileFailure,    ///< the file could not be read
+        NotRegularFile, ///< a folder, a pipe or a device: refused before it is opened
+        BadInput,       ///< the content was refused
     };
     Kind kind = BadInput;
     int line = 0; ///< from 1; 0 when the reason is about the file as a whole
@@ -35,6 +37,8 @@ struct ImportError
 
     /// "in.csv:3:4: reason", or "in.csv: reason" for the file as a whole; one line.
     QString message(const QString &fileName) const;
+    /// The problem with the file at path, when the file could not be read.
+    FileProblem problem(const QString &path) const;
 };
 
 /// The plan an import built, or why it built none; and, either way, what it did with the file.
@@ -59,8 +63,5 @@ ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const Imp
 
 /// The plan as a file in format, its channel cells read with the words of texts.
 QByteArray ExportPlan(const CodePlan &plan, InterchangeFormat format, const ChoiceTexts &texts);
-
-/// Writes an exported file whole or not at all; the system's reason when it could not.
-std::optional<QString> WriteExportFile(const QString &path, QByteArrayView bytes);
 
 } // namespace vm280

@@ -117,6 +117,8 @@ std::variant<CodePlan, InputError> PlanJsonReader::read()
     if (parseError.error != QJsonParseError::NoError)
         return JsonPositions::errorAtOffset(m_json, parseError.offset,
                                             u"malformed JSON: %1"_s.arg(parseError.errorString()));
+    if (const auto duplicate = JsonPositions(m_json).firstDuplicateMember())
+        return *duplicate;
     m_check.emplace(m_json, m_strict, m_report);
     if (!document.isObject())
         m_check->fail({}, u"a plan is a JSON object"_s);

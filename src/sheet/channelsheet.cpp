@@ -4,10 +4,10 @@
 #include "editor/settingcatalog.h"
 #include "editor/stringjtof.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -109,25 +109,18 @@ void ChannelSheet::print(QTextDocument &document, QPagedPaintDevice &device)
     document.print(&device);
 }
 
-bool ChannelSheet::writePdf(QTextDocument &document, const QString &path, QString *error)
+QByteArray ChannelSheet::pdf(QTextDocument &document, const QString &title)
 {
-    // Written beside the target first, so a failed write leaves no half file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
-        writer.setTitle(path);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
         writer.setPageLayout(pageLayout());
         print(document, writer);
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return bytes;
 }
 
 } // namespace vm280

@@ -3,6 +3,7 @@
 #include "image/codeplan.h"
 #include "image/language.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <memory>
@@ -27,8 +28,8 @@ public:
     static QPageLayout pageLayout();
     /// Prints the document on device in the device's page layout.
     static void print(QTextDocument &document, QPagedPaintDevice &device);
-    /// Writes the document as a PDF file; false with the reason when the file cannot be written.
-    static bool writePdf(QTextDocument &document, const QString &path, QString *error);
+    /// The document as the bytes of a PDF file.
+    static QByteArray pdf(QTextDocument &document, const QString &title);
 };
 
 } // namespace vm280

@@ -1,3 +1,5 @@
+#include "watchdog.h"
+
 #include "app/parameterfile.h"
 
 #include <QDir>
@@ -5,8 +7,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vm280;
+using namespace vm280::test;
 
 namespace {
 
@@ -78,16 +82,25 @@ TEST(ParameterFile, shouldReadTheBytesAShortFileLacksAsZero)
     }
 }
 
-TEST(ParameterFile, shouldReportAFileThatCannotBeReadAndGiveTheDefaults)
+TEST(ParameterFile, shouldGiveTheDefaultsForAFolderOrAPipeWithoutWaitingForIt)
 {
-    // A folder where the file should be cannot be read as one.
     QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("parameter"));
-    const ParameterFile::ReadResult read = ParameterFile::read(dir.filePath(QStringLiteral("parameter")));
-    ASSERT_TRUE(read.problem);
-    EXPECT_TRUE(read.problem->contains(QStringLiteral("parameter"))) << read.problem->toStdString();
-    EXPECT_EQ(read.parameters.locked, false);
-    EXPECT_EQ(read.parameters.PortNumber, 0);
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    // A pipe would wait for a writer for ever.
+    const Watchdog watchdog("reading a FIFO as the parameter file");
+    for (const char *name : {"folder", "fifo"}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        const ParameterFile::ReadResult read = ParameterFile::read(path);
+        ASSERT_TRUE(read.problem);
+        EXPECT_EQ(read.problem->kind, FileProblem::NotRegularFile);
+        EXPECT_EQ(read.problem->path, path);
+        EXPECT_EQ(read.parameters.locked, false);
+        const auto written = ParameterFile::write(path, Parameters{true, 7, Language::English});
+        ASSERT_TRUE(written);
+        EXPECT_EQ(written->kind, FileProblem::NotRegularFile);
+    }
 }
 
 TEST(ParameterFile, shouldWriteThreeBytesAndCreateItsFolder)

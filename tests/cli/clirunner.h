@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace vm280::test {
 
@@ -15,10 +16,14 @@ struct CliRun
     QString err;
 };
 
-/// Runs the built vm280-cli with arguments and waits for it (30 s at most).
-inline CliRun runCli(const QStringList &arguments, const QByteArray &input = {})
+/// Runs the built vm280-cli with arguments and waits for it (30 s at most); prepare, when given,
+/// sets up the process before it starts.
+inline CliRun runCli(const QStringList &arguments, const QByteArray &input = {},
+                     const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     process.start(QStringLiteral(VM280_CLI), arguments);
     process.write(input);
     process.closeWriteChannel();

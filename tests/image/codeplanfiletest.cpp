@@ -98,7 +98,7 @@ TEST(CodePlanFile, shouldLeaveNothingBehindWhenASaveFails)
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"plan.DAT"_s));
     const auto error = WriteCodePlanFile(path, defaultImage());
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, FileError::Io);
+    EXPECT_EQ(error->kind, FileError::NotRegularFile);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"plan.DAT"_s});
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
