@@ -5,9 +5,11 @@
 
 #include "valuechecks.h"
 
+#include "editor/storabletext.h"
 #include "image/bands.h"
 
 #include <QJsonDocument>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -143,13 +145,16 @@ bool PlanJsonReader::readRoot(const QJsonObject &root)
         return false;
     if (!readScalars(root))
         return false;
-    if (root.contains(kAutoDialMemories) && !readTexts(root[kAutoDialMemories], u"/"_s + kAutoDialMemories,
-                                                       m_plan.AutoDialMemories.data(), 8, 16))
+    if (root.contains(kAutoDialMemories) &&
+        !readTexts(root[kAutoDialMemories], u"/"_s + kAutoDialMemories, m_plan.AutoDialMemories.data(), 8, 16,
+                   &JsonChecker::byteText))
         return false;
     if (root.contains(kTestFrequencies) && !readTestFrequencies(root[kTestFrequencies]))
         return false;
+    // The embedded lines take what the window's editor takes.
     return !root.contains(kEmbeddedTexts) ||
-           readTexts(root[kEmbeddedTexts], u"/"_s + kEmbeddedTexts, m_plan.EmbeddedTexts.data(), 2, 32);
+           readTexts(root[kEmbeddedTexts], u"/"_s + kEmbeddedTexts, m_plan.EmbeddedTexts.data(), 2,
+                     kEmbeddedTextLength, &JsonChecker::storableText);
 }
 
 bool PlanJsonReader::readHeader(const QJsonObject &root)
@@ -407,13 +412,14 @@ bool PlanJsonReader::readScalars(const QJsonObject &root)
 }
 
 bool PlanJsonReader::readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count,
-                               int width)
+                               int width, TextCheck check)
 {
     const auto entries = m_check->array(value, pointer, count);
     if (!entries)
         return false;
     for (int i = 0; i < count; ++i) {
-        const auto text = m_check->byteText((*entries)[i], pointer + u'/' + QString::number(i), width);
+        const auto text =
+            std::invoke(check, *m_check, (*entries)[i], pointer + u'/' + QString::number(i), width);
         if (!text)
             return false;
         target[i] = *text;

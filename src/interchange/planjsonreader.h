@@ -44,7 +44,9 @@ private:
     bool readOptionText(int entry, const QJsonValue &value, const QString &pointer);
     bool readDtmfSettings(const QJsonValue &value);
     bool readScalars(const QJsonObject &root);
-    bool readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count, int width);
+    using TextCheck = std::optional<QString> (JsonChecker::*)(const QJsonValue &, const QString &, int);
+    bool readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count, int width,
+                   TextCheck check);
     bool readTestFrequencies(const QJsonValue &value);
     bool readTestFrequency(const QJsonValue &value, const QString &pointer, QString &target);
 

@@ -199,6 +199,9 @@ TEST(PlanJson, shouldRefuseWhatTheRadioCannotHoldWithItsPosition)
          96, "AutoDialMemories/7: at most 16 characters from U+0000 to U+00FF expected"},
         {"embedded", header() + ", \"EmbeddedTexts\": [\"\", \"123456789012345678901234567890123\"]}", 1, 62,
          "EmbeddedTexts/1: at most 32 characters"},
+        // The byte 0xFF ends an embedded line: U+00FF would vanish on the way back.
+        {"embedded y with diaeresis", header() + ", \"EmbeddedTexts\": [\"a\u00FFb\", \"\"]}", 1, 58,
+         "EmbeddedTexts/0: at most 32 characters from U+0000 to U+00FE expected"},
         {"test frequency",
          header() + ", \"TestFrequencies\": [" + QByteArray("{}, ").repeated(15) + "{\"tx\": \"abc\"}]}", 1,
          127, "TestFrequencies/15/tx: frequency 'abc' is not a number"},
