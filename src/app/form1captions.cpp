@@ -4,8 +4,8 @@
 
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
-#include "editor/settingcatalog.h"
 #include "image/choicetexts.h"
+#include "image/settingcatalog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -67,15 +67,7 @@ constexpr std::array kCaptions{
     Caption{u"mnuhelp", u"帮助(&H)", u"Help(&H)"},
     Caption{u"mnumainhelp", u"帮助主题  F1", u"The help topic  F1 \""},
     Caption{u"mnuabout", u"关于", u"About"},
-    Caption{u"Frame1", u"机型选择", u"Model"},
-    Caption{u"Frame2", u"功能设置", u"Function Set"},
     Caption{u"Label3", u"频段", u"Channel"},
-    Caption{u"Label4", u"语言通知", u"Language:"},
-    Caption{u"Label5", u"发射超时", u"Time-out:"},
-    Caption{u"Label1", u"发射超时预警", u"Time-out Warn:"},
-    Caption{u"Label6", u"静噪等级", u"Squelch Grade:"},
-    Caption{u"Label7", u"省电", u"Battery Save:"},
-    Caption{u"Label8", u"提示音", u"Beep:"},
     Caption{u"Label2", kMakerNotice, u""},
 };
 
@@ -86,18 +78,6 @@ constexpr std::array kToolTips{
     Caption{u"mnuAssave", u"保存", u"Save"},
     Caption{u"mnureadFre", u"读频", u"Read frequency"},
     Caption{u"mnuwriteFre", u"写频", u"Write frequency"},
-};
-
-// The function-setting lists and the settings whose entries they show.
-struct ListCaption
-{
-    const char16_t *control;
-    SettingId setting;
-};
-constexpr std::array kLists{
-    ListCaption{u"Combo2", SettingId::VoicePrompt}, ListCaption{u"Combo3", SettingId::TimeOut},
-    ListCaption{u"Combo4", SettingId::TimeOutWarn}, ListCaption{u"Combo9", SettingId::SquelchGrade},
-    ListCaption{u"Combo6", SettingId::BatterySave}, ListCaption{u"Combo7", SettingId::Beep},
 };
 
 void setCaption(QObject *control, const QString &text)
@@ -118,12 +98,24 @@ void replaceEntries(QComboBox *list, const QStringList &entries)
         list->setItemText(i, entries[i]);
 }
 
-void applyListCaptions(QWidget *form1, const ChoiceTexts &texts, Language language)
+// The frames and the function settings' labels and lists take the setting catalogue's texts.
+void applySettingCaptions(QWidget *form1, Language language)
 {
-    for (const ListCaption &list : kLists) {
-        if (auto *combo = form1->findChild<QComboBox *>(QString::fromUtf16(list.control)))
-            replaceEntries(combo, SettingCatalog::entries(list.setting, language));
+    setCaption(form1->findChild<QGroupBox *>(u"Frame1"_s),
+               SettingCatalog::groupCaption(SettingGroup::Model, language));
+    setCaption(form1->findChild<QGroupBox *>(u"Frame2"_s),
+               SettingCatalog::groupCaption(SettingGroup::FunctionSet, language));
+    const QList<SettingId> settings = SettingCatalog::settings(SettingGroup::FunctionSet);
+    for (qsizetype i = 0; i < settings.size(); ++i) {
+        setCaption(form1->findChild<QLabel *>(QString::fromUtf16(kFunctionSetLabels[i])),
+                   SettingCatalog::caption(settings[i], language));
+        if (auto *list = form1->findChild<QComboBox *>(QString(SettingCatalog::selectorName(settings[i]))))
+            replaceEntries(list, SettingCatalog::entries(settings[i], language));
     }
+}
+
+void applyListCaptions(QWidget *form1, const ChoiceTexts &texts)
+{
     if (auto *tones = form1->findChild<QComboBox *>(u"Combo8"_s))
         replaceEntries(tones, {texts.toneOff});
     for (int column = ChannelTable::PowerColumn; column <= ChannelTable::ScanAddColumn; ++column) {
@@ -152,7 +144,8 @@ void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language langua
             action->setToolTip(pick(caption));
     }
     grid->setHeaders(SettingCatalog::channelHeaders(shown));
-    applyListCaptions(form1, chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english(), shown);
+    applySettingCaptions(form1, shown);
+    applyListCaptions(form1, chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english());
 }
 
 } // namespace vm280

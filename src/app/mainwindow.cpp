@@ -34,6 +34,7 @@
 #include "editor/localtext.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
+#include "image/settingcatalog.h"
 #include "link/backupname.h"
 
 #include <QAction>
@@ -61,27 +62,12 @@ namespace vm280 {
 
 namespace {
 
-constexpr int kTimeOutEntries = 40;
-constexpr int kTimeOutStep = 15;
 
-// The function-setting lists, in the order of FunctionSelectors, with their labels.
-struct SelectorControl
+// The settings of the function-setting lists, in the order of the lists.
+QList<SettingId> selectorSettings()
 {
-    const char16_t *list;
-    const char16_t *label;
-    int FunctionSelectors::*store;
-};
-constexpr std::array<SelectorControl, 6> kSelectorControls{{
-    {u"Combo2", u"Label4", &FunctionSelectors::Combo2},
-    {u"Combo3", u"Label5", &FunctionSelectors::Combo3},
-    {u"Combo4", u"Label1", &FunctionSelectors::Combo4},
-    {u"Combo9", u"Label6", &FunctionSelectors::Combo9},
-    {u"Combo6", u"Label7", &FunctionSelectors::Combo6},
-    {u"Combo7", u"Label8", &FunctionSelectors::Combo7},
-}};
-
-// Lists of the start-up length; their texts come with the captions.
-constexpr std::array kSelectorLengths{3, 0, 11, 10, 2, 2};
+    return SettingCatalog::settings(SettingGroup::FunctionSet);
+}
 
 QAction *newAction(QObject *parent, const QString &name, const QKeySequence &shortcut = {})
 {
@@ -289,13 +275,14 @@ QGroupBox *MainWindow::createFunctionFrame()
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(u"Frame2"_s);
     auto *layout = new QFormLayout(m_frame2);
-    for (std::size_t i = 0; i < kSelectorControls.size(); ++i) {
+    const QList<SettingId> settings = selectorSettings();
+    for (std::size_t i = 0; i < m_selectors.size(); ++i) {
         auto *label = new QLabel(m_frame2);
-        label->setObjectName(QString::fromUtf16(kSelectorControls[i].label));
+        label->setObjectName(QString::fromUtf16(kFunctionSetLabels[i]));
         auto *list = new QComboBox(m_frame2);
-        list->setObjectName(QString::fromUtf16(kSelectorControls[i].list));
-        for (int entry = 0; entry < kSelectorLengths[i]; ++entry)
-            list->addItem(QString());
+        list->setObjectName(QString(SettingCatalog::selectorName(settings[i])));
+        // The entries take their language's texts with the captions.
+        list->addItems(SettingCatalog::entries(settings[i], Language::English));
         layout->addRow(label, list);
         m_selectors[i] = list;
     }
@@ -553,13 +540,12 @@ void MainWindow::portChosen(int portNumber)
 
 void MainWindow::fillTimeOutList()
 {
-    // Filled after the captions, so its entries read "15 S" in every language until the
+    // Filled again after the captions, so its entries read "15 S" in every language until the
     // language is next switched.
-    QComboBox *timeOut = m_selectors[1];
+    QComboBox *timeOut = m_selectors[selectorSettings().indexOf(SettingId::TimeOut)];
     const QSignalBlocker blocker(timeOut);
     timeOut->clear();
-    for (int i = 1; i <= kTimeOutEntries; ++i)
-        timeOut->addItem(u"%1 S"_s.arg(kTimeOutStep * i));
+    timeOut->addItems(SettingCatalog::entries(SettingId::TimeOut, Language::English));
 }
 
 void MainWindow::resetDefaults()
@@ -672,16 +658,18 @@ void MainWindow::selectBandWithoutPrompt(int index)
 
 void MainWindow::showSelectors()
 {
-    for (std::size_t i = 0; i < kSelectorControls.size(); ++i) {
+    const QList<SettingId> settings = selectorSettings();
+    for (std::size_t i = 0; i < m_selectors.size(); ++i) {
         const QSignalBlocker blocker(m_selectors[i]);
-        m_selectors[i]->setCurrentIndex(m_plan.selectors.*kSelectorControls[i].store);
+        m_selectors[i]->setCurrentIndex(*SettingCatalog::listIndex(m_plan, settings[i]));
     }
 }
 
 void MainWindow::selectorChanged()
 {
-    for (std::size_t i = 0; i < kSelectorControls.size(); ++i)
-        m_plan.selectors.*kSelectorControls[i].store = m_selectors[i]->currentIndex();
+    const QList<SettingId> settings = selectorSettings();
+    for (std::size_t i = 0; i < m_selectors.size(); ++i)
+        SettingCatalog::setListIndex(m_plan, settings[i], m_selectors[i]->currentIndex());
 }
 
 void MainWindow::frequencyOutOfBand()

@@ -2,8 +2,8 @@
 
 #include "texttable.h"
 
-#include "editor/settingcatalog.h"
 #include "editor/stringjtof.h"
+#include "image/settingcatalog.h"
 
 using namespace Qt::StringLiterals;
 

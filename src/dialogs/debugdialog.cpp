@@ -16,15 +16,15 @@ namespace vm280 {
 
 namespace {
 
-constexpr int kTrimMaximum = 255;
 constexpr int kWidthTwips = 5475;
 constexpr int kHeightTwips = 3210;
 
-QSlider *trimSlider(QWidget *parent, const QString &name)
+QSlider *trimSlider(QWidget *parent, const QString &name, SettingId trim)
 {
     auto *slider = new QSlider(Qt::Horizontal, parent);
     slider->setObjectName(name);
-    slider->setRange(0, kTrimMaximum);
+    const SettingRange range = SettingCatalog::range(trim);
+    slider->setRange(int(range.min), int(range.max));
     slider->setEnabled(false);
     return slider;
 }
@@ -51,8 +51,8 @@ DebugDialog::DebugDialog(QWidget *parent) : QDialog(parent)
 
 void DebugDialog::createWidgets()
 {
-    m_high = trimSlider(this, u"Slider1"_s);
-    m_low = trimSlider(this, u"Slider3"_s);
+    m_high = trimSlider(this, u"Slider1"_s, SettingId::PowerTrimHigh);
+    m_low = trimSlider(this, u"Slider3"_s, SettingId::PowerTrimLow);
     m_highValue = valueLabel(this, u"Lblpower1"_s);
     m_lowValue = valueLabel(this, u"Lblpower3"_s);
     m_ok = new QPushButton(this);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/settingcatalog.h"
 #include "image/language.h"
+#include "image/settingcatalog.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -24,15 +24,27 @@ struct ControlCaption
 /// caption in language.
 void ApplyControlCaptions(QWidget *dialog, std::initializer_list<ControlCaption> captions, Language language);
 
+/// A control of a dialog captioned with a setting's caption.
+struct SettingCaption
+{
+    const char16_t *objectName;
+    SettingId setting;
+};
+
+/// Sets the text of each named child of dialog to its setting's caption in language.
+void ApplySettingCaptions(QWidget *dialog, std::initializer_list<SettingCaption> captions, Language language);
+
+/// A setting's caption in language.
+QString LocalCaption(Language language, SettingId id);
+/// A group's caption in language: the title of the dialog that shows the group.
+QString LocalGroupCaption(Language language, SettingGroup group);
 /// The entries of a settings list in language.
 QStringList LocalEntries(Language language, SettingId id);
+/// The texts of a list held in both stored languages, in language.
+QStringList LocalTexts(Language language, const QStringList &chinese, const QStringList &english);
 
 /// Gives combo its entries: a list that is still empty is filled; a filled one has its entries
 /// replaced by position, keeping its length and its selection.
 void SetEntries(QComboBox *combo, const QStringList &entries);
-
-/// The entry of a list of count entries that a stored decimal text stands for, when the store
-/// holds entry + offset; -1 (no entry) when the number lies outside the list.
-int StoredEntryIndex(const QString &stored, int count, int offset = 0);
 
 } // namespace vm280

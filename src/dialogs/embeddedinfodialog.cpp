@@ -104,7 +104,8 @@ void EmbeddedInfoDialog::onCharactersDropped()
 
 void EmbeddedInfoDialog::applyCaptions(Language language)
 {
-    setWindowTitle(LocalText(language, u"嵌入信息", u"Embedded Information"));
+    setWindowTitle(LocalText(language, SettingCatalog::embeddedCaption(Language::SimplifiedChinese),
+                             SettingCatalog::embeddedCaption(Language::English)));
     ApplyControlCaptions(this, {{u"Command1", u"确定", u"OK"}, {u"Command2", u"取消", u"Cancel"}}, language);
 }
 

@@ -3,7 +3,6 @@
 #include "app/languagemode.h"
 #include "app/twips.h"
 #include "dialogcaptions.h"
-#include "editor/localtext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -97,7 +96,7 @@ void KeySettingsDialog::applyTo(CodePlan &plan) const
 
 void KeySettingsDialog::applyCaptions(Language language)
 {
-    setWindowTitle(LocalText(language, u"键设定", u"Keys Set"));
+    setWindowTitle(LocalGroupCaption(language, SettingGroup::Keys));
     ApplyControlCaptions(this, {{u"Command1", u"确定", u"OK"}, {u"Command2", u"取消", u"Cancel"}}, language);
     SetEntries(m_pf1, LocalEntries(language, SettingId::KeyPf1));
     SetEntries(m_pf2, LocalEntries(language, SettingId::KeyPf2));

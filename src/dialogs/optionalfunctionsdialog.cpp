@@ -6,7 +6,6 @@
 #include "dialogcaptions.h"
 #include "editor/localtext.h"
 #include "editor/optionrules.h"
-#include "image/numeric.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,45 +27,38 @@ namespace vm280 {
 
 namespace {
 
-// A visible list, the setting it shows and where the plan keeps it: OptionTexts[entry] holds
-// the list index plus offset.
-struct OptionList
+// A list and the setting it shows.
+struct SettingList
 {
     const char16_t *objectName;
     SettingId setting;
-    int entry;
-    int offset = 0;
 };
 
 // In the order the lists are filled, so "Fixed" is checked before the preferred channel.
-constexpr std::array<OptionList, 11> kOptionLists{{
-    {u"Combo4", SettingId::PttId, 3},
-    {u"Combo6", SettingId::VoxFunction, 5},
-    {u"Combo7", SettingId::VoxGain, 6},
-    {u"Combo8", SettingId::VoxDelay, 7},
-    {u"Combo9", SettingId::VoxVolume, 8},
-    {u"Combo10", SettingId::Duplicate, 9},
-    {u"Combo11", SettingId::Priority, 10},
-    {u"Combo12", SettingId::PreferredChannel, 11, 1},
-    {u"Combo13", SettingId::RetraceTimeA, 12},
-    {u"Combo14", SettingId::RetraceTimeB, 13},
-    {u"Combo15", SettingId::ReturnChannel, 14},
+constexpr std::array<SettingList, 11> kOptionLists{{
+    {u"Combo4", SettingId::PttId},
+    {u"Combo6", SettingId::VoxFunction},
+    {u"Combo7", SettingId::VoxGain},
+    {u"Combo8", SettingId::VoxDelay},
+    {u"Combo9", SettingId::VoxVolume},
+    {u"Combo10", SettingId::Duplicate},
+    {u"Combo11", SettingId::Priority},
+    {u"Combo12", SettingId::PreferredChannel},
+    {u"Combo13", SettingId::RetraceTimeA},
+    {u"Combo14", SettingId::RetraceTimeB},
+    {u"Combo15", SettingId::ReturnChannel},
 }};
 constexpr int kPriorityList = 6;
 constexpr int kPreferredChannelList = 7;
 
-// The DTMF lists by DtmfSettings entry. Their texts exist in Chinese only.
-constexpr std::array<std::pair<const char16_t *, SettingId>, 8> kDtmfLists{{
-    {u"Combo0", SettingId::DtmfRate},
-    {u"Combo16", SettingId::FirstDigitTime},
-    {u"Combo18", SettingId::FirstDigitDelay},
-    {u"Combo17", SettingId::StarHashTone},
-    {u"Combo19", SettingId::DKey},
-    {u"Combo20", SettingId::DtmfSideTone},
-    {u"Combo22", SettingId::GroupCallCode},
-    {u"Combo21", SettingId::AutoResetTimer},
-}};
-constexpr int kFirstDigitDelayEntry = 2;
+// The DTMF lists, in the order of the DTMF settings. Their texts exist in Chinese only.
+constexpr std::array<const char16_t *, 8> kDtmfLists{u"Combo0",  u"Combo16", u"Combo18", u"Combo17",
+                                                     u"Combo19", u"Combo20", u"Combo22", u"Combo21"};
+
+QList<SettingId> dtmfSettings()
+{
+    return SettingCatalog::settings(SettingGroup::Dtmf);
+}
 constexpr int kPriorityNo = 0;
 constexpr int kPriorityFixed = 1;
 constexpr int kAutoDialRows = 8;
@@ -93,9 +85,18 @@ QComboBox *namedList(QWidget *parent, const char16_t *name)
     return list;
 }
 
-QString checkText(const QCheckBox *box)
+// The entry of list that the plan's setting stands for; -1 (no entry) when none does.
+int shownIndex(const CodePlan &plan, SettingId setting, const QComboBox *list)
 {
-    return box->isChecked() ? u"1"_s : u"0"_s;
+    const int index = *SettingCatalog::listIndex(plan, setting);
+    return index >= 0 && index < list->count() ? index : -1;
+}
+
+// A list showing no entry leaves its setting as it is.
+void applyList(CodePlan &plan, SettingId setting, const QComboBox *list)
+{
+    if (list->currentIndex() >= 0)
+        SettingCatalog::setListIndex(plan, setting, list->currentIndex());
 }
 
 } // namespace
@@ -132,7 +133,7 @@ void OptionalFunctionsDialog::createWidgets()
     // run from minus the longest delay at the top to 0 at the bottom, and the delay is the
     // value without its sign.
     for (QScrollBar *bar : {m_receiveScroll, m_launchScroll}) {
-        bar->setRange(-kMaxScanDelay, 0);
+        bar->setRange(-MaxScanDelay(), 0);
         bar->setFixedHeight(m_receiveDelay->sizeHint().height());
     }
     m_ok = new QPushButton(this);
@@ -194,11 +195,11 @@ QGroupBox *OptionalFunctionsDialog::createDtmfFrame()
     auto *frame = new QGroupBox(u"DTMF"_s, this);
     frame->setObjectName(u"Frame3"_s);
     auto *column = new QVBoxLayout(frame);
-    for (size_t entry = 0; entry < kDtmfLists.size(); ++entry) {
-        m_dtmf[entry] = namedList(frame, kDtmfLists[entry].first);
-        m_dtmf[entry]->addItems(
-            SettingCatalog::entries(kDtmfLists[entry].second, Language::SimplifiedChinese));
-        column->addWidget(m_dtmf[entry]);
+    const QList<SettingId> settings = dtmfSettings();
+    for (size_t i = 0; i < kDtmfLists.size(); ++i) {
+        m_dtmf[i] = namedList(frame, kDtmfLists[i]);
+        m_dtmf[i]->addItems(SettingCatalog::entries(settings[i], Language::SimplifiedChinese));
+        column->addWidget(m_dtmf[i]);
     }
     m_autoDial = new QTableWidget(kAutoDialRows, 2, frame);
     m_autoDial->setObjectName(u"mfgrid1"_s);
@@ -279,8 +280,7 @@ void OptionalFunctionsDialog::restorePlan(const CodePlan &plan)
 void OptionalFunctionsDialog::showStores(const CodePlan &plan, PriorityChecks checks)
 {
     for (size_t i = 0; i < kOptionLists.size(); ++i) {
-        const OptionList &list = kOptionLists[i];
-        const int index = StoredEntryIndex(plan.OptionTexts[list.entry], m_lists[i]->count(), list.offset);
+        const int index = shownIndex(plan, kOptionLists[i].setting, m_lists[i]);
         if (checks == PriorityChecks::Run && int(i) == kPriorityList) {
             selectPriority(index);
         } else if (checks == PriorityChecks::Run && int(i) == kPreferredChannelList) {
@@ -290,17 +290,15 @@ void OptionalFunctionsDialog::showStores(const CodePlan &plan, PriorityChecks ch
             m_lists[i]->setCurrentIndex(index);
         }
     }
-    m_receiveDelay->setText(plan.OptionTexts[18]);
-    m_launchDelay->setText(plan.OptionTexts[19]);
-    m_cancelOperation->setChecked(RoundHalfEven(LeadingNumber(plan.OptionTexts[22])) != 0);
-    m_receivedBannedVox->setChecked(RoundHalfEven(LeadingNumber(plan.OptionTexts[23])) != 0);
+    m_receiveDelay->setText(SettingCatalog::text(plan, SettingId::ScanReceiveDelay));
+    m_launchDelay->setText(SettingCatalog::text(plan, SettingId::ScanLaunchDelay));
+    m_cancelOperation->setChecked(SettingCatalog::listIndex(plan, SettingId::CancelOperation) != 0);
+    m_receivedBannedVox->setChecked(SettingCatalog::listIndex(plan, SettingId::ReceivedBannedVox) != 0);
     for (int row = 0; row < kAutoDialRows; ++row)
         m_autoDial->item(row, 1)->setText(plan.AutoDialMemories[row]);
-    for (size_t entry = 0; entry < kDtmfLists.size(); ++entry) {
-        const int value = plan.DtmfSettings[entry];
-        const int index = entry == kFirstDigitDelayEntry ? FirstDigitDelayIndex(value) : value;
-        m_dtmf[entry]->setCurrentIndex(index < m_dtmf[entry]->count() ? index : -1);
-    }
+    const QList<SettingId> dtmf = dtmfSettings();
+    for (size_t i = 0; i < m_dtmf.size(); ++i)
+        m_dtmf[i]->setCurrentIndex(shownIndex(plan, dtmf[i], m_dtmf[i]));
 }
 
 // A program's selection runs the same check as the user's, even when the entry was already
@@ -321,47 +319,43 @@ void OptionalFunctionsDialog::selectPreferredChannel(int index)
 
 void OptionalFunctionsDialog::applyTo(CodePlan &plan) const
 {
-    for (size_t i = 0; i < kOptionLists.size(); ++i) {
-        if (const int index = m_lists[i]->currentIndex(); index >= 0)
-            plan.OptionTexts[kOptionLists[i].entry] = QString::number(index + kOptionLists[i].offset);
-    }
-    plan.OptionTexts[18] = m_receiveDelay->text();
-    plan.OptionTexts[19] = m_launchDelay->text();
-    plan.OptionTexts[22] = checkText(m_cancelOperation);
-    plan.OptionTexts[23] = checkText(m_receivedBannedVox);
+    for (size_t i = 0; i < kOptionLists.size(); ++i)
+        applyList(plan, kOptionLists[i].setting, m_lists[i]);
+    SettingCatalog::setText(plan, SettingId::ScanReceiveDelay, m_receiveDelay->text());
+    SettingCatalog::setText(plan, SettingId::ScanLaunchDelay, m_launchDelay->text());
+    SettingCatalog::setListIndex(plan, SettingId::CancelOperation, m_cancelOperation->isChecked() ? 1 : 0);
+    SettingCatalog::setListIndex(plan, SettingId::ReceivedBannedVox,
+                                 m_receivedBannedVox->isChecked() ? 1 : 0);
     for (int row = 0; row < kAutoDialRows; ++row)
         plan.AutoDialMemories[row] = m_autoDial->item(row, 1)->text();
-    for (size_t entry = 0; entry < kDtmfLists.size(); ++entry) {
-        const int index = m_dtmf[entry]->currentIndex();
-        if (index < 0)
-            continue;
-        plan.DtmfSettings[entry] =
-            qint16(entry == kFirstDigitDelayEntry ? FirstDigitDelayMilliseconds(index) : index);
-    }
+    const QList<SettingId> dtmf = dtmfSettings();
+    for (size_t i = 0; i < m_dtmf.size(); ++i)
+        applyList(plan, dtmf[i], m_dtmf[i]);
 }
 
 void OptionalFunctionsDialog::applyCaptions(Language language)
 {
-    setWindowTitle(LocalText(language, u"可选功能", u"Optional Function"));
-    ApplyControlCaptions(this,
-                         {{u"Frame2", u"扫描", u"Scan"},
-                          {u"Check3", u"取消操作", u"Cancel operation"},
-                          {u"Check4", u"接收时禁止VOX", u"Received banned VOX"},
-                          {u"Label8", u"VOX功能", u"VOX Function"},
-                          {u"Label10", u"VOX增益电平", u"VOX GBIN"},
-                          {u"Label9", u"VOX延迟时间", u"VOX Delay time"},
-                          {u"Label7", u"VOX可进行音调", u"VOX volume control"},
-                          {u"Label4", u"PTT ID", u"PTT ID"},
-                          {u"Label11", u"复制", u"Duplicate"},
-                          {u"Label14", u"优先", u"Priority"},
-                          {u"Label15", u"优先信道", u"Preferred channel"},
-                          {u"Label17", u"回扫时间A", u"Retrace Time A"},
-                          {u"Label16", u"回扫时间B", u"Retrace Time B"},
-                          {u"Label18", u"返回信道", u"Return channel"},
-                          {u"Label19", u"扫描接收恢复延时时间(秒)", u"Scan receive delay time(S)"},
-                          {u"Label20", u"扫描发射恢复延时时间(秒)", u"Scan launch delay time(S)"},
-                          {u"Command1", u"确定", u"OK"},
-                          {u"Command2", u"取消", u"Cancel"}},
+    setWindowTitle(LocalGroupCaption(language, SettingGroup::OptionalFunctions));
+    ApplyControlCaptions(
+        this,
+        {{u"Frame2", u"扫描", u"Scan"}, {u"Command1", u"确定", u"OK"}, {u"Command2", u"取消", u"Cancel"}},
+        language);
+    ApplySettingCaptions(this,
+                         {{u"Check3", SettingId::CancelOperation},
+                          {u"Check4", SettingId::ReceivedBannedVox},
+                          {u"Label8", SettingId::VoxFunction},
+                          {u"Label10", SettingId::VoxGain},
+                          {u"Label9", SettingId::VoxDelay},
+                          {u"Label7", SettingId::VoxVolume},
+                          {u"Label4", SettingId::PttId},
+                          {u"Label11", SettingId::Duplicate},
+                          {u"Label14", SettingId::Priority},
+                          {u"Label15", SettingId::PreferredChannel},
+                          {u"Label17", SettingId::RetraceTimeA},
+                          {u"Label16", SettingId::RetraceTimeB},
+                          {u"Label18", SettingId::ReturnChannel},
+                          {u"Label19", SettingId::ScanReceiveDelay},
+                          {u"Label20", SettingId::ScanLaunchDelay}},
                          language);
     for (size_t i = 0; i < kOptionLists.size(); ++i)
         SetEntries(m_lists[i], LocalEntries(language, kOptionLists[i].setting));

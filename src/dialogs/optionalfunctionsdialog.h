@@ -74,7 +74,7 @@ private:
     const ChannelTable &channels() const;
 
     std::array<QComboBox *, 11> m_lists{}; ///< Combo4, Combo6 to Combo15, as in kOptionLists
-    std::array<QComboBox *, 8> m_dtmf{};   ///< by DtmfSettings entry
+    std::array<QComboBox *, 8> m_dtmf{};   ///< as in kDtmfLists
     QComboBox *m_priority = nullptr;
     QComboBox *m_preferredChannel = nullptr;
     QCheckBox *m_cancelOperation = nullptr;

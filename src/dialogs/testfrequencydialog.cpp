@@ -113,9 +113,9 @@ void TestFrequencyDialog::applyTo(CodePlan &plan) const
 
 void TestFrequencyDialog::applyCaptions(Language language)
 {
-    m_grid->setHorizontalHeaderLabels({LocalText(language, u"频道", u"Channel"),
-                                       LocalText(language, u"接收频率", u"RX Frequency"),
-                                       LocalText(language, u"发射频率", u"TX Frequency")});
+    m_grid->setHorizontalHeaderLabels(
+        LocalTexts(language, SettingCatalog::testFrequencyHeaders(Language::SimplifiedChinese),
+                   SettingCatalog::testFrequencyHeaders(Language::English)));
     ApplyControlCaptions(this, {{u"Command1", u"确定", u"OK"}, {u"Command2", u"取消", u"Cancel"}}, language);
 }
 

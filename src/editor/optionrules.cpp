@@ -1,13 +1,8 @@
 #include "optionrules.h"
 
+#include "image/settingcatalog.h"
+
 namespace vm280 {
-
-namespace {
-
-constexpr int kFirstDelayMs = 100;
-constexpr int kDelayStepMs = 50;
-
-} // namespace
 
 int FixedPriorityChannel(const ChannelTable &table)
 {
@@ -34,19 +29,13 @@ bool IsValidScanDelay(QStringView text)
             return false;
     }
     // At most four digits keeps the conversion from overflowing; "0300" is still 300.
-    return text.size() <= 4 && text.toInt() <= kMaxScanDelay;
+    return text.size() <= 4 && text.toInt() <= MaxScanDelay();
 }
 
-int FirstDigitDelayIndex(int milliseconds)
+// Both delays take the same numbers.
+int MaxScanDelay()
 {
-    if (milliseconds < kFirstDelayMs || (milliseconds - kFirstDelayMs) % kDelayStepMs != 0)
-        return -1;
-    return (milliseconds - kFirstDelayMs) / kDelayStepMs;
-}
-
-int FirstDigitDelayMilliseconds(int index)
-{
-    return kFirstDelayMs + kDelayStepMs * index;
+    return int(SettingCatalog::range(SettingId::ScanReceiveDelay).max);
 }
 
 } // namespace vm280

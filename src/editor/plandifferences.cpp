@@ -1,7 +1,8 @@
 #include "plandifferences.h"
 
-#include "settingcatalog.h"
 #include "stringjtof.h"
+
+#include "image/settingcatalog.h"
 
 using namespace Qt::StringLiterals;
 

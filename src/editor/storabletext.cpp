@@ -2,13 +2,18 @@
 
 namespace vm280 {
 
+// A character beyond U+00FE, or either half of a surrogate pair, has no byte of its own.
+bool IsStorableCharacter(QChar c)
+{
+    return c.unicode() < 0xFF;
+}
+
 QString StorableText(const QString &text)
 {
     QString storable;
     storable.reserve(text.size());
-    // A character beyond U+00FE, or either half of a surrogate pair, has no byte of its own.
     for (QChar c : text) {
-        if (c.unicode() < 0xFF)
+        if (IsStorableCharacter(c))
             storable += c;
     }
     return storable;

@@ -2,7 +2,7 @@
 
 #include "bands.h"
 #include "hex.h"
-#include "numeric.h"
+#include "settingcatalog.h"
 #include "tones.h"
 
 #include <QList>
@@ -25,22 +25,35 @@ constexpr QByteArrayView kSerial = "3538323134373339"; // "58214739"
 // grows past its width.
 uchar textByte(char32_t c) { return c <= 0xFF ? uchar(c) : uchar('?'); }
 
+// Writes the image byte after byte from offset 0, or from where at() moves it.
 class ImageWriter
 {
 public:
-    ImageWriter() { m_hex.reserve(2 * kImageBytes); }
+    // Every byte starts unprogrammed.
+    ImageWriter() : m_hex(2 * kImageBytes, 'F') {}
+
+    ImageWriter &at(int offset)
+    {
+        m_next = offset;
+        return *this;
+    }
 
     // A value that does not fit one byte (a list without a selection gives -1) is written as
     // the unprogrammed 0xFF, which the decoder rejects, so the radio's setting stays as it was.
-    void byte(qint64 value) { m_hex += ToHex2(value >= 0 && value <= 0xFF ? quint32(value) : 0xFF); }
-    void fill(int count) { m_hex += QByteArray(2 * count, 'F'); }
-    void hex(QByteArrayView digits) { m_hex += digits; }
+    void byte(qint64 value) { hex(ToHex2(value >= 0 && value <= 0xFF ? quint32(value) : 0xFF)); }
+    void fill(int count) { m_next += count; }
+
+    void hex(QByteArrayView digits)
+    {
+        m_hex.replace(2 * m_next, digits.size(), digits);
+        m_next += int(digits.size() / 2);
+    }
 
     void word(qint64 value)
     {
         const quint32 v = value >= -0x8000 && value <= 0xFFFF ? quint32(value) & 0xFFFF : 0xFFFF;
         const QByteArray digits = ToHex4(v);
-        m_hex += digits.sliced(2, 2) + digits.sliced(0, 2);
+        hex(digits.sliced(2, 2) + digits.sliced(0, 2));
     }
 
     void text(const QString &text, int width)
@@ -74,10 +87,16 @@ public:
         hex(t.mid(7, 2) + t.mid(5, 2) + t.mid(2, 1) + t.mid(4, 1) + t.mid(0, 2));
     }
 
+    void copy(int from, int to, int count)
+    {
+        m_hex.replace(2 * to, 2 * count, m_hex.sliced(2 * from, 2 * count));
+    }
+
     QByteArray result() const { return m_hex; }
 
 private:
     QByteArray m_hex;
+    int m_next = 0;
 };
 
 class ImageReader
@@ -137,20 +156,6 @@ private:
     QByteArrayView m_hex;
 };
 
-// Stores v into target when v < limit, the way every index byte is checked.
-template <typename T>
-void acceptBelow(T &target, uint v, uint limit)
-{
-    if (v < limit)
-        target = T(v);
-}
-
-void acceptOptionBelow(QString &target, uint v, uint limit)
-{
-    if (v < limit)
-        target = QString::number(v);
-}
-
 void setChoice(ChannelTable &table, int row, int column, bool second, const ChoiceTexts &texts)
 {
     table.cell(row, column) = texts.forColumn(column)[second ? 1 : 0];
@@ -200,72 +205,54 @@ void decodeScanAdd(ChannelTable &table, const ImageReader &image, const ChoiceTe
     }
 }
 
-void decodeDtmf(CodePlan &plan, const ImageReader &image)
+// The number a setting's bytes hold, or nothing when they hold none.
+std::optional<qint64> storedNumber(const ImageReader &image, SettingId id)
 {
-    auto &dtmf = plan.DtmfSettings;
-    acceptBelow(dtmf[0], image.byte(256), 4);
-    acceptBelow(dtmf[1], image.byte(257), 4);
-    // The first digit delay is stored in units of 10 ms, 100 to 1000 ms.
-    if (const uint v = image.byte(258); v >= 10 && v <= 100)
-        dtmf[2] = qint16(10 * v);
-    acceptBelow(dtmf[3], image.byte(259), 4);
-    acceptBelow(dtmf[4], image.byte(260), 17);
-    acceptBelow(dtmf[5], image.byte(261), 2);
-    // The group call code is stored as a digit character ('3' for entry 3); 0x00 and 0xFF mean
-    // none. Any other byte is out of range.
-    if (const uint v = image.byte(262); v == 0x00 || v == 0xFF)
-        dtmf[6] = 0;
-    else if (v >= '0' && v <= '9')
-        dtmf[6] = qint16(v - '0');
-    acceptBelow(dtmf[7], image.byte(263), 16);
+    const SettingPlace place = SettingCatalog::place(id);
+    const uint v = image.byte(place.offset);
+    switch (place.encoding) {
+    case SettingEncoding::Index:
+        return v;
+    case SettingEncoding::IndexPlusOne:
+        return qint64(v) - 1;
+    case SettingEncoding::Steps:
+        return v * SettingCatalog::range(id).step;
+    case SettingEncoding::ZeroAsBlank:
+        // Read back as written: a saved retrace time "Empty" would otherwise come back as
+        // whatever the setting held before.
+        return v == 0xFF ? 0 : v;
+    case SettingEncoding::LowBit:
+        return v & 1;
+    case SettingEncoding::DigitCharacter:
+        if (v == 0x00 || v == 0xFF)
+            return 0;
+        if (v >= '0' && v <= '9')
+            return v - '0';
+        return std::nullopt;
+    case SettingEncoding::Word:
+        return image.word(place.offset);
+    case SettingEncoding::BandCode:
+        if (const int band = BandOfCode(image.digits(place.offset, 1)); band >= 0)
+            return band;
+        return std::nullopt;
+    case SettingEncoding::FixedText:
+    case SettingEncoding::Text:
+        break;
+    }
+    return std::nullopt;
 }
 
-void decodeFunctions(CodePlan &plan, const ImageReader &image)
+// A number the setting cannot take leaves it as it was; a text field is always read.
+void decodeSetting(CodePlan &plan, const ImageReader &image, SettingId id)
 {
-    auto &options = plan.OptionTexts;
-    auto &selectors = plan.selectors;
-    acceptBelow(plan.KeyPf1, image.byte(269), 12);
-    acceptBelow(plan.KeyPf2, image.byte(270), 12);
-    options[15] = image.text(272, 10, false);
-    acceptBelow(selectors.Combo2, image.byte(287), 3);
-    if (const uint v = image.byte(288); v < 41)
-        selectors.Combo3 = int(v) - 1;
-    acceptBelow(selectors.Combo4, image.byte(289), 11);
-    acceptOptionBelow(options[3], image.byte(290), 3);
-    acceptBelow(selectors.Combo9, image.byte(292), 10);
-    acceptBelow(selectors.Combo6, image.byte(293), 2);
-    acceptBelow(selectors.Combo7, image.byte(294), 2);
-    acceptOptionBelow(options[22], image.byte(295), 2);
-    acceptOptionBelow(options[23], image.byte(296), 2);
-    acceptOptionBelow(options[5], image.byte(297), 2);
-    acceptOptionBelow(options[6], image.byte(298), 11);
-    acceptOptionBelow(options[7], image.byte(299), 6);
-    acceptOptionBelow(options[8], image.byte(300), 2);
-    options[9] = QString::number(image.byte(302) & 1);
-    options[16] = image.text(304, 16, true);
-    options[17] = image.text(320, 16, true);
-}
-
-void decodeScan(CodePlan &plan, const ImageReader &image)
-{
-    auto &options = plan.OptionTexts;
-    acceptOptionBelow(options[10], image.byte(336), 3);
-    if (const uint v = image.byte(337); v >= 1 && v <= 16)
-        options[11] = QString::number(v);
-    // Retrace time "Empty" is written as 0xFF, so 0xFF reads back as Empty; otherwise a saved
-    // Empty would come back as whatever the setting held before.
-    for (const auto &[entry, offset] : {std::pair{12, 338}, std::pair{13, 339}}) {
-        if (const uint v = image.byte(offset); v == 0xFF)
-            options[entry] = QStringLiteral("0");
-        else
-            acceptOptionBelow(options[entry], v, 92);
+    const SettingPlace place = SettingCatalog::place(id);
+    if (place.holdsText()) {
+        SettingCatalog::setText(
+            plan, id, image.text(place.offset, place.width, place.encoding == SettingEncoding::Text));
+        return;
     }
-    acceptOptionBelow(options[14], image.byte(340), 4);
-    // The two delays are signed; an unprogrammed FF FF reads as -1 and is accepted.
-    for (const auto &[entry, offset] : {std::pair{18, 341}, std::pair{19, 343}}) {
-        if (const int v = image.word(offset); v < 301)
-            options[entry] = QString::number(v);
-    }
+    if (const std::optional<qint64> v = storedNumber(image, id); v && SettingCatalog::holds(id, *v))
+        SettingCatalog::setNumber(plan, id, *v);
 }
 
 void decodeMemories(CodePlan &plan, const ImageReader &image)
@@ -319,87 +306,60 @@ QByteArray scanAddByte(const ChannelTable &table, int firstRow, const ChoiceText
     return BitsToHex(bits);
 }
 
-// Optional functions are kept as decimal texts; the image holds the number they denote.
-qint64 optionValue(const CodePlan &plan, int entry)
+// Offsets 256-495 but the settings, which are placed where the setting catalogue says: the
+// scan-add bits and the tag block among unprogrammed bytes.
+void encodeSettingsArea(ImageWriter &out, const ChannelTable &table, const ChoiceTexts &texts)
 {
-    return RoundHalfEven(LeadingNumber(plan.OptionTexts[entry]));
+    out.at(291).byte(0x00);
+    out.at(366).hex(scanAddByte(table, 1, texts));
+    out.hex(scanAddByte(table, 9, texts));
+    out.at(424).hex(kHeadTag);
+    out.at(430).byte(0xF8);
 }
 
-// Offsets 256-271: DTMF settings and the side keys.
-void encodeDtmfAndKeys(ImageWriter &out, const CodePlan &plan)
+void encodeSetting(ImageWriter &out, const CodePlan &plan, SettingId id)
 {
-    const auto &dtmf = plan.DtmfSettings;
-    out.byte(dtmf[0]);
-    out.byte(dtmf[1]);
-    out.byte(dtmf[2] / 10);
-    out.byte(dtmf[3]);
-    out.byte(dtmf[4]);
-    out.byte(dtmf[5]);
-    // The group call code goes out as the digit character of its entry.
-    out.byte(dtmf[6] == 0 ? 0 : QString::number(dtmf[6]).at(0).unicode());
-    out.byte(dtmf[7]);
-    out.fill(5);
-    out.byte(plan.KeyPf1);
-    out.byte(plan.KeyPf2);
-    out.fill(1);
-}
-
-// Offsets 272-335: ID code, function settings, VOX, duplicate, TX start and end codes.
-void encodeFunctions(ImageWriter &out, const CodePlan &plan)
-{
-    const auto &selectors = plan.selectors;
-    out.text(plan.OptionTexts[15], 10);
-    out.fill(5);
-    out.byte(selectors.Combo2);
-    out.byte(selectors.Combo3 + 1);
-    out.byte(selectors.Combo4);
-    out.byte(optionValue(plan, 3));
-    out.byte(0);
-    out.byte(selectors.Combo9);
-    out.byte(selectors.Combo6);
-    out.byte(selectors.Combo7);
-    for (int entry : {22, 23, 5, 6, 7, 8})
-        out.byte(optionValue(plan, entry));
-    out.fill(1);
-    // Duplicate is bit 0 of an otherwise all-ones byte.
-    out.byte(plan.OptionTexts[9].endsWith(u'1') ? 0xFF : 0xFE);
-    out.fill(1);
-    out.text(plan.OptionTexts[16], 16);
-    out.text(plan.OptionTexts[17], 16);
-}
-
-// Offsets 336-367: scan settings and the scan-add bits.
-void encodeScan(ImageWriter &out, const CodePlan &plan, const ChoiceTexts &texts)
-{
-    out.byte(optionValue(plan, 10));
-    out.byte(optionValue(plan, 11));
-    // Retrace time "Empty" (entry 0) is stored as the unprogrammed 0xFF.
-    for (int entry : {12, 13})
-        out.byte(optionValue(plan, entry) == 0 ? 0xFF : optionValue(plan, entry));
-    out.byte(optionValue(plan, 14));
-    out.word(optionValue(plan, 18));
-    out.word(optionValue(plan, 19));
-    out.fill(21);
-    out.hex(scanAddByte(plan.channels, 1, texts));
-    out.hex(scanAddByte(plan.channels, 9, texts));
-}
-
-// Offsets 368-495: power trims, the head tag with the band code, fill.
-void encodeTrimsAndTag(ImageWriter &out, const CodePlan &plan)
-{
-    out.fill(3);
-    out.byte(plan.PowerTrimHigh);
-    out.fill(4);
-    out.byte(plan.PowerTrimLow);
-    out.fill(47);
-    out.hex(kHeadTag);
-    out.hex(BandCode(plan.band));
-    out.hex("F8FF");
-    out.fill(64);
+    const SettingPlace place = SettingCatalog::place(id);
+    const qint64 value = SettingCatalog::number(plan, id);
+    out.at(place.offset);
+    switch (place.encoding) {
+    case SettingEncoding::Index:
+        out.byte(value);
+        break;
+    case SettingEncoding::IndexPlusOne:
+        out.byte(value + 1);
+        break;
+    case SettingEncoding::Steps:
+        out.byte(value / SettingCatalog::range(id).step);
+        break;
+    case SettingEncoding::ZeroAsBlank:
+        out.byte(value == 0 ? 0xFF : value);
+        break;
+    case SettingEncoding::LowBit:
+        out.byte(SettingCatalog::text(plan, id).endsWith(u'1') ? 0xFF : 0xFE);
+        break;
+    case SettingEncoding::DigitCharacter:
+        // The first character of the number's text: '-' for a negative one.
+        out.byte(value == 0 ? 0 : QString::number(value).at(0).unicode());
+        break;
+    case SettingEncoding::Word:
+        out.word(value);
+        break;
+    case SettingEncoding::FixedText:
+    case SettingEncoding::Text:
+        out.text(SettingCatalog::text(plan, id), place.width);
+        break;
+    case SettingEncoding::BandCode:
+        out.hex(BandCode(int(value)));
+        break;
+    }
+    if (place.copy >= 0)
+        out.copy(place.offset, place.copy, place.width);
 }
 
 void encodeMemories(ImageWriter &out, const CodePlan &plan)
 {
+    out.at(496);
     for (const QString &memory : plan.AutoDialMemories)
         out.dialDigits(memory);
     for (int c = 0; c < 16; ++c) {
@@ -410,12 +370,11 @@ void encodeMemories(ImageWriter &out, const CodePlan &plan)
     out.text(plan.EmbeddedTexts[1], 32);
 }
 
-void encodeIdentification(ImageWriter &out, const CodePlan &plan)
+// Offsets 816-847: the model, the band code's copy (placed with the band) and a serial.
+void encodeIdentification(ImageWriter &out)
 {
     out.hex(kModelTag);
-    out.fill(5);
-    out.hex(BandCode(plan.band));
-    out.fill(3);
+    out.fill(9);
     out.hex(kSerial);
     out.hex("8888888888888888");
 }
@@ -428,14 +387,9 @@ bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts)
         return false;
     const ImageReader reader(image);
     decodeChannels(plan.channels, reader, texts);
-    decodeDtmf(plan, reader);
-    decodeFunctions(plan, reader);
-    decodeScan(plan, reader);
+    for (SettingId id : SettingCatalog::all())
+        decodeSetting(plan, reader, id);
     decodeScanAdd(plan.channels, reader, texts);
-    plan.PowerTrimHigh = qint16(reader.byte(371));
-    plan.PowerTrimLow = qint16(reader.byte(376));
-    if (const int band = BandOfCode(reader.digits(429, 1)); band >= 0)
-        plan.band = band;
     decodeMemories(plan, reader);
     return true;
 }
@@ -452,12 +406,11 @@ QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts)
 {
     ImageWriter out;
     encodeChannels(out, plan.channels, texts);
-    encodeDtmfAndKeys(out, plan);
-    encodeFunctions(out, plan);
-    encodeScan(out, plan, texts);
-    encodeTrimsAndTag(out, plan);
+    encodeSettingsArea(out, plan.channels, texts);
     encodeMemories(out, plan);
-    encodeIdentification(out, plan);
+    encodeIdentification(out);
+    for (SettingId id : SettingCatalog::all())
+        encodeSetting(out, plan, id);
     return out.result();
 }
 

@@ -20,6 +20,33 @@ struct FunctionSelectors
     bool operator==(const FunctionSelectors &) const = default;
 };
 
+/// The entries of CodePlan::OptionTexts that hold a setting, named after it. The entries 0, 1, 2,
+/// 4, 20 and 21 are carried with the plan but stored nowhere in the image.
+struct OptionSlot
+{
+    enum Index : int {
+        PttId = 3,
+        VoxFunction = 5,
+        VoxGain = 6,
+        VoxDelay = 7,
+        VoxVolume = 8,
+        Duplicate = 9,
+        Priority = 10,
+        PreferredChannel = 11,
+        RetraceTimeA = 12,
+        RetraceTimeB = 13,
+        ReturnChannel = 14,
+        IdCode = 15,
+        TxStartCode = 16,
+        TxEndCode = 17,
+        ScanReceiveDelay = 18,
+        ScanLaunchDelay = 19,
+        CancelOperation = 22,
+        ReceivedBannedVox = 23,
+        Count = 24
+    };
+};
+
 /// Everything a memory image carries, plus the settings the tool keeps beside it. A fresh value
 /// is the tool's state right after start-up: no channels, band 400-480MHz, default settings.
 struct CodePlan
@@ -31,9 +58,9 @@ struct CodePlan
     ChannelTable channels;
     int band = 0; ///< band selector index, 0 to 6
     FunctionSelectors selectors;
-    /// Optional functions, each a decimal text; 15 to 17 are the ID code and the TX start and
-    /// end codes; 0, 1, 2, 4, 20 and 21 are kept but not stored in the image.
-    std::array<QString, 24> OptionTexts;
+    /// Optional functions by OptionSlot, each a decimal text but for the ID code and the TX start
+    /// and end codes.
+    std::array<QString, OptionSlot::Count> OptionTexts;
     /// DTMF list indexes, but entry 2 is the first digit delay in milliseconds.
     std::array<qint16, 8> DtmfSettings{0, 1, 0, 1, 1, 1, 0, 0};
     qint16 KeyPf1 = 10; ///< side key functions, index into the key function list

@@ -1,5 +1,7 @@
 #include "jsonchecker.h"
 
+#include "editor/storabletext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,9 +12,9 @@ namespace vm280 {
 namespace {
 
 // Text fields hold one byte per character.
-bool fitsBytes(const QString &text)
+bool fitsByte(QChar c)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    return c.unicode() <= 0xFF;
 }
 
 } // namespace
@@ -71,11 +73,23 @@ std::optional<QString> JsonChecker::string(const QJsonValue &value, const QStrin
 
 std::optional<QString> JsonChecker::byteText(const QJsonValue &value, const QString &pointer, int width)
 {
+    return fieldText(value, pointer, width, fitsByte, u"U+00FF");
+}
+
+std::optional<QString> JsonChecker::storableText(const QJsonValue &value, const QString &pointer, int width)
+{
+    return fieldText(value, pointer, width, IsStorableCharacter, u"U+00FE");
+}
+
+// A text of at most width characters, each one keeps takes; last names the highest of them.
+std::optional<QString> JsonChecker::fieldText(const QJsonValue &value, const QString &pointer, int width,
+                                              bool (*keeps)(QChar), QStringView last)
+{
     const auto text = string(value, pointer);
     if (!text)
         return std::nullopt;
-    if (text->size() > width || !fitsBytes(*text)) {
-        fail(pointer, u"at most %1 characters from U+0000 to U+00FF expected"_s.arg(width));
+    if (text->size() > width || !std::all_of(text->cbegin(), text->cend(), keeps)) {
+        fail(pointer, u"at most %1 characters from U+0000 to %2 expected"_s.arg(width).arg(last));
         return std::nullopt;
     }
     return text;

@@ -39,6 +39,9 @@ public:
     std::optional<QString> string(const QJsonValue &value, const QString &pointer);
     /// A string for a text field of width bytes, one byte per character.
     std::optional<QString> byteText(const QJsonValue &value, const QString &pointer, int width);
+    /// A string for a text field of width bytes that the byte 0xFF ends: only the characters the
+    /// radio keeps (IsStorableCharacter).
+    std::optional<QString> storableText(const QJsonValue &value, const QString &pointer, int width);
     /// Which of the two words member key of object is; absent when it is missing.
     std::optional<bool> word(const QJsonObject &object, QLatin1StringView key, const QString &pointer,
                              const QLatin1StringView (&words)[2], bool absent);
@@ -50,6 +53,8 @@ public:
     const InputError &error() const { return m_error; }
 
 private:
+    std::optional<QString> fieldText(const QJsonValue &value, const QString &pointer, int width,
+                                     bool (*keeps)(QChar), QStringView last);
     QString subjectOf(const QString &pointer, const QString &reason) const;
 
     JsonPositions m_positions;

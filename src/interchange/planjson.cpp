@@ -5,6 +5,7 @@
 #include "planjsonreader.h"
 
 #include "image/bands.h"
+#include "image/settingcatalog.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,11 +55,11 @@ template <typename Container> QJsonArray arrayOf(const Container &values)
     return array;
 }
 
-QJsonObject selectorObject(const FunctionSelectors &selectors)
+QJsonObject selectorObject(const CodePlan &plan)
 {
     QJsonObject object;
-    for (size_t i = 0; i < std::size(kSelectorNames); ++i)
-        object.insert(kSelectorNames[i], selectors.*kSelectorMembers[i]);
+    for (SettingId id : SettingCatalog::settings(SettingGroup::FunctionSet))
+        object.insert(SettingCatalog::selectorName(id), int(SettingCatalog::number(plan, id)));
     return object;
 }
 
@@ -79,7 +80,7 @@ QByteArray PlanJson::write(const CodePlan &plan, const ChoiceTexts &texts)
         {PlanJsonKeys::kVersion, PlanJson::kVersion},
         {kBand, BandText(plan.band)},
         {kChannels, channelArray(plan.channels, texts)},
-        {kSelectors, selectorObject(plan.selectors)},
+        {kSelectors, selectorObject(plan)},
         {kOptionTexts, arrayOf(plan.OptionTexts)},
         {kDtmfSettings, arrayOf(plan.DtmfSettings)},
         {kKeyPf1, plan.KeyPf1},

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "image/codeplan.h"
-
 #include <QLatin1StringView>
 
 namespace vm280::PlanJsonKeys {
@@ -43,15 +41,5 @@ inline constexpr QLatin1StringView kPowerWords[] = {QLatin1StringView("low"), QL
 inline constexpr QLatin1StringView kForbidWords[] = {QLatin1StringView("off"), QLatin1StringView("carrier")};
 inline constexpr QLatin1StringView kBandwidthWords[] = {QLatin1StringView("narrow"),
                                                         QLatin1StringView("wide")};
-
-/// The selector members, in the order the main window shows them.
-inline constexpr QLatin1StringView kSelectorNames[] = {
-    QLatin1StringView("Combo2"), QLatin1StringView("Combo3"), QLatin1StringView("Combo4"),
-    QLatin1StringView("Combo9"), QLatin1StringView("Combo6"), QLatin1StringView("Combo7"),
-};
-inline constexpr int FunctionSelectors::*kSelectorMembers[] = {
-    &FunctionSelectors::Combo2, &FunctionSelectors::Combo3, &FunctionSelectors::Combo4,
-    &FunctionSelectors::Combo9, &FunctionSelectors::Combo6, &FunctionSelectors::Combo7,
-};
 
 } // namespace vm280::PlanJsonKeys

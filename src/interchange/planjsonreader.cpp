@@ -5,9 +5,11 @@
 
 #include "valuechecks.h"
 
+#include "editor/storabletext.h"
 #include "image/bands.h"
 
 #include <QJsonDocument>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,52 +19,11 @@ namespace {
 
 using namespace PlanJsonKeys;
 
-// Ranges of the integer settings, as the radio's decoder accepts them from an image.
-struct Range
+// The number a setting has in a fresh plan. It is taken besides the numbers an image gives, so
+// that a plan written at start-up reads back: no image gives a first digit delay of 0 ms.
+qint64 startUpNumber(SettingId id)
 {
-    int min;
-    int max;
-};
-
-// Time-out -1 is a list without a selection, which an image byte 0 gives.
-constexpr Range kSelectorRanges[] = {{0, 2}, {-1, 39}, {0, 10}, {0, 9}, {0, 1}, {0, 1}};
-// DtmfSettings entry 2 (milliseconds) is checked on its own; the group call code is read as
-// any digit character.
-constexpr Range kDtmfRanges[] = {{0, 3}, {0, 3}, {0, 1000}, {0, 3}, {0, 16}, {0, 1}, {0, 9}, {0, 15}};
-
-// OptionTexts entries that hold a list index or check value, with their range.
-std::optional<Range> optionRange(int entry)
-{
-    switch (entry) {
-    case 3:
-    case 10:
-        return Range{0, 2};
-    case 5:
-    case 8:
-    case 9:
-    case 22:
-    case 23:
-        return Range{0, 1};
-    case 6:
-        return Range{0, 10};
-    case 7:
-        return Range{0, 5};
-    case 11:
-        return Range{1, 16};
-    case 12:
-    case 13:
-        return Range{0, 91};
-    case 14:
-        return Range{0, 3};
-    default:
-        return std::nullopt;
-    }
-}
-
-// Widths of the OptionTexts entries stored as text fields: ID code, TX start and end codes.
-int optionWidth(int entry)
-{
-    return entry == 15 ? 10 : 16;
+    return SettingCatalog::number(CodePlan(), id);
 }
 
 constexpr QLatin1StringView kRootKeys[] = {
@@ -145,13 +106,16 @@ bool PlanJsonReader::readRoot(const QJsonObject &root)
         return false;
     if (!readScalars(root))
         return false;
-    if (root.contains(kAutoDialMemories) && !readTexts(root[kAutoDialMemories], u"/"_s + kAutoDialMemories,
-                                                       m_plan.AutoDialMemories.data(), 8, 16))
+    if (root.contains(kAutoDialMemories) &&
+        !readTexts(root[kAutoDialMemories], u"/"_s + kAutoDialMemories, m_plan.AutoDialMemories.data(), 8, 16,
+                   &JsonChecker::byteText))
         return false;
     if (root.contains(kTestFrequencies) && !readTestFrequencies(root[kTestFrequencies]))
         return false;
+    // The embedded lines take what the window's editor takes.
     return !root.contains(kEmbeddedTexts) ||
-           readTexts(root[kEmbeddedTexts], u"/"_s + kEmbeddedTexts, m_plan.EmbeddedTexts.data(), 2, 32);
+           readTexts(root[kEmbeddedTexts], u"/"_s + kEmbeddedTexts, m_plan.EmbeddedTexts.data(), 2,
+                     kEmbeddedTextLength, &JsonChecker::storableText);
 }
 
 bool PlanJsonReader::readHeader(const QJsonObject &root)
@@ -303,22 +267,41 @@ bool PlanJsonReader::take(const QString &pointer, const CheckedValue &value)
     return value.warning.isEmpty() || m_check->warn(pointer, value.warning);
 }
 
+// A whole number for setting id: one an image can give it, or its start-up number.
+bool PlanJsonReader::readNumber(SettingId id, const QJsonValue &value, const QString &pointer)
+{
+    const SettingRange range = SettingCatalog::range(id);
+    const qint64 startUp = startUpNumber(id);
+    const auto number =
+        m_check->integer(value, pointer, std::min(range.min, startUp), std::max(range.max, startUp));
+    if (!number)
+        return false;
+    // Only the first digit delay, kept in milliseconds and stored in tens of them, has numbers
+    // between its bounds that no image gives.
+    if (*number != startUp && !SettingCatalog::holds(id, *number)) {
+        const auto text = [](qint64 n) { return QString::number(n); };
+        return m_check->fail(
+            pointer, u"%1 ms is not %2 or %3 to %4 ms in steps of %5 ms"_s.arg(
+                         text(*number), text(startUp), text(range.min), text(range.max), text(range.step)));
+    }
+    SettingCatalog::setNumber(m_plan, id, *number);
+    return true;
+}
+
 bool PlanJsonReader::readSelectors(const QJsonValue &value)
 {
     const QString pointer = u"/"_s + kSelectors;
-    const auto selectors = m_check->object(
-        value, pointer, QList<QLatin1StringView>(std::begin(kSelectorNames), std::end(kSelectorNames)));
+    const QList<SettingId> settings = SettingCatalog::settings(SettingGroup::FunctionSet);
+    QList<QLatin1StringView> names;
+    for (SettingId id : settings)
+        names << SettingCatalog::selectorName(id);
+    const auto selectors = m_check->object(value, pointer, names);
     if (!selectors)
         return false;
-    for (size_t i = 0; i < std::size(kSelectorNames); ++i) {
-        if (!selectors->contains(kSelectorNames[i]))
-            continue;
-        const auto index =
-            m_check->integer((*selectors)[kSelectorNames[i]], pointer + u'/' + kSelectorNames[i],
-                             kSelectorRanges[i].min, kSelectorRanges[i].max);
-        if (!index)
+    for (SettingId id : settings) {
+        const QLatin1StringView name = SettingCatalog::selectorName(id);
+        if (selectors->contains(name) && !readNumber(id, (*selectors)[name], pointer + u'/' + name))
             return false;
-        m_plan.selectors.*kSelectorMembers[i] = int(*index);
     }
     return true;
 }
@@ -336,30 +319,35 @@ bool PlanJsonReader::readOptionTexts(const QJsonValue &value)
     return true;
 }
 
-bool PlanJsonReader::readOptionText(int entry, const QJsonValue &value, const QString &pointer)
+// A slot that holds no setting takes any text.
+bool PlanJsonReader::readOptionText(int slot, const QJsonValue &value, const QString &pointer)
 {
-    if (entry >= 15 && entry <= 17) {
-        const auto text = m_check->byteText(value, pointer, optionWidth(entry));
-        if (text)
-            m_plan.OptionTexts[entry] = *text;
-        return text.has_value();
-    }
+    const std::optional<SettingId> id = SettingCatalog::optionSetting(slot);
+    const auto text = id ? optionText(*id, value, pointer) : m_check->string(value, pointer);
+    if (text)
+        m_plan.OptionTexts[slot] = *text;
+    return text.has_value();
+}
+
+// The text field's characters, or a whole number an image can give the setting as decimal text;
+// a typed number (a scan delay) may also be empty, which counts as 0.
+std::optional<QString> PlanJsonReader::optionText(SettingId id, const QJsonValue &value,
+                                                  const QString &pointer)
+{
+    const SettingPlace place = SettingCatalog::place(id);
+    if (place.holdsText())
+        return m_check->byteText(value, pointer, place.width);
     const auto text = m_check->string(value, pointer);
-    if (!text)
-        return false;
-    // The two scan delays are typed numbers, empty counting as 0; stored as 16-bit values.
-    const bool delay = entry == 18 || entry == 19;
-    const std::optional<Range> range = delay ? Range{-32768, 300} : optionRange(entry);
-    if (range && !(delay && text->isEmpty())) {
-        bool ok = false;
-        const int number = text->toInt(&ok);
-        if (!ok || number < range->min || number > range->max)
-            return m_check->fail(
-                pointer,
-                u"'%1' is not a whole number from %2 to %3"_s.arg(*text).arg(range->min).arg(range->max));
-    }
-    m_plan.OptionTexts[entry] = *text;
-    return true;
+    if (!text || (SettingCatalog::kindOf(id) == SettingKind::Text && text->isEmpty()))
+        return text;
+    bool ok = false;
+    const int number = text->toInt(&ok);
+    if (ok && SettingCatalog::holds(id, number))
+        return text;
+    const SettingRange range = SettingCatalog::range(id);
+    m_check->fail(pointer,
+                  u"'%1' is not a whole number from %2 to %3"_s.arg(*text).arg(range.min).arg(range.max));
+    return std::nullopt;
 }
 
 bool PlanJsonReader::readDtmfSettings(const QJsonValue &value)
@@ -369,53 +357,35 @@ bool PlanJsonReader::readDtmfSettings(const QJsonValue &value)
     if (!entries)
         return false;
     for (int entry = 0; entry < entries->size(); ++entry) {
-        const QString entryPointer = pointer + u'/' + QString::number(entry);
-        const auto number =
-            m_check->integer((*entries)[entry], entryPointer, kDtmfRanges[entry].min, kDtmfRanges[entry].max);
-        if (!number)
+        if (!readNumber(SettingCatalog::dtmfSetting(entry), (*entries)[entry],
+                        pointer + u'/' + QString::number(entry)))
             return false;
-        // The first digit delay is kept in milliseconds and stored in tens of them, 100 to 1000 ms;
-        // 0 is the start-up value that no image carries.
-        if (entry == 2 && *number != 0 && (*number < 100 || *number % 10 != 0))
-            return m_check->fail(entryPointer,
-                                 u"%1 ms is not 0 or 100 to 1000 ms in steps of 10 ms"_s.arg(*number));
-        m_plan.DtmfSettings[entry] = qint16(*number);
     }
     return true;
 }
 
 bool PlanJsonReader::readScalars(const QJsonObject &root)
 {
-    struct Scalar
-    {
-        QLatin1StringView key;
-        qint16 *target;
-        int max;
-    };
-    // Twelve key functions; a power trim is one byte.
-    const Scalar scalars[] = {{kKeyPf1, &m_plan.KeyPf1, 11},
-                              {kKeyPf2, &m_plan.KeyPf2, 11},
-                              {kPowerTrimHigh, &m_plan.PowerTrimHigh, 255},
-                              {kPowerTrimLow, &m_plan.PowerTrimLow, 255}};
-    for (const auto &[key, target, max] : scalars) {
-        if (!root.contains(key))
-            continue;
-        const auto number = m_check->integer(root[key], u"/"_s + key, 0, max);
-        if (!number)
+    const std::pair<QLatin1StringView, SettingId> scalars[] = {{kKeyPf1, SettingId::KeyPf1},
+                                                               {kKeyPf2, SettingId::KeyPf2},
+                                                               {kPowerTrimHigh, SettingId::PowerTrimHigh},
+                                                               {kPowerTrimLow, SettingId::PowerTrimLow}};
+    for (const auto &[key, id] : scalars) {
+        if (root.contains(key) && !readNumber(id, root[key], u"/"_s + key))
             return false;
-        *target = qint16(*number);
     }
     return true;
 }
 
 bool PlanJsonReader::readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count,
-                               int width)
+                               int width, TextCheck check)
 {
     const auto entries = m_check->array(value, pointer, count);
     if (!entries)
         return false;
     for (int i = 0; i < count; ++i) {
-        const auto text = m_check->byteText((*entries)[i], pointer + u'/' + QString::number(i), width);
+        const auto text =
+            std::invoke(check, *m_check, (*entries)[i], pointer + u'/' + QString::number(i), width);
         if (!text)
             return false;
         target[i] = *text;

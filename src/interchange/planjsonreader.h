@@ -8,6 +8,7 @@
 
 #include "image/choicetexts.h"
 #include "image/codeplan.h"
+#include "image/settingcatalog.h"
 
 #include <QByteArrayView>
 #include <QJsonArray>
@@ -39,12 +40,16 @@ private:
     bool checkChannelValues(const QString &pointer, ChannelValues &values);
     /// Records the fault or the warning of value at pointer; false when it is refused.
     bool take(const QString &pointer, const CheckedValue &value);
+    bool readNumber(SettingId id, const QJsonValue &value, const QString &pointer);
     bool readSelectors(const QJsonValue &value);
     bool readOptionTexts(const QJsonValue &value);
-    bool readOptionText(int entry, const QJsonValue &value, const QString &pointer);
+    bool readOptionText(int slot, const QJsonValue &value, const QString &pointer);
+    std::optional<QString> optionText(SettingId id, const QJsonValue &value, const QString &pointer);
     bool readDtmfSettings(const QJsonValue &value);
     bool readScalars(const QJsonObject &root);
-    bool readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count, int width);
+    using TextCheck = std::optional<QString> (JsonChecker::*)(const QJsonValue &, const QString &, int);
+    bool readTexts(const QJsonValue &value, const QString &pointer, QString *target, int count, int width,
+                   TextCheck check);
     bool readTestFrequencies(const QJsonValue &value);
     bool readTestFrequency(const QJsonValue &value, const QString &pointer, QString &target);
 

@@ -1,8 +1,8 @@
 #include "channelsheet.h"
 
 #include "editor/localtext.h"
-#include "editor/settingcatalog.h"
 #include "editor/stringjtof.h"
+#include "image/settingcatalog.h"
 
 #include <QBuffer>
 #include <QFile>

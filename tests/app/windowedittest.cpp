@@ -498,7 +498,7 @@ void WindowEditTest::shouldRestoreTheOptionalFunctionsSilentlyOnUndoAndRedo()
     QCOMPARE(preferred->currentText(), u"01"_s);
     rig.pick(preferred, 2);
     QTest::mouseClick(options->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QCOMPARE(rig.window->plan().OptionTexts[11], u"3"_s);
+    QCOMPARE(rig.window->plan().OptionTexts[OptionSlot::PreferredChannel], u"3"_s);
     rig.enterFrequency(3, 1, QString());
     QVERIFY(rig.messages.isEmpty());
 
@@ -510,7 +510,7 @@ void WindowEditTest::shouldRestoreTheOptionalFunctionsSilentlyOnUndoAndRedo()
     // The dialog shows the state as it was, the preferred channel included.
     QCOMPARE(priority->currentIndex(), 1);
     QCOMPARE(preferred->currentText(), u"03"_s);
-    QCOMPARE(rig.window->plan().OptionTexts[11], u"3"_s);
+    QCOMPARE(rig.window->plan().OptionTexts[OptionSlot::PreferredChannel], u"3"_s);
 }
 
 void WindowEditTest::shouldRaiseTheScanDelayWithTheUpperArrow()
@@ -529,7 +529,7 @@ void WindowEditTest::shouldRaiseTheScanDelayWithTheUpperArrow()
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 2));
     QCOMPARE(delay->text(), u"1"_s);
     QTest::mouseClick(options->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QCOMPARE(rig.window->plan().OptionTexts[18], u"1"_s);
+    QCOMPARE(rig.window->plan().OptionTexts[OptionSlot::ScanReceiveDelay], u"1"_s);
 }
 
 void WindowEditTest::shouldSayOnceWhenACharacterCannotBeStored()

@@ -32,21 +32,21 @@ CodePlan unusualPlan()
 {
     CodePlan plan;
     programChannels(plan, {2, 4});
-    plan.OptionTexts[3] = QStringLiteral("2");
-    plan.OptionTexts[5] = QStringLiteral("0");
-    plan.OptionTexts[6] = QStringLiteral("10");
-    plan.OptionTexts[7] = QStringLiteral("5");
-    plan.OptionTexts[8] = QStringLiteral("0");
-    plan.OptionTexts[9] = QStringLiteral("0");
-    plan.OptionTexts[10] = QStringLiteral("2");
-    plan.OptionTexts[11] = QStringLiteral("16");
-    plan.OptionTexts[12] = QStringLiteral("91");
-    plan.OptionTexts[13] = QStringLiteral("0");
-    plan.OptionTexts[14] = QStringLiteral("3");
-    plan.OptionTexts[18] = QStringLiteral("300");
-    plan.OptionTexts[19] = QStringLiteral("7");
-    plan.OptionTexts[22] = QStringLiteral("0");
-    plan.OptionTexts[23] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::PttId] = QStringLiteral("2");
+    plan.OptionTexts[OptionSlot::VoxFunction] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::VoxGain] = QStringLiteral("10");
+    plan.OptionTexts[OptionSlot::VoxDelay] = QStringLiteral("5");
+    plan.OptionTexts[OptionSlot::VoxVolume] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::Duplicate] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::Priority] = QStringLiteral("2");
+    plan.OptionTexts[OptionSlot::PreferredChannel] = QStringLiteral("16");
+    plan.OptionTexts[OptionSlot::RetraceTimeA] = QStringLiteral("91");
+    plan.OptionTexts[OptionSlot::RetraceTimeB] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::ReturnChannel] = QStringLiteral("3");
+    plan.OptionTexts[OptionSlot::ScanReceiveDelay] = QStringLiteral("300");
+    plan.OptionTexts[OptionSlot::ScanLaunchDelay] = QStringLiteral("7");
+    plan.OptionTexts[OptionSlot::CancelOperation] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::ReceivedBannedVox] = QStringLiteral("0");
     plan.DtmfSettings = {3, 2, 250, 0, 16, 0, 4, 15};
     plan.AutoDialMemories = {QStringLiteral("0123"),
                              QStringLiteral("*#AB"),
@@ -127,7 +127,7 @@ private slots:
     void shouldRefuseAFixedPriorityInADecodedPlanWithoutChannels()
     {
         CodePlan plan;
-        plan.OptionTexts[10] = QStringLiteral("1");
+        plan.OptionTexts[OptionSlot::Priority] = QStringLiteral("1");
         const CodePlan read = ReadBack(plan);
         OptionalFunctionsDialog dialog;
         dialog.setChannelTable(&read.channels);
@@ -168,7 +168,7 @@ private slots:
         Child<QComboBox>(&dialog, "Combo12")->setCurrentIndex(4);
         Child<QPushButton>(&dialog, "Command1")->click();
         QVERIFY(boxes.requests.isEmpty());
-        QCOMPARE(plan.OptionTexts[11], QStringLiteral("5"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::PreferredChannel], QStringLiteral("5"));
     }
 
     void shouldRefreshEveryControlFromADecodedImage()
@@ -242,7 +242,7 @@ private slots:
             else
                 Child<QPushButton>(&dialog, "Command2")->click();
             QVERIFY(!dialog.isVisible());
-            QCOMPARE(plan.OptionTexts[5], QStringLiteral("1"));
+            QCOMPARE(plan.OptionTexts[OptionSlot::VoxFunction], QStringLiteral("1"));
             QVERIFY(ShowDialog(dialog));
             QCOMPARE(index(&dialog, "Combo6"), 0);
         }
@@ -257,7 +257,7 @@ private slots:
         auto *delay = Child<QLineEdit>(&dialog, "Text5");
         QTest::keyClicks(delay, QStringLiteral("12"));
         Child<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(plan.OptionTexts[18], QStringLiteral("12"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], QStringLiteral("12"));
         // The upper arrow raises the delay, from the bar's own value; the lower one lowers it.
         QVERIFY(ShowDialog(dialog));
         auto *bar = Child<QScrollBar>(&dialog, "VScroll1");
@@ -301,19 +301,19 @@ private slots:
         QVERIFY(boxes.requests[0].prompt.contains(QStringLiteral("0 到 300")));
         QVERIFY(dialog.isVisible());
         QCOMPARE(accepted.count(), 0);
-        QCOMPARE(plan.OptionTexts[19], QString());
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanLaunchDelay], QString());
 
         delay->clear();
         QTest::keyClicks(delay, QStringLiteral("30"));
         QVERIFY(!delay->property("invalid").toBool());
         Child<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(plan.OptionTexts[19], QStringLiteral("30"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanLaunchDelay], QStringLiteral("30"));
     }
 
     void shouldPassAnUnprogrammedDelayReadFromTheRadioThrough()
     {
         CodePlan radio;
-        radio.OptionTexts[18] = QStringLiteral("-1"); // FF FF
+        radio.OptionTexts[OptionSlot::ScanReceiveDelay] = QStringLiteral("-1"); // FF FF
         CodePlan plan = ReadBack(radio);
         OptionalFunctionsDialog dialog;
         dialog.showPlan(plan);
@@ -322,7 +322,7 @@ private slots:
         QVERIFY(!Child<QLineEdit>(&dialog, "Text5")->property("invalid").toBool());
         Child<QPushButton>(&dialog, "Command1")->click();
         QVERIFY(boxes.requests.isEmpty());
-        QCOMPARE(plan.OptionTexts[18], QStringLiteral("-1"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], QStringLiteral("-1"));
     }
 
     void shouldUnlockServiceModeWithTheThreeLabels()
@@ -346,7 +346,7 @@ private slots:
     void shouldCaptionInEnglishKeepingListsAndSelections()
     {
         CodePlan plan;
-        plan.OptionTexts[12] = QStringLiteral("0");
+        plan.OptionTexts[OptionSlot::RetraceTimeA] = QStringLiteral("0");
         OptionalFunctionsDialog dialog;
         dialog.showPlan(plan);
         dialog.applyCaptions(Language::English);

@@ -59,15 +59,3 @@ TEST(OptionRules, shouldAcceptOnlyWholeScanDelaysTheRadioHolds)
         EXPECT_EQ(IsValidScanDelay(QString::fromUtf16(c.text)), c.valid);
     }
 }
-
-TEST(OptionRules, shouldConvertTheFirstDigitDelayBetweenListEntryAndMilliseconds)
-{
-    EXPECT_EQ(FirstDigitDelayIndex(100), 0);
-    EXPECT_EQ(FirstDigitDelayIndex(250), 3);
-    EXPECT_EQ(FirstDigitDelayIndex(1000), 18);
-    EXPECT_EQ(FirstDigitDelayIndex(130), -1);
-    EXPECT_EQ(FirstDigitDelayIndex(0), -1);
-    EXPECT_EQ(FirstDigitDelayIndex(1050), 19); // beyond the list: the caller sees it has no entry
-    for (int index = 0; index <= 18; ++index)
-        EXPECT_EQ(FirstDigitDelayIndex(FirstDigitDelayMilliseconds(index)), index);
-}

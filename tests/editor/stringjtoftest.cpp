@@ -1,11 +1,11 @@
 #include "coreapplication.h"
 
 #include "editor/localtext.h"
-#include "editor/settingcatalog.h"
 #include "editor/stringjtof.h"
 #include "editor/traditionalconfig.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "image/settingcatalog.h"
 #include "link/linktext.h"
 
 #include <QCoreApplication>

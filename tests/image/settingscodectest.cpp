@@ -90,27 +90,27 @@ TEST(SettingsCodec, shouldAcceptInRangeBytesAndKeepOutOfRangeOnes)
         {"PF1 11", 269, {0x0B}, number(&CodePlan::KeyPf1), u"11"},
         {"PF1 12 ignored", 269, {0x0C}, number(&CodePlan::KeyPf1), u"4"},
         {"PF2 FF ignored", 270, {0xFF}, number(&CodePlan::KeyPf2), u"4"},
-        {"PTT ID 2", 290, {0x02}, option(3), u"2"},
-        {"PTT ID 3 ignored", 290, {0x03}, option(3), u"7"},
-        {"VOX gain 10", 298, {0x0A}, option(6), u"10"},
-        {"VOX delay 6 ignored", 299, {0x06}, option(7), u"7"},
-        {"duplicate FE", 302, {0xFE}, option(9), u"0"},
-        {"duplicate FF", 302, {0xFF}, option(9), u"1"},
-        {"duplicate only bit 0", 302, {0x01}, option(9), u"1"},
-        {"priority 3 ignored", 336, {0x03}, option(10), u"7"},
-        {"preferred channel 16", 337, {0x10}, option(11), u"16"},
-        {"preferred channel 0 ignored", 337, {0x00}, option(11), u"7"},
-        {"preferred channel 17 ignored", 337, {0x11}, option(11), u"7"},
-        {"retrace A 91", 338, {0x5B}, option(12), u"91"},
-        {"retrace A FF is Empty", 338, {0xFF}, option(12), u"0"},
-        {"retrace B 92 ignored", 339, {0x5C}, option(13), u"7"},
-        {"return channel 4 ignored", 340, {0x04}, option(14), u"7"},
-        {"receive delay 300", 341, {0x2C, 0x01}, option(18), u"300"},
-        {"receive delay 301 ignored", 341, {0x2D, 0x01}, option(18), u"7"},
-        {"receive delay unprogrammed", 341, {0xFF, 0xFF}, option(18), u"-1"},
-        {"launch delay negative", 343, {0x00, 0x80}, option(19), u"-32768"},
-        {"cancel operation 2 ignored", 295, {0x02}, option(22), u"7"},
-        {"banned VOX 0", 296, {0x00}, option(23), u"0"},
+        {"PTT ID 2", 290, {0x02}, option(OptionSlot::PttId), u"2"},
+        {"PTT ID 3 ignored", 290, {0x03}, option(OptionSlot::PttId), u"7"},
+        {"VOX gain 10", 298, {0x0A}, option(OptionSlot::VoxGain), u"10"},
+        {"VOX delay 6 ignored", 299, {0x06}, option(OptionSlot::VoxDelay), u"7"},
+        {"duplicate FE", 302, {0xFE}, option(OptionSlot::Duplicate), u"0"},
+        {"duplicate FF", 302, {0xFF}, option(OptionSlot::Duplicate), u"1"},
+        {"duplicate only bit 0", 302, {0x01}, option(OptionSlot::Duplicate), u"1"},
+        {"priority 3 ignored", 336, {0x03}, option(OptionSlot::Priority), u"7"},
+        {"preferred channel 16", 337, {0x10}, option(OptionSlot::PreferredChannel), u"16"},
+        {"preferred channel 0 ignored", 337, {0x00}, option(OptionSlot::PreferredChannel), u"7"},
+        {"preferred channel 17 ignored", 337, {0x11}, option(OptionSlot::PreferredChannel), u"7"},
+        {"retrace A 91", 338, {0x5B}, option(OptionSlot::RetraceTimeA), u"91"},
+        {"retrace A FF is Empty", 338, {0xFF}, option(OptionSlot::RetraceTimeA), u"0"},
+        {"retrace B 92 ignored", 339, {0x5C}, option(OptionSlot::RetraceTimeB), u"7"},
+        {"return channel 4 ignored", 340, {0x04}, option(OptionSlot::ReturnChannel), u"7"},
+        {"receive delay 300", 341, {0x2C, 0x01}, option(OptionSlot::ScanReceiveDelay), u"300"},
+        {"receive delay 301 ignored", 341, {0x2D, 0x01}, option(OptionSlot::ScanReceiveDelay), u"7"},
+        {"receive delay unprogrammed", 341, {0xFF, 0xFF}, option(OptionSlot::ScanReceiveDelay), u"-1"},
+        {"launch delay negative", 343, {0x00, 0x80}, option(OptionSlot::ScanLaunchDelay), u"-32768"},
+        {"cancel operation 2 ignored", 295, {0x02}, option(OptionSlot::CancelOperation), u"7"},
+        {"banned VOX 0", 296, {0x00}, option(OptionSlot::ReceivedBannedVox), u"0"},
         {"DTMF rate 4 ignored", 256, {0x04}, dtmf(0), u"3"},
         {"first digit delay 250 ms", 258, {0x19}, dtmf(2), u"250"},
         {"first digit delay 0x05 ignored", 258, {0x05}, dtmf(2), u"3"},
@@ -152,11 +152,11 @@ TEST(SettingsCodec, shouldEncodeSettingValues)
 {
     CodePlan plan;
     plan.selectors.Combo3 = 39;
-    plan.OptionTexts[12] = u"0"_s;
-    plan.OptionTexts[13] = u"91"_s;
-    plan.OptionTexts[18] = u"300"_s;
-    plan.OptionTexts[19] = u"-1"_s;
-    plan.OptionTexts[9] = u"0"_s;
+    plan.OptionTexts[OptionSlot::RetraceTimeA] = u"0"_s;
+    plan.OptionTexts[OptionSlot::RetraceTimeB] = u"91"_s;
+    plan.OptionTexts[OptionSlot::ScanReceiveDelay] = u"300"_s;
+    plan.OptionTexts[OptionSlot::ScanLaunchDelay] = u"-1"_s;
+    plan.OptionTexts[OptionSlot::Duplicate] = u"0"_s;
     plan.DtmfSettings[2] = 250;
     plan.DtmfSettings[6] = 3;
     plan.band = 5;
@@ -178,8 +178,8 @@ TEST(SettingsCodec, shouldWriteValuesThatDoNotFitAByteAsFF)
     plan.selectors.Combo2 = -1;
     plan.selectors.Combo3 = -1;
     plan.KeyPf1 = 300;
-    plan.OptionTexts[3] = u"-1"_s;
-    plan.OptionTexts[18] = u"70000"_s;
+    plan.OptionTexts[OptionSlot::PttId] = u"-1"_s;
+    plan.OptionTexts[OptionSlot::ScanReceiveDelay] = u"70000"_s;
     plan.DtmfSettings[6] = -1;
     const QByteArray hex = EncodeImage(plan, zh());
     ASSERT_EQ(hex.size(), 2 * kImageBytes);
@@ -196,10 +196,11 @@ TEST(SettingsCodec, shouldRoundTripTheIdCodeIncludingUnprogrammedBytes)
 {
     ImageBytes image = encoded(CodePlan());
     const CodePlan plan = decodedOver(CodePlan(), image);
-    EXPECT_EQ(plan.OptionTexts[15], QString(10, QChar(0xFF)));
+    EXPECT_EQ(plan.OptionTexts[OptionSlot::IdCode], QString(10, QChar(0xFF)));
     EXPECT_EQ(encoded(plan).slice(272, 10), "FFFFFFFFFFFFFFFFFFFF");
     image.set(272, {'A', 'B', 0xFF, 'C'});
-    EXPECT_EQ(decodedOver(CodePlan(), image).OptionTexts[15], u"AB\u00FFC"_s + QString(6, QChar(0xFF)));
+    EXPECT_EQ(decodedOver(CodePlan(), image).OptionTexts[OptionSlot::IdCode],
+              u"AB\u00FFC"_s + QString(6, QChar(0xFF)));
 }
 
 TEST(SettingsCodec, shouldSkipUnprogrammedBytesInsideCodes)
@@ -208,20 +209,20 @@ TEST(SettingsCodec, shouldSkipUnprogrammedBytesInsideCodes)
     image.set(304, {'1', 0xFF, '2', '3'});
     image.set(320, {0xFF, 'A'});
     const CodePlan plan = decodedOver(CodePlan(), image);
-    EXPECT_EQ(plan.OptionTexts[16], u"123"_s);
-    EXPECT_EQ(plan.OptionTexts[17], u"A"_s);
+    EXPECT_EQ(plan.OptionTexts[OptionSlot::TxStartCode], u"123"_s);
+    EXPECT_EQ(plan.OptionTexts[OptionSlot::TxEndCode], u"A"_s);
 }
 
 TEST(SettingsCodec, shouldCutTextsToTheirFields)
 {
     CodePlan plan;
-    plan.OptionTexts[15] = u"ABCDEFGHIJKL"_s;
-    plan.OptionTexts[16] = u"12345678901234567890"_s;
+    plan.OptionTexts[OptionSlot::IdCode] = u"ABCDEFGHIJKL"_s;
+    plan.OptionTexts[OptionSlot::TxStartCode] = u"12345678901234567890"_s;
     plan.EmbeddedTexts[0] = QString(40, u'x');
     const ImageBytes image = encoded(plan);
     const CodePlan back = decodedOver(CodePlan(), image);
-    EXPECT_EQ(back.OptionTexts[15], u"ABCDEFGHIJ"_s);
-    EXPECT_EQ(back.OptionTexts[16], u"1234567890123456"_s);
+    EXPECT_EQ(back.OptionTexts[OptionSlot::IdCode], u"ABCDEFGHIJ"_s);
+    EXPECT_EQ(back.OptionTexts[OptionSlot::TxStartCode], u"1234567890123456"_s);
     EXPECT_EQ(back.EmbeddedTexts[0], QString(32, u'x'));
 }
 

@@ -1,8 +1,13 @@
-#include "editor/settingcatalog.h"
+#include "imagetestutil.h"
+
+#include "image/codec.h"
+#include "image/settingcatalog.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace vm280;
+using namespace vm280::test;
 
 namespace {
 
@@ -167,15 +172,27 @@ TEST(SettingCatalog, shouldShowTheFirstDigitDelayFromMilliseconds)
     }
 }
 
+TEST(SettingCatalog, shouldConvertTheFirstDigitDelayBetweenListEntryAndMilliseconds)
+{
+    EXPECT_EQ(FirstDigitDelayIndex(100), 0);
+    EXPECT_EQ(FirstDigitDelayIndex(250), 3);
+    EXPECT_EQ(FirstDigitDelayIndex(1000), 18);
+    EXPECT_EQ(FirstDigitDelayIndex(130), -1);
+    EXPECT_EQ(FirstDigitDelayIndex(0), -1);
+    EXPECT_EQ(FirstDigitDelayIndex(1050), 19); // beyond the list: the caller sees it has no entry
+    for (int index = 0; index <= 18; ++index)
+        EXPECT_EQ(FirstDigitDelayIndex(FirstDigitDelayMilliseconds(index)), index);
+}
+
 TEST(SettingCatalog, shouldShowValuesOutsideTheListAsTheStoredNumber)
 {
     CodePlan plan;
     plan.DtmfSettings[6] = 7; // the decoder takes any digit for the group call code
     plan.selectors.Combo3 = -1;
     plan.KeyPf2 = 12;
-    plan.OptionTexts[11] = "0";
-    plan.OptionTexts[22] = "2";
-    plan.OptionTexts[6] = "abc"; // counts as 0
+    plan.OptionTexts[OptionSlot::PreferredChannel] = "0";
+    plan.OptionTexts[OptionSlot::CancelOperation] = "2";
+    plan.OptionTexts[OptionSlot::VoxGain] = "abc"; // counts as 0
     plan.band = 9;
     EXPECT_EQ(SettingCatalog::valueText(plan, SettingId::GroupCallCode, kZh), "(7)");
     EXPECT_EQ(SettingCatalog::valueText(plan, SettingId::TimeOut, kEn), "(-1)");
@@ -190,8 +207,8 @@ TEST(SettingCatalog, shouldShowValuesOutsideTheListAsTheStoredNumber)
 TEST(SettingCatalog, shouldReadOptionIndexesRoundedAsTheDialogDoes)
 {
     CodePlan plan;
-    plan.OptionTexts[14] = "2.5"; // halves go to the even neighbour
-    plan.OptionTexts[13] = "91";
+    plan.OptionTexts[OptionSlot::ReturnChannel] = "2.5"; // halves go to the even neighbour
+    plan.OptionTexts[OptionSlot::RetraceTimeB] = "91";
     EXPECT_EQ(SettingCatalog::listIndex(plan, SettingId::ReturnChannel), 2);
     EXPECT_EQ(SettingCatalog::valueText(plan, SettingId::ReturnChannel, kEn), "priority");
     EXPECT_EQ(SettingCatalog::valueText(plan, SettingId::RetraceTimeB, kZh), "5.00 S");
@@ -208,4 +225,119 @@ TEST(SettingCatalog, shouldCaptionTheTables)
     EXPECT_EQ(SettingCatalog::groupCaption(SettingGroup::FunctionSet, kEn), "Function Set");
     EXPECT_EQ(SettingCatalog::groupCaption(SettingGroup::OptionalFunctions, kZh), "可选功能");
     EXPECT_EQ(SettingCatalog::embeddedCaption(kEn), "Embedded Information");
+}
+
+namespace {
+
+const ChoiceTexts &zh()
+{
+    return ChoiceTexts::simplifiedChinese();
+}
+
+// A plan as opened from an image: the start-up plan, through the image once.
+CodePlan openedPlan()
+{
+    CodePlan plan;
+    EXPECT_TRUE(DecodeImage(plan, EncodeImage(CodePlan(), zh()), zh()));
+    return plan;
+}
+
+// The first offset outside a setting's place where two images differ, or -1.
+int differenceOutside(const SettingPlace &place, QByteArrayView a, QByteArrayView b)
+{
+    const auto inside = [&place](int offset) {
+        return (offset >= place.offset && offset < place.offset + place.width) ||
+               (place.copy >= 0 && offset >= place.copy && offset < place.copy + place.width);
+    };
+    for (int offset = 0; offset < kImageBytes; ++offset) {
+        if (!inside(offset) && a.sliced(2 * offset, 2) != b.sliced(2 * offset, 2))
+            return offset;
+    }
+    return -1;
+}
+
+// The numbers of a range to write: every one, but of a range wider than a byte only those that
+// give each of its bytes every value it takes, and the numbers by both ends (all 33069 numbers of
+// a 16-bit range would take the test half a minute).
+QList<qint64> numbersOf(const SettingRange &range)
+{
+    QList<qint64> numbers;
+    const bool wide = (range.max - range.min) / range.step > 0xFF;
+    for (qint64 value = range.min; value <= range.max; value += range.step) {
+        if (!wide || value < range.min + 0x100 || value > range.max - 0x100 ||
+            (value - range.min) % 0x100 == 0)
+            numbers << value;
+    }
+    return numbers;
+}
+
+// Texts of a field's width that hold every character code once: U+0000 to U+00FF.
+QStringList everyCharacter(int width)
+{
+    QStringList texts;
+    for (int first = 0; first <= 0xFF; first += width) {
+        QString text;
+        for (int c = first; c < first + width; ++c)
+            text += QChar(c & 0xFF);
+        texts << text;
+    }
+    return texts;
+}
+
+} // namespace
+
+// Every entry of the table against the codec: each number of a setting's range, and each
+// character of a text field, written into a plan and read back from its image lands in the
+// setting's store, and changes no other byte of the image and no other store of the plan.
+TEST(SettingCatalog, shouldRoundTripEverySettingThroughItsOwnPlaceInTheImage)
+{
+    const CodePlan opened = openedPlan();
+    const QByteArray openedImage = EncodeImage(opened, zh());
+    const auto check = [&](SettingId id, const CodePlan &plan, const CodePlan &expected) {
+        const QByteArray image = EncodeImage(plan, zh());
+        ASSERT_EQ(differenceOutside(SettingCatalog::place(id), image, openedImage), -1)
+            << "a byte outside the setting's place changed";
+        CodePlan back = opened;
+        ASSERT_TRUE(DecodeImage(back, image, zh()));
+        ASSERT_EQ(back, expected);
+    };
+    for (SettingId id : SettingCatalog::all()) {
+        SCOPED_TRACE(SettingCatalog::caption(id, Language::English).toStdString());
+        const SettingPlace place = SettingCatalog::place(id);
+        if (place.holdsText()) {
+            ASSERT_EQ(SettingCatalog::kindOf(id), SettingKind::Text);
+            for (const QString &text : everyCharacter(place.width)) {
+                SCOPED_TRACE(text.toStdString());
+                CodePlan plan = opened;
+                SettingCatalog::setText(plan, id, text);
+                CodePlan expected = opened;
+                // A field that reads 0xFF as nothing loses U+00FF.
+                const bool keepsFF = place.encoding == SettingEncoding::FixedText;
+                SettingCatalog::setText(expected, id, keepsFF ? text : QString(text).remove(QChar(0xFF)));
+                check(id, plan, expected);
+            }
+            continue;
+        }
+        const SettingRange range = SettingCatalog::range(id);
+        ASSERT_LE(range.min, range.max);
+        for (qint64 value : numbersOf(range)) {
+            SCOPED_TRACE(value);
+            CodePlan plan = opened;
+            SettingCatalog::setNumber(plan, id, value);
+            check(id, plan, plan);
+        }
+    }
+}
+
+TEST(SettingCatalog, shouldPlaceNoTwoSettingsOnOneByte)
+{
+    std::set<int> taken;
+    for (SettingId id : SettingCatalog::all()) {
+        SCOPED_TRACE(SettingCatalog::caption(id, Language::English).toStdString());
+        const SettingPlace place = SettingCatalog::place(id);
+        for (int first : {place.offset, place.copy}) {
+            for (int offset = first; first >= 0 && offset < first + place.width; ++offset)
+                EXPECT_TRUE(taken.insert(offset).second) << "offset " << offset;
+        }
+    }
 }
