@@ -5,8 +5,8 @@
 
 #include "benchlinkeffects.h"
 
-#include "link/batchwriter.h"
-#include "link/radioport.h"
+#include "serial/batchwriter.h"
+#include "serial/radioport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

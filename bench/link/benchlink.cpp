@@ -5,8 +5,8 @@
 
 #include "benchlinkeffects.h"
 
-#include "link/radioport.h"
 #include "link/writesequence.h"
+#include "serial/radioport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/codeplan.h"
-#include "link/seriallink.h"
+#include "serial/seriallink.h"
 
 #include <QEventLoop>
 #include <optional>

@@ -1,9 +1,8 @@
 #include "cellmarkdelegate.h"
 
-#include "languagemode.h"
-
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
+#include "ui/languagemode.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

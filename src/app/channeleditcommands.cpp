@@ -1,12 +1,12 @@
 #include "channeleditcommands.h"
 
 #include "channelgrid.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
 #include "interchange/channelclipboard.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

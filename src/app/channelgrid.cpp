@@ -2,11 +2,11 @@
 
 #include "cellkeyfilter.h"
 #include "cellmarkdelegate.h"
-#include "twips.h"
 
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "editor/tonerules.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

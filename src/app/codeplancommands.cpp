@@ -1,11 +1,11 @@
 #include "codeplancommands.h"
 
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
 #include "editor/localtext.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,9 @@
 #include "filechooser.h"
 
-#include "apptitle.h"
-#include "languagemode.h"
-#include "msgbox.h"
-
 #include "editor/localtext.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QDir>
 #include <QFileDialog>

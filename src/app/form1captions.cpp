@@ -1,11 +1,10 @@
 #include "form1captions.h"
 
-#include "apptitle.h"
-
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "editor/settingcatalog.h"
 #include "image/choicetexts.h"
+#include "ui/apptitle.h"
 
 #include <QAction>
 #include <QComboBox>

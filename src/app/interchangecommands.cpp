@@ -2,14 +2,14 @@
 
 #include "featuredialogs.h"
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
 #include "dialogs/importreportdialog.h"
 #include "editor/localtext.h"
 #include "image/bands.h"
 #include "image/codec.h"
 #include "interchange/planinterchange.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 #include "linkcontroller.h"
 
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
 #include "editor/localtext.h"
 #include "image/hex.h"
 #include "link/backupname.h"
-#include "link/radioport.h"
 #include "link/writereport.h"
+#include "serial/radioport.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/portslots.h"
-#include "link/seriallink.h"
 #include "link/writesequence.h"
+#include "serial/portslots.h"
+#include "serial/seriallink.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,5 +1,6 @@
-#include "appicon.h"
 #include "mainwindow.h"
+
+#include "ui/appicon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
 
-#include "apptitle.h"
 #include "bandselector.h"
-#include "batchpanel.h"
 #include "channeleditcommands.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
@@ -10,12 +8,8 @@
 #include "featuredialogs.h"
 #include "filechooser.h"
 #include "form1captions.h"
-#include "formjtof.h"
 #include "interchangecommands.h"
-#include "languagemode.h"
-#include "languagesetting.h"
 #include "linkcontroller.h"
-#include "msgbox.h"
 #include "outsideband.h"
 #include "planhistory.h"
 #include "plantools.h"
@@ -23,18 +17,23 @@
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
+#include "dialogs/batchpanel.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddedinfodialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "dialogs/portdialog.h"
 #include "dialogs/testfrequencydialog.h"
-
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
 #include "link/backupname.h"
+#include "ui/apptitle.h"
+#include "ui/formjtof.h"
+#include "ui/languagemode.h"
+#include "ui/languagesetting.h"
+#include "ui/msgbox.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,12 +1,11 @@
 #include "outsideband.h"
 
-#include "languagemode.h"
-#include "msgbox.h"
-
 #include "editor/channeledits.h"
 #include "editor/localtext.h"
 #include "image/bands.h"
 #include "image/codeplan.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QStringList>
 

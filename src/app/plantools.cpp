@@ -1,16 +1,16 @@
 #include "plantools.h"
 
 #include "codeplancommands.h"
-#include "comparedialog.h"
 #include "filechooser.h"
-#include "languagemode.h"
 #include "sheetprinter.h"
 
+#include "dialogs/comparedialog.h"
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
 #include "editor/plandifferences.h"
 #include "image/codec.h"
 #include "sheet/channelsheet.h"
+#include "ui/languagemode.h"
 
 #include <QDate>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "batchwrite.h"
 
 #include "link/backupname.h"
-#include "link/batchreport.h"
-#include "link/batchwriter.h"
+#include "serial/batchreport.h"
+#include "serial/batchwriter.h"
 
 #include <QDir>
 #include <QEventLoop>

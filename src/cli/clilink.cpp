@@ -3,9 +3,9 @@
 #include "image/codec.h"
 #include "image/hex.h"
 #include "link/backupname.h"
-#include "link/portslots.h"
-#include "link/radioport.h"
 #include "link/writereport.h"
+#include "serial/portslots.h"
+#include "serial/radioport.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

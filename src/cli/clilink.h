@@ -3,8 +3,8 @@
 #include "cliutil.h"
 
 #include "image/codeplan.h"
-#include "link/seriallink.h"
 #include "link/writesequence.h"
+#include "serial/seriallink.h"
 
 #include <QString>
 #include <optional>

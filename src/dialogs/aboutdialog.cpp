@@ -1,8 +1,9 @@
 #include "aboutdialog.h"
 
-#include "app/apptitle.h"
-#include "app/languagemode.h"
 #include "dialogcaptions.h"
+
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,11 +1,12 @@
 #include "embeddedinfodialog.h"
 
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+#include "storabletextvalidator.h"
+
 #include "editor/localtext.h"
 #include "editor/storabletext.h"
-#include "storabletextvalidator.h"
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

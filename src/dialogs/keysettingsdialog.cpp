@@ -1,9 +1,10 @@
 #include "keysettingsdialog.h"
 
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+
 #include "editor/localtext.h"
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,12 +1,13 @@
 #include "optionalfunctionsdialog.h"
 
-#include "app/languagemode.h"
-#include "app/msgbox.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+
 #include "editor/localtext.h"
 #include "editor/optionrules.h"
 #include "image/numeric.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

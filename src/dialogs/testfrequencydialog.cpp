@@ -1,12 +1,13 @@
 #include "testfrequencydialog.h"
 
-#include "app/languagemode.h"
-#include "app/msgbox.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+#include "testfrequencygrid.h"
+
 #include "editor/localtext.h"
 #include "editor/testfrequencyrules.h"
-#include "testfrequencygrid.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,10 +1,9 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/comparedialog.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "app/sheetprinter.h"
+#include "dialogs/comparedialog.h"
 #include "dialogs/embeddedinfodialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
@@ -12,6 +11,7 @@
 #include "editor/channeltablemodel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QClipboard>

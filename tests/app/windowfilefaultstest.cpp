@@ -8,12 +8,12 @@
 #include "scopedenvironment.h"
 #include "watchdog.h"
 
-#include "app/batchpanel.h"
 #include "app/codeplancommands.h"
-#include "app/languagemode.h"
 #include "app/plantools.h"
 #include "app/recentfiles.h"
+#include "dialogs/batchpanel.h"
 #include "link/backupname.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QDir>

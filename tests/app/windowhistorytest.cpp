@@ -2,11 +2,11 @@
 
 #include "app/channeleditcommands.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/keysettingsdialog.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QClipboard>

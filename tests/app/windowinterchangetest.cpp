@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/interchangecommands.h"
-#include "app/languagemode.h"
 #include "dialogs/importreportdialog.h"
 #include "image/codec.h"
 #include "interchange/planinterchange.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QFile>

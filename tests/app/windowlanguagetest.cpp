@@ -2,11 +2,11 @@
 
 #include "app/codeplancommands.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "radio/radioprocess.h"
 #include "scopedenvironment.h"
 
-#include "app/languagemode.h"
 #include "app/linkcontroller.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
 #include "link/backupname.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QDir>

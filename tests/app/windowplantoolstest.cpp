@@ -1,13 +1,13 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/comparedialog.h"
-#include "app/languagemode.h"
 #include "app/plantools.h"
 #include "app/sheetprinter.h"
+#include "dialogs/comparedialog.h"
 #include "editor/channeltablemodel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QLabel>

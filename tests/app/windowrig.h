@@ -3,9 +3,9 @@
 #include "app/channelgrid.h"
 #include "app/filechooser.h"
 #include "app/mainwindow.h"
-#include "app/msgbox.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/msgbox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

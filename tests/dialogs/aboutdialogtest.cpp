@@ -1,6 +1,6 @@
 #include "dialogs/aboutdialog.h"
-#include "app/apptitle.h"
-#include "app/languagemode.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
 
 #include <QDesktopServices>
 #include <QLabel>

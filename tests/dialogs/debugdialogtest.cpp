@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/debugdialog.h"
+#include "ui/languagemode.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/embeddedinfodialog.h"
+#include "ui/languagemode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

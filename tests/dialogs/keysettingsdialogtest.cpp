@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/keysettingsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/optionalfunctionsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QCheckBox>
 #include <QComboBox>

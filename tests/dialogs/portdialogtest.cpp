@@ -1,7 +1,7 @@
 #include "dialogs/portdialog.h"
-#include "app/twips.h"
 #include "radio/pseudoterminal.h"
 #include "scopedenvironment.h"
+#include "ui/twips.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

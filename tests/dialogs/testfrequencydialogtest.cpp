@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/testfrequencydialog.h"
+#include "ui/languagemode.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

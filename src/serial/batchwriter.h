@@ -1,8 +1,9 @@
 #pragma once
 
-#include "linkeffects.h"
 #include "seriallink.h"
-#include "writesequence.h"
+
+#include "link/linkeffects.h"
+#include "link/writesequence.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "batchwriter.h"
 
-#include "linkprotocol.h"
+#include "link/linkprotocol.h"
 
 namespace vm280 {
 

@@ -1,6 +1,6 @@
-#include "app/apptitle.h"
-#include "app/languagemode.h"
-#include "app/msgbox.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 #include "comparedialog.h"
 
-#include "languagemode.h"
-
 #include "editor/localtext.h"
+#include "ui/languagemode.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,5 +1,5 @@
 #include "image/codeplanfile.h"
-#include "link/batchreport.h"
+#include "serial/batchreport.h"
 
 #include <QDir>
 

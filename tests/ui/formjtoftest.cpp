@@ -1,4 +1,4 @@
-#include "app/formjtof.h"
+#include "ui/formjtof.h"
 
 #include <QCheckBox>
 #include <QComboBox>

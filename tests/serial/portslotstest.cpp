@@ -1,4 +1,4 @@
-#include "link/portslots.h"
+#include "serial/portslots.h"
 
 #include "scopedenvironment.h"
 

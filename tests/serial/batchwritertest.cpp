@@ -5,11 +5,11 @@
 #include "image/bands.h"
 #include "image/codec.h"
 #include "image/hex.h"
-#include "link/batchwriter.h"
-#include "link/radioport.h"
 #include "link/writelist.h"
 #include "radio/pseudoterminal.h"
 #include "radio/radiomodel.h"
+#include "serial/batchwriter.h"
+#include "serial/radioport.h"
 
 #include <QSignalSpy>
 #include <QSocketNotifier>

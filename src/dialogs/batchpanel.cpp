@@ -1,9 +1,8 @@
 #include "batchpanel.h"
 
-#include "languagemode.h"
-
 #include "editor/localtext.h"
-#include "link/batchreport.h"
+#include "serial/batchreport.h"
+#include "ui/languagemode.h"
 
 #include <QLabel>
 #include <QListWidget>

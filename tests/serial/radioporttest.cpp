@@ -1,7 +1,7 @@
 #include "radio/radioprocess.h"
 
-#include "link/portprobe.h"
-#include "link/radioport.h"
+#include "serial/portprobe.h"
+#include "serial/radioport.h"
 
 #include <QSerialPort>
 #include <gtest/gtest.h>

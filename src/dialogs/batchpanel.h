@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/batchwriter.h"
+#include "serial/batchwriter.h"
 
 #include <QDialog>
 
