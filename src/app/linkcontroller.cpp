@@ -2,7 +2,6 @@
 
 #include "filechooser.h"
 
-#include "editor/localtext.h"
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
@@ -22,14 +21,9 @@ namespace vm280 {
 
 namespace {
 
-QString shownWords(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
 QString shown(LinkText text)
 {
-    return shownWords(LinkTextChinese(text), LinkTextEnglish(text));
+    return ShownText(LinkTextChinese(text), LinkTextEnglish(text));
 }
 
 } // namespace
@@ -99,7 +93,7 @@ void LinkController::showMessage(LinkText text)
 {
     // A write cut off says what it left in the radio, under the message every failure shows.
     const bool writeFailed = m_writing && text == LinkText::CommunicationError;
-    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), shownWords) : QString();
+    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), ShownText) : QString();
     ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
 }
 
@@ -157,7 +151,7 @@ void LinkController::reportWriteSteps()
     } else if (result.firstDifference) {
         const QString address = QStringLiteral("0x") + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
         ShowMsgbox(shown(LinkText::VerifyMismatch) + u'\n' +
-                       LocalText(LanguageMode(), u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
+                       ShownText(u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
                    LinkTextStyle(LinkText::VerifyMismatch));
     }
 }

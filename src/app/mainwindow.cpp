@@ -92,14 +92,14 @@ QAction *newAction(QObject *parent, const QString &name, const QKeySequence &sho
 
 QString unusableText(const FileProblem &problem)
 {
-    return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
+    return ShownText(u"设置文件无法使用，将使用默认设置。\n%1",
                      u"The settings file cannot be used; the defaults apply.\n%1")
         .arg(FileProblemText(problem));
 }
 
 QString notSavedText(const FileProblem &problem)
 {
-    return LocalText(LanguageMode(), u"设置文件无法写入，本次的设置没有保存。\n%1",
+    return ShownText(u"设置文件无法写入，本次的设置没有保存。\n%1",
                      u"The settings file cannot be written; the settings were NOT saved.\n%1")
         .arg(FileProblemText(problem));
 }
@@ -591,9 +591,10 @@ void MainWindow::convertToTraditional()
     d->frmAbout()->findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
     if (const auto problem = TraditionalChineseProblem(); problem && !m_traditionalProblemReported) {
         m_traditionalProblemReported = true;
-        const QString text = LocalText(LanguageMode(), u"繁体中文不可用，文字仍以简体中文显示。\n%1",
-                                       u"Traditional Chinese is not available; the texts stay in Simplified Chinese.\n%1")
-                                 .arg(*problem);
+        const QString text =
+            ShownText(u"繁体中文不可用，文字仍以简体中文显示。\n%1",
+                      u"Traditional Chinese is not available; the texts stay in Simplified Chinese.\n%1")
+                .arg(*problem);
         QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
     }
 }
@@ -652,9 +653,9 @@ void MainWindow::bandSelected(int index)
     if (!m_band.selectionChanged(index))
         return;
     const int answer = ShowMsgbox(
-        LocalText(LanguageMode(), u"改变频段将清除频道列表，确定吗？", u"Change frequency channel list will remove, sure?"),
+        ShownText(u"改变频段将清除频道列表，确定吗？", u"Change frequency channel list will remove, sure?"),
         MsgboxOkCancel + MsgboxQuestion + MsgboxDefaultButton2 + MsgboxSystemModal,
-        LocalText(LanguageMode(), u"注意！", u"Attention!"));
+        ShownText(u"注意！", u"Attention!"));
     if (answer != MsgboxOk)
         return;
     m_band.confirm(index);
@@ -685,7 +686,7 @@ void MainWindow::selectorChanged()
 
 void MainWindow::frequencyOutOfBand()
 {
-    ShowMsgbox(LocalText(LanguageMode(), u"超出频段范围", u"Beyond the frequency range"), MsgboxOkOnly);
+    ShowMsgbox(ShownText(u"超出频段范围", u"Beyond the frequency range"), MsgboxOkOnly);
     m_grid->setFocus(Qt::OtherFocusReason);
 }
 
