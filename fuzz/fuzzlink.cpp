@@ -181,11 +181,6 @@ public:
                 m_fromRadio += answer.answer->bytes();
         }
     }
-    void setStatusText(LinkText) override {}
-    void setStatusVisible(bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressValue(int) override {}
-    void setCommandsEnabled(bool) override {}
     void prepareForOperation() override
     {
         // Every step of a sequence is an operation of the engine, with a bound of its own.

@@ -80,7 +80,7 @@ std::optional<BatchRun> runBatches(const QStringList &devices, int count, bool v
             return std::nullopt;
         links.push_back(std::make_unique<BenchLinkEffects>());
         links.back()->setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
-        batches.push_back(std::make_unique<BatchWriter>(*links.back(), *links.back()));
+        batches.push_back(std::make_unique<BatchWriter>(*links.back()));
     }
     BatchRun run;
     QEventLoop loop;

@@ -84,9 +84,7 @@ void LinkController::setCommandsEnabled(bool enabled)
 
 void LinkController::prepareForOperation()
 {
-    // Taking the focus ends an edit in the channel grid, so that it is part of the image.
     m_controls.bandFrame->setEnabled(true);
-    m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
 }
 
 void LinkController::showMessage(LinkText text)

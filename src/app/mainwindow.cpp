@@ -497,7 +497,7 @@ void MainWindow::startBatch()
         options.backupPath = [](int radioBand) { return BackupPathIn(DefaultBackupFolder(), radioBand); };
     options.verify = m_actions.verify->isChecked();
     delete m_batchPanel;
-    m_batchPanel = new BatchPanel(*m_link, *m_link, this);
+    m_batchPanel = new BatchPanel(*m_link, this);
     m_batchPanel->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_batchPanel->start(std::move(options))) {
         delete m_batchPanel;

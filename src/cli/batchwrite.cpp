@@ -94,7 +94,7 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
         Cable cable{port, std::make_unique<CliLink>(plan, linkOptions), nullptr};
         if (auto failure = cable.link->openPort(port))
             return report(*failure);
-        cable.batch = std::make_unique<BatchWriter>(*cable.link, *cable.link);
+        cable.batch = std::make_unique<BatchWriter>(*cable.link);
         cables.push_back(std::move(cable));
     }
 

@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace vm280 {
 
-BatchPanel::BatchPanel(SerialLink &link, LinkEffects &owner, QWidget *parent)
-    : QDialog(parent), m_batch(new BatchWriter(link, owner, this))
+BatchPanel::BatchPanel(SerialLink &link, QWidget *parent)
+    : QDialog(parent), m_batch(new BatchWriter(link, this))
 {
     setupUi();
     initConnections();

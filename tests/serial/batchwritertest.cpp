@@ -87,19 +87,13 @@ class OwnerLink : public SerialLink
 public:
     OwnerLink() { plan.band = 0; }
 
-    void setStatusText(LinkText) override {}
-    void setStatusVisible(bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressValue(int) override {}
     void setCommandsEnabled(bool enabled) override { commands << enabled; }
-    void prepareForOperation() override {}
     void showMessage(LinkText text) override { messages << text; }
     bool askBandQuestion() override
     {
         ++questions;
         return bandAnswer;
     }
-    void closeBandQuestion() override {}
     QByteArray encodeImage() override { return EncodeImage(plan, ChoiceTexts::simplifiedChinese()); }
     void decodeImage(const QByteArray &hex) override { DecodeImage(plan, hex, ChoiceTexts::simplifiedChinese()); }
     int bandSelectorIndex() const override { return plan.band; }
@@ -184,7 +178,7 @@ void BatchWriterTest::init()
     auto opened = OpenRadioPort(m_socket->devicePath());
     QVERIFY(std::holds_alternative<std::unique_ptr<QSerialPort>>(opened));
     m_owner->setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
-    m_batch = std::make_unique<BatchWriter>(*m_owner, *m_owner);
+    m_batch = std::make_unique<BatchWriter>(*m_owner);
 }
 
 void BatchWriterTest::cleanup()
