@@ -619,7 +619,6 @@ void MainWindow::switchLanguage(Language language)
     if (m_batchPanel)
         m_batchPanel->showTexts();
     m_history->rebase();
-    showModifiedMark();
 }
 
 void MainWindow::toggleLock(bool locked)
@@ -709,8 +708,8 @@ QByteArray MainWindow::encodeImage() const
 
 void MainWindow::showSavedTitle(const QString &path)
 {
-    setWindowTitle(ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
-    showModifiedMark();
+    // "[*]" is where the window shows the "*" of a plan with unsaved changes.
+    setWindowTitle(u"[*]"_s + ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
 }
 
 void MainWindow::openMakerPage()
@@ -809,7 +808,7 @@ void MainWindow::initEditConnections()
                        std::bind_front(&ChannelEditCommands::deleteSelected, m_channelEdits));
     connect(m_channelEdits, &ChannelEditCommands::changed, this, &MainWindow::recordChange);
     connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateEditActions);
-    connect(m_history, &PlanHistory::modifiedChanged, this, &MainWindow::showModifiedMark);
+    connect(m_history, &PlanHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // Each change the window makes to the plan is recorded once it is complete.
     connect(m_grid, &ChannelGrid::edited, this, &MainWindow::recordChange);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
@@ -849,14 +848,6 @@ void MainWindow::recordChange()
     // Start-up sets the band and the lists before there is a history.
     if (m_history != nullptr)
         m_history->record();
-}
-
-void MainWindow::showModifiedMark()
-{
-    QString title = windowTitle();
-    if (title.startsWith(u'*'))
-        title.remove(0, 1);
-    setWindowTitle(m_history->isModified() ? u"*"_s + title : title);
 }
 
 void MainWindow::updateEditActions()

@@ -129,7 +129,6 @@ private:
     PlanState currentState() const;
     void showState(const PlanState &state);
     void recordChange();
-    void showModifiedMark();
     void updateEditActions();
 
     CodePlan m_plan;

@@ -93,7 +93,7 @@ const QList<PlanCommand> &planCommands()
          },
          [](WindowRig &rig) {
              QCOMPARE(planOf(rig.dir.filePath(u"saved.DAT"_s)).channels.cell(1, 1), kCommitted);
-             QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
+             QVERIFY(!rig.title().startsWith(u'*'));
          }},
         {"New (toolbar)",
          [](WindowRig &rig) {
@@ -566,18 +566,18 @@ void WindowEditTest::shouldClearTheModifiedMarkWhenAValueIsSetBack()
     WindowRig rig;
     QVERIFY(rig.start());
     QVERIFY(rig.window->files()->openFile(kRichPlan));
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     const QString kept = rig.cell(2, 1);
     rig.enterFrequency(2, 1, u"459.1"_s);
-    QCOMPARE(rig.window->windowTitle(), u"*"_s + title);
+    QCOMPARE(rig.title(), u"*"_s + title);
     rig.enterFrequency(2, 1, kept);
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     auto *squelch = rig.child<QComboBox>(u"Combo9"_s);
     const int shown = squelch->currentIndex();
     rig.pick(squelch, (shown + 1) % squelch->count());
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
     rig.pick(squelch, shown);
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     // Nothing to save: New asks only its own question.
     rig.answers << MsgboxCancel;
     clickToolButton(rig, u"new"_s);

@@ -145,7 +145,7 @@ void WindowFileFaultsTest::shouldKeepTheOldPlanWhenSaveRunsOutOfSpace()
     const QString target = withOldContent(rig, u"plan.DAT"_s);
     QVERIFY(rig.start());
     rig.enterFrequency(1, 1, u"438"_s);
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     rig.files << target;
     rig.answers << MsgboxYes; // replace the file
     {
@@ -156,7 +156,7 @@ void WindowFileFaultsTest::shouldKeepTheOldPlanWhenSaveRunsOutOfSpace()
     QCOMPARE(contentOf(target), kOld);
     QCOMPARE(QDir(rig.dir.path()).entryList({u"plan*"_s}), QStringList{u"plan.DAT"_s});
     // Not saved: the title names no file and still shows the plan as changed.
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     QVERIFY(title.startsWith(u'*'));
     QVERIFY(recentItems(rig).isEmpty());
 }
@@ -206,7 +206,7 @@ void WindowFileFaultsTest::shouldWriteNothingIntoTheRadioWhenTheBackupCannotBeSa
              qPrintable(prompt));
     QVERIFY2(prompt.endsWith(u".DAT: File too large"_s), qPrintable(prompt));
     QVERIFY(QDir(DefaultBackupFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
     // The window lets go of the port before the radio's device goes away.
     rig.window.reset();
     const QString log = radio.stop();
@@ -322,7 +322,7 @@ void WindowFileFaultsTest::shouldRefuseToSaveOrExportIntoAPipe()
     rig.child<QAction>(action)->trigger();
     QCOMPARE(rig.prompts().last(), u"无法保存文件 %1：不是普通文件"_s.arg(native(path)));
     QVERIFY2(!QFileInfo(path).isFile(), "the pipe was replaced");
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
 }
 
 void WindowFileFaultsTest::shouldStartOverAPipeForTheParameterFile()

@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 namespace vm280::test {
@@ -105,6 +106,9 @@ struct WindowRig
         window->show();
         return QTest::qWaitForWindowActive(window.get());
     }
+
+    /// The title the desktop shows: the window's title with the "*" of unsaved changes.
+    QString title() const { return window->windowHandle()->title(); }
 
     ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(QStringLiteral("Grid1")); }
     QString cell(int row, int column) const
