@@ -430,8 +430,7 @@ void MainWindow::startUp()
         // Traditional Chinese is made from the Simplified captions.
         SetLanguageMode(Language::SimplifiedChinese);
         applyCaptions();
-        convertToTraditional();
-        m_dialogs->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->setText(StringJtoF(u"VM-280 对讲机编程软件"));
+        convertToTraditional(true);
         SetLanguageMode(Language::TraditionalChinese);
     } else {
         applyCaptions();
@@ -581,14 +580,14 @@ void MainWindow::applyCaptions()
             MakerPage().toString(), m_maker->text().toHtmlEscaped()));
 }
 
-void MainWindow::convertToTraditional()
+void MainWindow::convertToTraditional(bool atStartUp)
 {
     FeatureDialogs *d = m_dialogs;
-    for (QWidget *window : std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(),
-                                                            d->Form7(), d->frmAbout()})
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(), d->Form7()})
         FormJtoF(window);
+    d->frmAbout()->convertToTraditional(atStartUp);
     m_texts = LocalChoiceTexts(Language::TraditionalChinese);
-    d->frmAbout()->findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
     if (const auto problem = TraditionalChineseProblem(); problem && !m_traditionalProblemReported) {
         m_traditionalProblemReported = true;
         const QString text =
@@ -610,7 +609,7 @@ void MainWindow::switchLanguage(Language language)
             applyCaptions();
         }
         SetLanguageMode(language);
-        convertToTraditional();
+        convertToTraditional(false);
     } else {
         SetLanguageMode(language);
         applyCaptions();

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace vm280;
+using namespace Qt::StringLiterals;
 
 /// Stands in for the browser: keeps every page the about box asks to open.
 class PageCatcher : public QObject
@@ -43,6 +44,22 @@ private slots:
         QCOMPARE(text("Label2"), QStringLiteral("Issue：2012.10"));
         QCOMPARE(text("lblDescription"), QString());
         QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
+    }
+
+    void shouldConvertToTraditionalWithTheStartUpTitle()
+    {
+        SetLanguageMode(Language::SimplifiedChinese);
+        AboutDialog dialog;
+        auto text = [&dialog](const char *name) {
+            return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
+        };
+        dialog.convertToTraditional(false);
+        QCOMPARE(text("lblTitle"), u"VM-280寫頻軟件"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
+        QCOMPARE(text("Label2"), u"發布：2012.10"_s);
+        dialog.convertToTraditional(true);
+        QCOMPARE(text("lblTitle"), u"VM-280 對講機編程軟件"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
     }
 
     void shouldHideOnOkAndOnTheCloseBox()
