@@ -31,7 +31,7 @@ struct SequenceRig : LinkRig
 {
     explicit SequenceRig(int radioBand = 0)
     {
-        radio.memory[kBandOffset] = QByteArray::fromHex(BandCode(radioBand))[0];
+        radio.setByte(kBandOffset, QByteArray::fromHex(BandCode(radioBand))[0]);
     }
 
     WriteSequence::Steps steps(bool backup, bool verify) const
@@ -64,7 +64,7 @@ struct SequenceRig : LinkRig
 TEST(WriteSequence, shouldSaveWhatTheRadioHeldBeforeWritingIntoIt)
 {
     SequenceRig rig(3);
-    const QByteArray before = rig.radio.memory;
+    const QByteArray before = rig.radio.memory();
     rig.effects.band = 3;
     ASSERT_TRUE(rig.sequence.start(rig.steps(true, false)));
     rig.runToEnd();
@@ -143,7 +143,7 @@ TEST(WriteSequence, shouldNeitherBackUpNorWriteWhenALoneAcknowledgementStandsInF
     for (const int block : {0x0010, 0x0210, 0x03D0}) {
         SCOPED_TRACE(block);
         SequenceRig rig;
-        rig.radio.readsAcknowledged = {block};
+        rig.radio.setFault({RadioFault::AckRead, 0, block});
         ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
         rig.runToEnd();
         EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
@@ -161,20 +161,20 @@ TEST(WriteSequence, shouldKnowWhatTheRadioHoldsWhenItStopsAnswering)
     const struct
     {
         const char *name;
-        std::function<bool(const FakeRadio &)> silentFrom; ///< true once the radio is to fall silent
+        std::function<bool(const RadioLine &)> silentFrom; ///< true once the radio is to fall silent
         RadioMemory memory;
         bool backupSaved;
     } cases[] = {
-        {"in the backup read", [](const FakeRadio &r) { return r.readRequests.size() >= 5; },
+        {"in the backup read", [](const RadioLine &r) { return r.readRequests.size() >= 5; },
          RadioMemory::Unchanged, false},
-        {"at the write's handshake", [](const FakeRadio &r) { return r.ends >= 1; }, RadioMemory::Unchanged,
+        {"at the write's handshake", [](const RadioLine &r) { return r.ends >= 1; }, RadioMemory::Unchanged,
          true},
-        {"in the write", [](const FakeRadio &r) { return r.writtenBlocks.size() >= 10; },
+        {"in the write", [](const RadioLine &r) { return r.writtenBlocks.size() >= 10; },
          RadioMemory::MaybePartlyWritten, true},
         {"before the first block is acknowledged",
-         [](const FakeRadio &r) { return r.ends >= 1 && r.acknowledgements >= 20; },
+         [](const RadioLine &r) { return r.ends >= 1 && r.acknowledgements >= 20; },
          RadioMemory::MaybePartlyWritten, true},
-        {"in the read-back", [](const FakeRadio &r) { return r.readRequests.size() >= 20; },
+        {"in the read-back", [](const RadioLine &r) { return r.readRequests.size() >= 20; },
          RadioMemory::Written, true},
     };
     for (const auto &c : cases) {
