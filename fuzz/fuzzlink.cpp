@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 namespace {
@@ -252,13 +253,13 @@ private:
         // The backup read has just ended: its image is the radio's memory when the line was clean.
         m_backupClean = m_clean;
         m_backupMemory = m_radio.memory().first(RadioModel::kPlanBytes);
-        return m_backupDir.filePath(QStringLiteral("backup.DAT"));
+        return m_backupDir.filePath(u"backup.DAT"_s);
     }
 
     /// A backup, once saved, is a whole code plan file.
     void checkBackup()
     {
-        QFile file(m_backupDir.filePath(QStringLiteral("backup.DAT")));
+        QFile file(m_backupDir.filePath(u"backup.DAT"_s));
         if (!file.open(QIODevice::ReadOnly))
             return;
         const QByteArray bytes = file.readAll();

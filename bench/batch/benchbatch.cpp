@@ -50,7 +50,7 @@ struct RadioProcess
     explicit RadioProcess(const QStringList &arguments)
     {
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(QStringLiteral(VM280_RADIO_BINARY),
+        process->start(QString::fromUtf8(VM280_RADIO_BINARY),
                        QStringList{u"--baud"_s, QString::number(kBaud), u"--latency"_s, u"0"_s} + arguments);
         if (process->waitForReadyRead(5000))
             device = QString::fromLocal8Bit(process->readLine()).trimmed();

@@ -17,6 +17,8 @@
 #include <QProgressBar>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -147,7 +149,7 @@ void LinkController::reportWriteSteps()
                        FileProblemText(result.backupError->problem(result.backupPath)),
                    LinkTextStyle(LinkText::BackupFailed));
     } else if (result.firstDifference) {
-        const QString address = QStringLiteral("0x") + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
+        const QString address = u"0x"_s + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
         ShowMsgbox(shown(LinkText::VerifyMismatch) + u'\n' +
                        ShownText(u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
                    LinkTextStyle(LinkText::VerifyMismatch));

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -256,7 +258,7 @@ void decodeScan(CodePlan &plan, const ImageReader &image)
     // Empty would come back as whatever the setting held before.
     for (const auto &[entry, offset] : {std::pair{12, 338}, std::pair{13, 339}}) {
         if (const uint v = image.byte(offset); v == 0xFF)
-            options[entry] = QStringLiteral("0");
+            options[entry] = u"0"_s;
         else
             acceptOptionBelow(options[entry], v, 92);
     }

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -87,7 +89,7 @@ void WriteSequence::backupRead()
 {
     // A read image runs to 0x040F; a code plan file holds what a write could change and more.
     m_result.backupPath = m_steps.backupPath(m_readPlan.band);
-    QFileInfo(m_result.backupPath).absoluteDir().mkpath(QStringLiteral("."));
+    QFileInfo(m_result.backupPath).absoluteDir().mkpath(u"."_s);
     m_result.backupError = WriteCodePlanFile(m_result.backupPath, m_readImage.left(2 * kImageBytes));
     if (m_result.backupError)
         end(LinkOutcome::Failed, LinkText::BackupFailed);

@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kWrongTag = u"文件类型不对，无法打开。"_s;
 
 QString copyOfRichPlan(const WindowRig &rig, const QString &name)

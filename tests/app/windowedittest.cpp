@@ -33,7 +33,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kSaveChanges = u"保存更改？"_s;
 const QString kOutOfBand = u"超出频段范围"_s;
 const QString kPortClosed = u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s;
@@ -131,7 +131,7 @@ const QList<PlanCommand> &planCommands()
          [](WindowRig &rig) { QCOMPARE(rig.cell(1, 1), kCommitted); }},
         {"Import (menu)",
          [](WindowRig &rig) {
-             rig.files << QStringLiteral(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
+             rig.files << QString::fromUtf8(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
              rig.answers << MsgboxCancel;
              rig.chooseMenuItem(u"mnuFile"_s, u"mnuImport"_s);
          },

@@ -34,8 +34,8 @@ namespace {
 constexpr rlim_t kLimit = 300;
 constexpr int kOperationMs = 20000;
 const QByteArray kOld = "the old file, to be kept byte for byte";
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
-const QString kRadioMemory = QStringLiteral(VM280_TEST_DATA "/link/memory-pattern.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
+const QString kRadioMemory = QString::fromUtf8(VM280_TEST_DATA "/link/memory-pattern.DAT");
 
 QByteArray contentOf(const QString &path)
 {

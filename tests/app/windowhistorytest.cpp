@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kSaveChanges = u"保存更改？"_s;
 const QString kPortClosed = u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s;
 

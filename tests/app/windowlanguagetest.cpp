@@ -137,7 +137,7 @@ void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
         WindowRig rig;
         writeParameters(rig, language);
         QVERIFY(rig.start());
-        rig.files << QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+        rig.files << QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
         rig.child<QAction>(u"mnuOpen"_s)->trigger();
         rig.enterFrequency(16, 1, u"440.5"_s);
         const QString path = rig.dir.filePath(u"out.DAT"_s);

@@ -27,7 +27,7 @@ constexpr int kOperationMs = 15000;
 
 QString dataFile(const QString &name)
 {
-    return QStringLiteral(VM280_TEST_DATA "/link/") + name;
+    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
 }
 
 } // namespace

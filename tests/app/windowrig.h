@@ -25,6 +25,8 @@
 
 namespace vm280::test {
 
+using namespace Qt::StringLiterals;
+
 /// The image of a plan, encoded as the window encodes it.
 inline QByteArray imageOf(const CodePlan &plan)
 {
@@ -97,7 +99,7 @@ struct WindowRig
         SetFileChooser({});
     }
 
-    QString parameterPath() const { return dir.filePath(QStringLiteral("parameter")); }
+    QString parameterPath() const { return dir.filePath(u"parameter"_s); }
 
     /// Starts the window; false when it did not become active.
     bool start()
@@ -110,7 +112,7 @@ struct WindowRig
     /// The title the desktop shows: the window's title with the "*" of unsaved changes.
     QString title() const { return window->windowHandle()->title(); }
 
-    ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(QStringLiteral("Grid1")); }
+    ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(u"Grid1"_s); }
     QString cell(int row, int column) const
     {
         return grid()->model()->index(row - 1, column).data().toString();

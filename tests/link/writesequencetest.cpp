@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -38,7 +39,7 @@ struct SequenceRig : LinkRig
     {
         WriteSequence::Steps steps;
         if (backup)
-            steps.backupPath = [this](int band) { return dir.filePath(BandText(band) + QStringLiteral(".DAT")); };
+            steps.backupPath = [this](int band) { return dir.filePath(BandText(band) + u".DAT"_s); };
         steps.verify = verify;
         return steps;
     }
@@ -69,14 +70,14 @@ TEST(WriteSequence, shouldSaveWhatTheRadioHeldBeforeWritingIntoIt)
     ASSERT_TRUE(rig.sequence.start(rig.steps(true, false)));
     rig.runToEnd();
     EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success}));
-    const QString backup = rig.dir.filePath(BandText(3) + QStringLiteral(".DAT"));
+    const QString backup = rig.dir.filePath(BandText(3) + u".DAT"_s);
     EXPECT_EQ(rig.sequence.result().backupPath, backup);
     EXPECT_EQ(fileContent(backup), CodePlanBytes(before.first(848).toHex().toUpper()));
     EXPECT_EQ(rig.radio.readRequests.size(), 16);
     EXPECT_EQ(rig.radio.writtenBlocks, expectedWriteBlocks(false));
     // The read went into the sequence, not into the window.
     EXPECT_TRUE(rig.effects.decoded.isEmpty());
-    EXPECT_FALSE(rig.effects.log.contains(QStringLiteral("select band 3")));
+    EXPECT_FALSE(rig.effects.log.contains(u"select band 3"_s));
     EXPECT_EQ(rig.effects.statusText, LinkText::WriteDone);
 }
 
@@ -86,8 +87,8 @@ TEST(WriteSequence, shouldKeepTheCommandsUntilTheLastStepHasEnded)
     ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
     rig.runToEnd();
     ASSERT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success}));
-    EXPECT_EQ(rig.effects.log.count(QStringLiteral("commands disabled")), 3);
-    EXPECT_FALSE(rig.effects.log.contains(QStringLiteral("commands enabled")));
+    EXPECT_EQ(rig.effects.log.count(u"commands disabled"_s), 3);
+    EXPECT_FALSE(rig.effects.log.contains(u"commands enabled"_s));
     EXPECT_EQ(rig.effects.sent.count("E"), 3);
     rig.countDown();
     EXPECT_TRUE(rig.effects.commandsEnabled);
@@ -201,11 +202,11 @@ TEST(WriteSequence, shouldWriteNothingWhenTheBackupCannotBeSaved)
 {
     SequenceRig rig;
     // A file where the backup's folder would have to be.
-    QFile blocker(rig.dir.filePath(QStringLiteral("taken")));
+    QFile blocker(rig.dir.filePath(u"taken"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     WriteSequence::Steps steps;
-    steps.backupPath = [&](int) { return blocker.fileName() + QStringLiteral("/backup.DAT"); };
+    steps.backupPath = [&](int) { return blocker.fileName() + u"/backup.DAT"_s; };
     ASSERT_TRUE(rig.sequence.start(steps));
     rig.runToEnd();
     EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
@@ -282,9 +283,9 @@ TEST(WriteSequence, shouldShowThePortNotOpenMessageAndStartNothing)
 TEST(BackupName, shouldNameTheBackupByDateTimeAndBand)
 {
     const QDateTime when(QDate(2026, 12, 8), QTime(14, 30, 5));
-    EXPECT_EQ(BackupFileName(when, 0), QStringLiteral("2026-12-08_143005_400-480MHz.DAT"));
-    EXPECT_TRUE(BackupFileName(when, 1).startsWith(QStringLiteral("2026-12-08_143005_")));
+    EXPECT_EQ(BackupFileName(when, 0), u"2026-12-08_143005_400-480MHz.DAT"_s);
+    EXPECT_TRUE(BackupFileName(when, 1).startsWith(u"2026-12-08_143005_"_s));
     EXPECT_NE(BackupFileName(when, 1), BackupFileName(when, 0));
-    EXPECT_TRUE(DefaultBackupFolder().endsWith(QStringLiteral("/backups")));
+    EXPECT_TRUE(DefaultBackupFolder().endsWith(u"/backups"_s));
     EXPECT_TRUE(DefaultBackupPath(0).startsWith(DefaultBackupFolder() + QLatin1Char('/')));
 }

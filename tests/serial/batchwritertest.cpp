@@ -17,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace std::chrono_literals;
 
@@ -307,7 +308,7 @@ void BatchWriterTest::asksTheBandQuestionOnceForTheWholeBatch()
     });
     m_owner->bandAnswer = false;
     BatchWriter::Options options = fastOptions(2);
-    options.backupPath = [this](int band) { return m_backups.filePath(BandText(band) + QStringLiteral(".DAT")); };
+    options.backupPath = [this](int band) { return m_backups.filePath(BandText(band) + u".DAT"_s); };
     QSignalSpy done(m_batch.get(), &BatchWriter::radioDone);
     QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
     QVERIFY(m_batch->start(options));
