@@ -58,13 +58,17 @@ public:
     int radioCount() const { return int(m_radios.size()); }
     /// Operations on the radio that wrote at least one block.
     int writes(int index) const { return m_sessions.at(index); }
+    /// What the PC sent while no radio was plugged in.
+    const QByteArray &unheard() const { return m_unheard; }
 
 private:
     void take()
     {
         const QByteArray bytes = m_terminal.readAvailable();
-        if (!m_plugged)
+        if (!m_plugged) {
+            m_unheard += bytes;
             return;
+        }
         RadioModel &radio = *m_radios.back();
         for (const char byte : bytes) {
             const RadioStep step = radio.receive(byte);
@@ -79,6 +83,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::vector<std::unique_ptr<RadioModel>> m_radios;
     std::vector<int> m_sessions;
+    QByteArray m_unheard;
     bool m_plugged = false;
 };
 
@@ -277,7 +282,8 @@ void BatchWriterTest::stopsAtOnceWhileWaitingAndAfterTheRadioWhileWriting()
     // Nothing on the cable: the stop ends the batch on the spot.
     QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
     QVERIFY(m_batch->start(fastOptions()));
-    QTest::qWait(250);
+    // A second probe goes out only once the first has gone unanswered.
+    QTRY_VERIFY_WITH_TIMEOUT(m_socket->unheard().count("JV-PROG") >= 2, kWaitMs);
     QCOMPARE(m_batch->stage(), BatchWriter::Stage::WaitingForRadio);
     m_batch->stop();
     QCOMPARE(finished.size(), 1);
