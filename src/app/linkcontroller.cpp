@@ -86,6 +86,7 @@ void LinkController::setCommandsEnabled(bool enabled)
 
 void LinkController::prepareForOperation()
 {
+    // A read or write enables the band frame again, even while the lock holds it.
     m_controls.bandFrame->setEnabled(true);
 }
 
