@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 namespace {
@@ -181,11 +182,6 @@ public:
                 m_fromRadio += answer.answer->bytes();
         }
     }
-    void setStatusText(LinkText) override {}
-    void setStatusVisible(bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressValue(int) override {}
-    void setCommandsEnabled(bool) override {}
     void prepareForOperation() override
     {
         // Every step of a sequence is an operation of the engine, with a bound of its own.
@@ -257,13 +253,13 @@ private:
         // The backup read has just ended: its image is the radio's memory when the line was clean.
         m_backupClean = m_clean;
         m_backupMemory = m_radio.memory().first(RadioModel::kPlanBytes);
-        return m_backupDir.filePath(QStringLiteral("backup.DAT"));
+        return m_backupDir.filePath(u"backup.DAT"_s);
     }
 
     /// A backup, once saved, is a whole code plan file.
     void checkBackup()
     {
-        QFile file(m_backupDir.filePath(QStringLiteral("backup.DAT")));
+        QFile file(m_backupDir.filePath(u"backup.DAT"_s));
         if (!file.open(QIODevice::ReadOnly))
             return;
         const QByteArray bytes = file.readAll();

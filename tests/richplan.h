@@ -8,6 +8,8 @@
 
 namespace vm280::test {
 
+using namespace Qt::StringLiterals;
+
 /// A plan that uses every kind of channel and a value other than the start-up one in every
 /// store, filled as the editor fills it (Simplified Chinese words). tests/data/rich.DAT holds
 /// it as saved by the tool.
@@ -85,7 +87,7 @@ inline CodePlan richPlan()
     plan.TestFrequencies[0][5] = "438.01250";
     plan.TestFrequencies[1][5] = "438.51250";
     plan.TestFrequencies[1][15] = "999.99999";
-    plan.EmbeddedTexts = {QStringLiteral(u"Café (Zürich) 123456789012345678"), "Line two"};
+    plan.EmbeddedTexts = {u"Café (Zürich) 123456789012345678"_s, "Line two"};
     return plan;
 }
 

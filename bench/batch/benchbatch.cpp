@@ -5,8 +5,8 @@
 
 #include "benchlinkeffects.h"
 
-#include "link/batchwriter.h"
-#include "link/radioport.h"
+#include "serial/batchwriter.h"
+#include "serial/radioport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,7 +50,7 @@ struct RadioProcess
     explicit RadioProcess(const QStringList &arguments)
     {
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(QStringLiteral(VM280_RADIO_BINARY),
+        process->start(QString::fromUtf8(VM280_RADIO_BINARY),
                        QStringList{u"--baud"_s, QString::number(kBaud), u"--latency"_s, u"0"_s} + arguments);
         if (process->waitForReadyRead(5000))
             device = QString::fromLocal8Bit(process->readLine()).trimmed();
@@ -80,7 +80,7 @@ std::optional<BatchRun> runBatches(const QStringList &devices, int count, bool v
             return std::nullopt;
         links.push_back(std::make_unique<BenchLinkEffects>());
         links.back()->setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
-        batches.push_back(std::make_unique<BatchWriter>(*links.back(), *links.back()));
+        batches.push_back(std::make_unique<BatchWriter>(*links.back()));
     }
     BatchRun run;
     QEventLoop loop;

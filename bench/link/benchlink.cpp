@@ -5,8 +5,8 @@
 
 #include "benchlinkeffects.h"
 
-#include "link/radioport.h"
 #include "link/writesequence.h"
+#include "serial/radioport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QProcess radio;
     radio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    radio.start(QStringLiteral(VM280_RADIO_BINARY),
+    radio.start(QString::fromUtf8(VM280_RADIO_BINARY),
                 {u"--baud"_s, QString::number(kBaud), u"--latency"_s, u"0"_s});
     if (!radio.waitForReadyRead(5000))
         return fail(u"the simulated radio did not start"_s);

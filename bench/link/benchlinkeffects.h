@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/codeplan.h"
-#include "link/seriallink.h"
+#include "serial/seriallink.h"
 
 #include <QEventLoop>
 #include <optional>
@@ -20,16 +20,9 @@ public:
     std::optional<LinkOutcome> outcome() const { return m_outcome; }
     void forgetOutcome() { m_outcome.reset(); }
 
-    void setStatusText(LinkText) override {}
-    void setStatusVisible(bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressValue(int) override {}
     void setCommandsEnabled(bool enabled) override;
-    void prepareForOperation() override {}
-    void showMessage(LinkText) override {}
-    bool askBandQuestion() override { return true; }
     // Answered at once: never open when an operation ends.
-    void closeBandQuestion() override {}
+    bool askBandQuestion() override { return true; }
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override { return m_plan.band; }

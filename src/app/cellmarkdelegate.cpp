@@ -1,9 +1,7 @@
 #include "cellmarkdelegate.h"
 
-#include "languagemode.h"
-
 #include "editor/channeltablemodel.h"
-#include "editor/localtext.h"
+#include "ui/languagemode.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
@@ -30,11 +28,10 @@ bool CellMarkDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
     const QVariant band = index.data(ChannelTableModel::OutsideBandRole);
     if (event->type() != QEvent::ToolTip || !band.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    QToolTip::showText(
-        event->globalPos(),
-        LocalText(LanguageMode(), u"此频率不在所选频段 %1 内", u"This frequency lies outside the band %1")
-            .arg(band.toString()),
-        view->viewport(), option.rect);
+    QToolTip::showText(event->globalPos(),
+                       ShownText(u"此频率不在所选频段 %1 内", u"This frequency lies outside the band %1")
+                           .arg(band.toString()),
+                       view->viewport(), option.rect);
     return true;
 }
 

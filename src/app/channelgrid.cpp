@@ -2,11 +2,11 @@
 
 #include "cellkeyfilter.h"
 #include "cellmarkdelegate.h"
-#include "twips.h"
 
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "editor/tonerules.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +25,11 @@ namespace vm280 {
 
 namespace {
 
+// Column widths in twips, channel number to scan add: wide enough for a frequency of nine
+// characters ("438.01250"), a tone ("D023N", "254.1") or a list word, so every cell reads whole
+// with the grid at its fixed size and no scroll bar.
 constexpr std::array kColumnTwips{500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+// One line of text, the height the in-place editors open at.
 constexpr int kRowTwips = 300;
 // Rows 2, 4, ..., 16 are striped in this colour.
 constexpr QRgb kStripe = qRgb(192, 192, 255);
@@ -96,7 +100,7 @@ QComboBox *ChannelGrid::choiceEditor(int column) const
 
 void ChannelGrid::applyLayout()
 {
-    // The documented widths, widened where a header would not fit (English "Channel").
+    // The widths of kColumnTwips, widened where a header would not fit (English "Channel").
     const QFontMetrics metrics(horizontalHeader()->font());
     const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
     int width = 0;

@@ -30,7 +30,8 @@ public:
     /// The editor open over a cell, or nullptr.
     QWidget *openEditor() const { return m_openEditor; }
 
-    /// Applies the documented column widths and row heights.
+    /// Sizes the columns to their contents' widths (kColumnTwips, or the header where it is
+    /// wider) and the rows to one line, and fixes the grid to show all 16 channels at once.
     void applyLayout();
     /// Ends the edit open on a cell, committing it as the focus leaving it would. False when the
     /// commit was refused (a frequency outside the band: the user was told, the cell kept its

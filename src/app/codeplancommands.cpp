@@ -1,26 +1,16 @@
 #include "codeplancommands.h"
 
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
-#include "editor/localtext.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace vm280 {
-
-namespace {
-
-QString text(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
-} // namespace
 
 CodePlanCommands::CodePlanCommands(QWidget *window, const PlanDocument &document, QObject *parent)
     : QObject(parent), m_window(window), m_document(document)
@@ -30,9 +20,9 @@ void CodePlanCommands::newPlan()
 {
     if (!askToSaveChanges())
         return;
-    const int answer = ShowMsgbox(text(u"所有信道的数据将被清除！", u"All channel data will be clear."),
+    const int answer = ShowMsgbox(ShownText(u"所有信道的数据将被清除！", u"All channel data will be clear."),
                                   MsgboxOkCancel + MsgboxExclamation + MsgboxDefaultButton2,
-                                  text(u"警告", u"Warnning"));
+                                  ShownText(u"警告", u"Warnning"));
     if (answer != MsgboxCancel)
         m_document.clearChannels();
 }
@@ -62,7 +52,7 @@ std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
     auto read = ReadCodePlanFile(path);
     if (const auto *error = std::get_if<FileError>(&read)) {
         if (error->kind == FileError::WrongType)
-            ShowMsgbox(text(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
+            ShowMsgbox(ShownText(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
         else
             ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return std::nullopt;
@@ -91,9 +81,10 @@ bool CodePlanCommands::askToSaveChanges()
 {
     if (!m_document.modified || !m_document.modified())
         return true;
-    const QStringList captions{text(u"保存", u"Save"), text(u"不保存", u"Discard"), text(u"取消", u"Cancel")};
-    const int answer = ShowMsgbox(text(u"保存更改？", u"Save changes?"), MsgboxYesNoCancel + MsgboxQuestion,
-                                  QString(), captions);
+    const QStringList captions{ShownText(u"保存", u"Save"), ShownText(u"不保存", u"Discard"),
+                               ShownText(u"取消", u"Cancel")};
+    const int answer = ShowMsgbox(ShownText(u"保存更改？", u"Save changes?"),
+                                  MsgboxYesNoCancel + MsgboxQuestion, QString(), captions);
     if (answer == MsgboxYes)
         return savePlan();
     return answer == MsgboxNo;

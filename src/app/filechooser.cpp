@@ -1,10 +1,8 @@
 #include "filechooser.h"
 
-#include "apptitle.h"
-#include "languagemode.h"
-#include "msgbox.h"
-
-#include "editor/localtext.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -45,9 +43,9 @@ bool MayReplaceFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    const int answer = ShowMsgbox(LocalText(LanguageMode(), u"该文件已存在，是否覆盖？",
-                                            u"This file already exists, whether to cover?"),
-                                  MsgboxYesNo + MsgboxQuestion);
+    const int answer =
+        ShowMsgbox(ShownText(u"该文件已存在，是否覆盖？", u"This file already exists, whether to cover?"),
+                   MsgboxYesNo + MsgboxQuestion);
     return answer != MsgboxNo;
 }
 
@@ -57,7 +55,7 @@ namespace {
 QString reasonText(const FileProblem &problem)
 {
     if (problem.kind == FileProblem::NotRegularFile)
-        return LocalText(LanguageMode(), u"不是普通文件", u"not a regular file");
+        return ShownText(u"不是普通文件", u"not a regular file");
     return problem.reason;
 }
 
@@ -72,10 +70,9 @@ QString FileFailureText(FileChoice choice, const FileProblem &problem)
 {
     const QString name = QDir::toNativeSeparators(problem.path);
     if (choice == FileChoice::Save)
-        return LocalText(LanguageMode(), u"无法保存文件 %1：%2", u"Cannot save the file %1: %2")
+        return ShownText(u"无法保存文件 %1：%2", u"Cannot save the file %1: %2")
             .arg(name, reasonText(problem));
-    return LocalText(LanguageMode(), u"无法打开文件 %1：%2", u"Cannot open the file %1: %2")
-        .arg(name, reasonText(problem));
+    return ShownText(u"无法打开文件 %1：%2", u"Cannot open the file %1: %2").arg(name, reasonText(problem));
 }
 
 void SetFileChooser(FileChooser chooser)

@@ -1,11 +1,10 @@
 #include "form1captions.h"
 
-#include "apptitle.h"
-
 #include "editor/channeledits.h"
 #include "editor/channeltablemodel.h"
 #include "image/choicetexts.h"
 #include "image/settingcatalog.h"
+#include "ui/apptitle.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -133,7 +132,8 @@ void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language langua
         return QString::fromUtf16(chinese ? caption.simplified : caption.english);
     };
     const Language shown = chinese ? Language::SimplifiedChinese : Language::English;
-    form1->setWindowTitle(chinese ? u"VM-280 写频软件 V1.00"_s : u"VM-280 Radio Software V1.00"_s);
+    // "[*]" is where the window shows the "*" of a plan with unsaved changes.
+    form1->setWindowTitle(chinese ? u"[*]VM-280 写频软件 V1.00"_s : u"[*]VM-280 Radio Software V1.00"_s);
     for (const Caption &caption : kCaptions) {
         const QString name = QString::fromUtf16(caption.control);
         if (QObject *control = form1->findChild<QObject *>(name))

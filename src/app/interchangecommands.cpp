@@ -2,14 +2,13 @@
 
 #include "featuredialogs.h"
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
 #include "dialogs/importreportdialog.h"
-#include "editor/localtext.h"
 #include "image/bands.h"
 #include "image/codec.h"
 #include "interchange/planinterchange.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,11 +19,6 @@ namespace vm280 {
 
 namespace {
 
-QString text(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
 QString suffixOf(InterchangeFormat format)
 {
     return format == InterchangeFormat::Json ? u".json"_s : u".csv"_s;
@@ -34,8 +28,8 @@ QString suffixOf(InterchangeFormat format)
 FileRequest exchangeRequest(FileChoice choice)
 {
     return {choice,
-            {text(u"CHIRP CSV 信道表 (*.csv)", u"CHIRP CSV channel list (*.csv)"),
-             text(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)")}};
+            {ShownText(u"CHIRP CSV 信道表 (*.csv)", u"CHIRP CSV channel list (*.csv)"),
+             ShownText(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)")}};
 }
 
 InterchangeFormat formatOfFilter(int filter)
@@ -57,21 +51,21 @@ bool confirmReplacing(InterchangeFormat format)
 {
     const QString prompt =
         format == InterchangeFormat::ChirpCsv
-            ? text(u"导入将替换全部信道，确定吗？", u"The import replaces all channels. Continue?")
-            : text(u"导入将替换信道和文件中的设置，确定吗？",
-                   u"The import replaces the channels and the settings the file holds. Continue?");
+            ? ShownText(u"导入将替换全部信道，确定吗？", u"The import replaces all channels. Continue?")
+            : ShownText(u"导入将替换信道和文件中的设置，确定吗？",
+                        u"The import replaces the channels and the settings the file holds. Continue?");
     return ShowMsgbox(prompt, MsgboxOkCancel + MsgboxExclamation + MsgboxDefaultButton2,
-                      text(u"警告", u"Warnning")) == MsgboxOk;
+                      ShownText(u"警告", u"Warnning")) == MsgboxOk;
 }
 
 QString importedHeading(const QString &path, const ImportReport &report)
 {
-    QString heading = text(u"已从 %1 导入。频段：%2", u"Imported from %1. Band: %2")
+    QString heading = ShownText(u"已从 %1 导入。频段：%2", u"Imported from %1. Band: %2")
                           .arg(QDir::toNativeSeparators(path), BandText(report.band));
     // The count a list of many skipped rows would otherwise hide at the end of the report.
     if (report.format == InterchangeFormat::ChirpCsv)
         heading +=
-            u'\n' + text(u"已导入 %1 个信道，跳过 %2 行。", u"Channels imported: %1; rows skipped: %2.")
+            u'\n' + ShownText(u"已导入 %1 个信道，跳过 %2 行。", u"Channels imported: %1; rows skipped: %2.")
                         .arg(report.imported)
                         .arg(report.skipped);
     return heading;
@@ -79,8 +73,8 @@ QString importedHeading(const QString &path, const ImportReport &report)
 
 QString refusedHeading(const QString &path)
 {
-    return text(u"文件 %1 未导入，窗口中的写频数据没有改变。",
-                u"%1 was not imported; the plan in the window is unchanged.")
+    return ShownText(u"文件 %1 未导入，窗口中的写频数据没有改变。",
+                     u"%1 was not imported; the plan in the window is unchanged.")
         .arg(QDir::toNativeSeparators(path));
 }
 

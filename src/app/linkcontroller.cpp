@@ -1,14 +1,13 @@
 #include "linkcontroller.h"
 
 #include "filechooser.h"
-#include "languagemode.h"
-#include "msgbox.h"
 
-#include "editor/localtext.h"
 #include "image/hex.h"
 #include "link/backupname.h"
-#include "link/radioport.h"
 #include "link/writereport.h"
+#include "serial/radioport.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,18 +17,15 @@
 #include <QProgressBar>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
 
-QString shownWords(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
 QString shown(LinkText text)
 {
-    return shownWords(LinkTextChinese(text), LinkTextEnglish(text));
+    return ShownText(LinkTextChinese(text), LinkTextEnglish(text));
 }
 
 } // namespace
@@ -90,16 +86,15 @@ void LinkController::setCommandsEnabled(bool enabled)
 
 void LinkController::prepareForOperation()
 {
-    // Taking the focus ends an edit in the channel grid, so that it is part of the image.
+    // A read or write enables the band frame again, even while the lock holds it.
     m_controls.bandFrame->setEnabled(true);
-    m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
 }
 
 void LinkController::showMessage(LinkText text)
 {
     // A write cut off says what it left in the radio, under the message every failure shows.
     const bool writeFailed = m_writing && text == LinkText::CommunicationError;
-    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), shownWords) : QString();
+    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), ShownText) : QString();
     ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
 }
 
@@ -155,9 +150,9 @@ void LinkController::reportWriteSteps()
                        FileProblemText(result.backupError->problem(result.backupPath)),
                    LinkTextStyle(LinkText::BackupFailed));
     } else if (result.firstDifference) {
-        const QString address = QStringLiteral("0x") + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
+        const QString address = u"0x"_s + QString::fromLatin1(ToHex4(quint32(*result.firstDifference)));
         ShowMsgbox(shown(LinkText::VerifyMismatch) + u'\n' +
-                       LocalText(LanguageMode(), u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
+                       ShownText(u"第一处不同：地址 %1", u"First difference at address %1").arg(address),
                    LinkTextStyle(LinkText::VerifyMismatch));
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/portslots.h"
-#include "link/seriallink.h"
 #include "link/writesequence.h"
+#include "serial/portslots.h"
+#include "serial/seriallink.h"
 
 #include <QPointer>
 #include <functional>
@@ -57,7 +57,6 @@ public:
     /// Writes the plan; with backup the radio is first read and what it held saved in the
     /// backups folder, with verify it is read back and compared with what was written.
     bool startWrite(bool backup, bool verify);
-    const WriteSequence::Result &writeResult() const { return m_sequence.result(); }
 
     void setStatusText(LinkText text) override;
     void setStatusVisible(bool visible) override;

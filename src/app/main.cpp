@@ -1,5 +1,6 @@
-#include "appicon.h"
 #include "mainwindow.h"
+
+#include "ui/appicon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,7 +12,7 @@ namespace {
 void describe(QCoreApplication &app, QCommandLineParser &parser)
 {
     app.setApplicationName(u"vm280"_s);
-    app.setApplicationVersion(QStringLiteral(VM280_VERSION));
+    app.setApplicationVersion(QString::fromUtf8(VM280_VERSION));
     parser.setApplicationDescription(u"Programming tool for the VM-280 handheld radio."_s);
     parser.addHelpOption();
     parser.addVersionOption();

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
 
-#include "apptitle.h"
 #include "bandselector.h"
-#include "batchpanel.h"
 #include "channeleditcommands.h"
 #include "channelgrid.h"
 #include "codeplancommands.h"
@@ -10,12 +8,8 @@
 #include "featuredialogs.h"
 #include "filechooser.h"
 #include "form1captions.h"
-#include "formjtof.h"
 #include "interchangecommands.h"
-#include "languagemode.h"
-#include "languagesetting.h"
 #include "linkcontroller.h"
-#include "msgbox.h"
 #include "outsideband.h"
 #include "planhistory.h"
 #include "plantools.h"
@@ -23,19 +17,24 @@
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
+#include "dialogs/batchpanel.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddedinfodialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "dialogs/portdialog.h"
 #include "dialogs/testfrequencydialog.h"
-
 #include "editor/channeltablemodel.h"
 #include "editor/localtext.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
 #include "image/settingcatalog.h"
 #include "link/backupname.h"
+#include "ui/apptitle.h"
+#include "ui/formjtof.h"
+#include "ui/languagemode.h"
+#include "ui/languagesetting.h"
+#include "ui/msgbox.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -79,14 +78,14 @@ QAction *newAction(QObject *parent, const QString &name, const QKeySequence &sho
 
 QString unusableText(const FileProblem &problem)
 {
-    return LocalText(LanguageMode(), u"设置文件无法使用，将使用默认设置。\n%1",
+    return ShownText(u"设置文件无法使用，将使用默认设置。\n%1",
                      u"The settings file cannot be used; the defaults apply.\n%1")
         .arg(FileProblemText(problem));
 }
 
 QString notSavedText(const FileProblem &problem)
 {
-    return LocalText(LanguageMode(), u"设置文件无法写入，本次的设置没有保存。\n%1",
+    return ShownText(u"设置文件无法写入，本次的设置没有保存。\n%1",
                      u"The settings file cannot be written; the settings were NOT saved.\n%1")
         .arg(FileProblemText(problem));
 }
@@ -418,8 +417,7 @@ void MainWindow::startUp()
         // Traditional Chinese is made from the Simplified captions.
         SetLanguageMode(Language::SimplifiedChinese);
         applyCaptions();
-        convertToTraditional();
-        m_dialogs->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->setText(StringJtoF(u"VM-280 对讲机编程软件"));
+        convertToTraditional(true);
         SetLanguageMode(Language::TraditionalChinese);
     } else {
         applyCaptions();
@@ -485,7 +483,7 @@ void MainWindow::startBatch()
         options.backupPath = [](int radioBand) { return BackupPathIn(DefaultBackupFolder(), radioBand); };
     options.verify = m_actions.verify->isChecked();
     delete m_batchPanel;
-    m_batchPanel = new BatchPanel(*m_link, *m_link, this);
+    m_batchPanel = new BatchPanel(*m_link, this);
     m_batchPanel->setAttribute(Qt::WA_DeleteOnClose);
     if (!m_batchPanel->start(std::move(options))) {
         delete m_batchPanel;
@@ -568,19 +566,20 @@ void MainWindow::applyCaptions()
             MakerPage().toString(), m_maker->text().toHtmlEscaped()));
 }
 
-void MainWindow::convertToTraditional()
+void MainWindow::convertToTraditional(bool atStartUp)
 {
     FeatureDialogs *d = m_dialogs;
-    for (QWidget *window : std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(),
-                                                            d->Form7(), d->frmAbout()})
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(), d->Form7()})
         FormJtoF(window);
+    d->frmAbout()->convertToTraditional(atStartUp);
     m_texts = LocalChoiceTexts(Language::TraditionalChinese);
-    d->frmAbout()->findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
     if (const auto problem = TraditionalChineseProblem(); problem && !m_traditionalProblemReported) {
         m_traditionalProblemReported = true;
-        const QString text = LocalText(LanguageMode(), u"繁体中文不可用，文字仍以简体中文显示。\n%1",
-                                       u"Traditional Chinese is not available; the texts stay in Simplified Chinese.\n%1")
-                                 .arg(*problem);
+        const QString text =
+            ShownText(u"繁体中文不可用，文字仍以简体中文显示。\n%1",
+                      u"Traditional Chinese is not available; the texts stay in Simplified Chinese.\n%1")
+                .arg(*problem);
         QTimer::singleShot(0, this, [text] { ShowMsgbox(text, MsgboxOkOnly + MsgboxExclamation); });
     }
 }
@@ -596,7 +595,7 @@ void MainWindow::switchLanguage(Language language)
             applyCaptions();
         }
         SetLanguageMode(language);
-        convertToTraditional();
+        convertToTraditional(false);
     } else {
         SetLanguageMode(language);
         applyCaptions();
@@ -605,7 +604,6 @@ void MainWindow::switchLanguage(Language language)
     if (m_batchPanel)
         m_batchPanel->showTexts();
     m_history->rebase();
-    showModifiedMark();
 }
 
 void MainWindow::toggleLock(bool locked)
@@ -639,9 +637,9 @@ void MainWindow::bandSelected(int index)
     if (!m_band.selectionChanged(index))
         return;
     const int answer = ShowMsgbox(
-        LocalText(LanguageMode(), u"改变频段将清除频道列表，确定吗？", u"Change frequency channel list will remove, sure?"),
+        ShownText(u"改变频段将清除频道列表，确定吗？", u"Change frequency channel list will remove, sure?"),
         MsgboxOkCancel + MsgboxQuestion + MsgboxDefaultButton2 + MsgboxSystemModal,
-        LocalText(LanguageMode(), u"注意！", u"Attention!"));
+        ShownText(u"注意！", u"Attention!"));
     if (answer != MsgboxOk)
         return;
     m_band.confirm(index);
@@ -674,7 +672,7 @@ void MainWindow::selectorChanged()
 
 void MainWindow::frequencyOutOfBand()
 {
-    ShowMsgbox(LocalText(LanguageMode(), u"超出频段范围", u"Beyond the frequency range"), MsgboxOkOnly);
+    ShowMsgbox(ShownText(u"超出频段范围", u"Beyond the frequency range"), MsgboxOkOnly);
     m_grid->setFocus(Qt::OtherFocusReason);
 }
 
@@ -697,8 +695,8 @@ QByteArray MainWindow::encodeImage() const
 
 void MainWindow::showSavedTitle(const QString &path)
 {
-    setWindowTitle(ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
-    showModifiedMark();
+    // "[*]" is where the window shows the "*" of a plan with unsaved changes.
+    setWindowTitle(u"[*]"_s + ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));
 }
 
 void MainWindow::openMakerPage()
@@ -797,7 +795,7 @@ void MainWindow::initEditConnections()
                        std::bind_front(&ChannelEditCommands::deleteSelected, m_channelEdits));
     connect(m_channelEdits, &ChannelEditCommands::changed, this, &MainWindow::recordChange);
     connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateEditActions);
-    connect(m_history, &PlanHistory::modifiedChanged, this, &MainWindow::showModifiedMark);
+    connect(m_history, &PlanHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // Each change the window makes to the plan is recorded once it is complete.
     connect(m_grid, &ChannelGrid::edited, this, &MainWindow::recordChange);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
@@ -837,14 +835,6 @@ void MainWindow::recordChange()
     // Start-up sets the band and the lists before there is a history.
     if (m_history != nullptr)
         m_history->record();
-}
-
-void MainWindow::showModifiedMark()
-{
-    QString title = windowTitle();
-    if (title.startsWith(u'*'))
-        title.remove(0, 1);
-    setWindowTitle(m_history->isModified() ? u"*"_s + title : title);
 }
 
 void MainWindow::updateEditActions()

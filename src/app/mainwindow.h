@@ -106,7 +106,8 @@ private:
     void resetDefaults();
 
     void applyCaptions();
-    void convertToTraditional();
+    /// Converts the windows' Simplified captions; atStartUp for a program started in Traditional.
+    void convertToTraditional(bool atStartUp);
     void switchLanguage(Language language);
     void toggleLock(bool locked);
     void serviceButtonPressed();
@@ -129,7 +130,6 @@ private:
     PlanState currentState() const;
     void showState(const PlanState &state);
     void recordChange();
-    void showModifiedMark();
     void updateEditActions();
 
     CodePlan m_plan;

@@ -1,12 +1,10 @@
 #include "outsideband.h"
 
-#include "languagemode.h"
-#include "msgbox.h"
-
 #include "editor/channeledits.h"
-#include "editor/localtext.h"
 #include "image/bands.h"
 #include "image/codeplan.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <QStringList>
 
@@ -23,13 +21,12 @@ bool MaySendChannelsOutsideBand(const CodePlan &plan)
     QStringList numbers;
     for (int channel : channels)
         numbers << u"%1"_s.arg(channel, 2, 10, QLatin1Char('0'));
-    const Language language = LanguageMode();
     const QString question =
-        LocalText(language, u"信道 %1 的频率不在频段 %2 内。仍然继续吗？",
+        ShownText(u"信道 %1 的频率不在频段 %2 内。仍然继续吗？",
                   u"The frequencies of channels %1 lie outside the band %2. Go on anyway?")
             .arg(numbers.join(u", "_s), band);
-    return ShowMsgbox(question, MsgboxOkCancel + MsgboxExclamation,
-                      LocalText(language, u"注意！", u"Attention!")) == MsgboxOk;
+    return ShowMsgbox(question, MsgboxOkCancel + MsgboxExclamation, ShownText(u"注意！", u"Attention!")) ==
+           MsgboxOk;
 }
 
 } // namespace vm280

@@ -1,16 +1,15 @@
 #include "plantools.h"
 
 #include "codeplancommands.h"
-#include "comparedialog.h"
 #include "filechooser.h"
-#include "languagemode.h"
 #include "sheetprinter.h"
 
+#include "dialogs/comparedialog.h"
 #include "editor/channeltablemodel.h"
-#include "editor/localtext.h"
 #include "editor/plandifferences.h"
 #include "image/codec.h"
 #include "sheet/channelsheet.h"
+#include "ui/languagemode.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -65,8 +64,7 @@ void PlanTools::printPreview()
 
 std::unique_ptr<QTextDocument> PlanTools::sheet() const
 {
-    const QString name =
-        m_fileName.isEmpty() ? LocalText(LanguageMode(), u"未命名", u"Untitled") : m_fileName;
+    const QString name = m_fileName.isEmpty() ? ShownText(u"未命名", u"Untitled") : m_fileName;
     return ChannelSheet::document(ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate()));
 }
 

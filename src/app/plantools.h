@@ -1,7 +1,6 @@
 #pragma once
 
-#include "comparedialog.h"
-
+#include "dialogs/comparedialog.h"
 #include "image/codeplan.h"
 
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "batchwrite.h"
 
 #include "link/backupname.h"
-#include "link/batchreport.h"
-#include "link/batchwriter.h"
+#include "serial/batchreport.h"
+#include "serial/batchwriter.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -94,7 +94,7 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
         Cable cable{port, std::make_unique<CliLink>(plan, linkOptions), nullptr};
         if (auto failure = cable.link->openPort(port))
             return report(*failure);
-        cable.batch = std::make_unique<BatchWriter>(*cable.link, *cable.link);
+        cable.batch = std::make_unique<BatchWriter>(*cable.link);
         cables.push_back(std::move(cable));
     }
 

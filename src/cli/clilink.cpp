@@ -3,9 +3,9 @@
 #include "image/codec.h"
 #include "image/hex.h"
 #include "link/backupname.h"
-#include "link/portslots.h"
-#include "link/radioport.h"
 #include "link/writereport.h"
+#include "serial/portslots.h"
+#include "serial/radioport.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -114,11 +114,6 @@ void CliLink::setStatusText(LinkText text)
     drawProgress();
 }
 
-void CliLink::setStatusVisible(bool)
-{
-    // The blinking of the status label means nothing on a terminal.
-}
-
 void CliLink::setProgressVisible(bool visible)
 {
     if (!visible)
@@ -148,16 +143,6 @@ void CliLink::clearProgress()
         QTextStream(stderr) << "\r\x1b[K" << Qt::flush;
 }
 
-void CliLink::setCommandsEnabled(bool)
-{
-    // One operation per run: there are no commands to give back.
-}
-
-void CliLink::prepareForOperation()
-{
-    // No channel is being edited on the command line.
-}
-
 void CliLink::showMessage(LinkText text)
 {
     // Reported when the run ends; there is nothing to dismiss.
@@ -176,12 +161,6 @@ bool CliLink::askBandQuestion()
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     drawProgress();
     return answer == "y"_L1 || answer == "yes"_L1;
-}
-
-void CliLink::closeBandQuestion()
-{
-    // The question on the terminal holds up the event loop: nothing can end the operation while
-    // it is asked.
 }
 
 QByteArray CliLink::encodeImage()

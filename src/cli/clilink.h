@@ -3,8 +3,8 @@
 #include "cliutil.h"
 
 #include "image/codeplan.h"
-#include "link/seriallink.h"
 #include "link/writesequence.h"
+#include "serial/seriallink.h"
 
 #include <QString>
 #include <optional>
@@ -42,14 +42,10 @@ public:
     std::optional<Failure> write();
 
     void setStatusText(LinkText text) override;
-    void setStatusVisible(bool visible) override;
     void setProgressVisible(bool visible) override;
     void setProgressValue(int value) override;
-    void setCommandsEnabled(bool enabled) override;
-    void prepareForOperation() override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
-    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;

@@ -1,8 +1,8 @@
 #include "cliutil.h"
-#include "printable.h"
 
 #include "editor/stringjtof.h"
 #include "image/codec.h"
+#include "planreport/printable.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -1,11 +1,11 @@
 #include "clilink.h"
 #include "cliutil.h"
 #include "commands.h"
-#include "texttable.h"
 
 #include "editor/localtext.h"
 #include "editor/plandifferences.h"
 #include "image/codec.h"
+#include "planreport/texttable.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

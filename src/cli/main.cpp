@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
 {
     const auto app = application(argc, argv);
     QCoreApplication::setApplicationName(u"vm280-cli"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(VM280_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(VM280_VERSION));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "--help"_L1 || arguments.first() == "-h"_L1) {

@@ -1,8 +1,8 @@
 #include "cliutil.h"
 #include "commands.h"
 
-#include "link/portprobe.h"
-#include "link/portselection.h"
+#include "serial/portprobe.h"
+#include "serial/portselection.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

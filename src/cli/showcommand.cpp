@@ -1,8 +1,8 @@
 #include "cliutil.h"
 #include "commands.h"
-#include "planreport.h"
 
 #include "editor/localtext.h"
+#include "planreport/planreport.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

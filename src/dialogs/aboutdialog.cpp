@@ -1,8 +1,11 @@
 #include "aboutdialog.h"
 
-#include "app/apptitle.h"
-#include "app/languagemode.h"
 #include "dialogcaptions.h"
+
+#include "editor/stringjtof.h"
+#include "ui/apptitle.h"
+#include "ui/formjtof.h"
+#include "ui/languagemode.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -76,6 +79,14 @@ void AboutDialog::applyCaptions(Language language)
                           {u"lblDescription", kMakerNotice, u""},
                           {u"cmdOK", u"确定", u"OK"}},
                          language);
+}
+
+void AboutDialog::convertToTraditional(bool atStartUp)
+{
+    FormJtoF(this);
+    findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
+    if (atStartUp)
+        findChild<QLabel *>(u"lblTitle"_s)->setText(StringJtoF(u"VM-280 对讲机编程软件"));
 }
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)

@@ -19,6 +19,10 @@ public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
     void applyCaptions(Language language);
+    /// Converts the Simplified captions shown to Traditional Chinese and names the Traditional
+    /// version. A program started in Traditional Chinese shows the product's longer title
+    /// ("VM-280 對講機編程軟件") until a language is next chosen.
+    void convertToTraditional(bool atStartUp);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

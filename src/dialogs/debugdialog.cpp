@@ -1,8 +1,9 @@
 #include "debugdialog.h"
 
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,11 +1,12 @@
 #include "embeddedinfodialog.h"
 
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+#include "storabletextvalidator.h"
+
 #include "editor/localtext.h"
 #include "editor/storabletext.h"
-#include "storabletextvalidator.h"
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -97,7 +98,7 @@ void EmbeddedInfoDialog::onCharactersDropped()
     if (line != m_line1 && line != m_line2)
         return;
     QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())),
-                       LocalText(LanguageMode(), u"对讲机无法存储此字符，已略去。",
+                       ShownText(u"对讲机无法存储此字符，已略去。",
                                  u"The radio cannot store this character; it was left out."),
                        line);
 }

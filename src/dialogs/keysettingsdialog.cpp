@@ -1,8 +1,9 @@
 #include "keysettingsdialog.h"
 
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QComboBox>
 #include <QGridLayout>

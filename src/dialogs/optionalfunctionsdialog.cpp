@@ -1,11 +1,12 @@
 #include "optionalfunctionsdialog.h"
 
-#include "app/languagemode.h"
-#include "app/msgbox.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+
 #include "editor/localtext.h"
 #include "editor/optionrules.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -400,9 +401,9 @@ void OptionalFunctionsDialog::onPreferredChannelChanged(int index)
     const PreferredChannelChoice choice = CheckPreferredChannel(channels(), index + 1, m_lastFixedChannel);
     if (!choice.refused)
         return;
-    ShowMsgbox(LocalText(LanguageMode(), u"不可选择空信道，请重新选择！",
-                         u"Do not choose empty channel, please choose again!"),
-               MsgboxOkOnly);
+    ShowMsgbox(
+        ShownText(u"不可选择空信道，请重新选择！", u"Do not choose empty channel, please choose again!"),
+        MsgboxOkOnly);
     m_preferredChannel->setCurrentIndex(choice.channel - 1);
 }
 
@@ -429,8 +430,7 @@ void OptionalFunctionsDialog::markDelay(QLineEdit *edit)
     const bool invalid = edit->isModified() && !IsValidScanDelay(edit->text());
     edit->setProperty("invalid", invalid);
     edit->setStyleSheet(invalid ? u"QLineEdit { background-color: #ffd8d8; }"_s : QString());
-    edit->setToolTip(invalid ? LocalText(LanguageMode(), u"0 到 300 的整数", u"A whole number from 0 to 300")
-                             : QString());
+    edit->setToolTip(invalid ? ShownText(u"0 到 300 的整数", u"A whole number from 0 to 300") : QString());
 }
 
 QLineEdit *OptionalFunctionsDialog::invalidDelay() const

@@ -1,6 +1,6 @@
 #include "portdialog.h"
 
-#include "app/twips.h"
+#include "ui/twips.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

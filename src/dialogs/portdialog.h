@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/portprobe.h"
-#include "link/portselection.h"
-#include "link/portslots.h"
+#include "serial/portprobe.h"
+#include "serial/portselection.h"
+#include "serial/portslots.h"
 
 #include <QDialog>
 #include <array>

@@ -1,12 +1,13 @@
 #include "testfrequencydialog.h"
 
-#include "app/languagemode.h"
-#include "app/msgbox.h"
-#include "app/twips.h"
 #include "dialogcaptions.h"
+#include "testfrequencygrid.h"
+
 #include "editor/localtext.h"
 #include "editor/testfrequencyrules.h"
-#include "testfrequencygrid.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -145,7 +146,7 @@ void TestFrequencyDialog::onCellEntered(int row, int column, const QString &text
 void TestFrequencyDialog::refuseFrequency()
 {
     ShowMsgbox(
-        LocalText(LanguageMode(), u"无法存储此频率：测试频率须为 0 到 999.99999 MHz 之间的数字。",
+        ShownText(u"无法存储此频率：测试频率须为 0 到 999.99999 MHz 之间的数字。",
                   u"This frequency cannot be stored: a test frequency is a number from 0 to 999.99999 MHz."),
         MsgboxOkOnly + MsgboxExclamation);
 }

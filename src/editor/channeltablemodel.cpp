@@ -87,11 +87,6 @@ void ChannelTableModel::setShownBand(int index)
     allChanged();
 }
 
-void ChannelTableModel::setTexts(const ChoiceTexts &texts)
-{
-    m_texts = &texts;
-}
-
 FrequencyEntry::Outcome ChannelTableModel::commitFrequency(int row, int column, const QString &typed,
                                                            const BandLimits &limits)
 {

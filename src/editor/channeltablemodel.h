@@ -45,8 +45,7 @@ public:
     /// The band selector's entry shown (its index); the frequency cells are checked against it.
     void setShownBand(int index);
 
-    /// The words the choice and tone cells are written in; the table is not rewritten.
-    void setTexts(const ChoiceTexts &texts);
+    /// The words the choice and tone cells are written in.
     const ChoiceTexts &texts() const { return *m_texts; }
     const ChannelTable &table() const { return m_table; }
 

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -30,15 +32,14 @@ double SnapFrequency(const QString &text)
     if (b == 0 || c == 0)
         return text.toDouble();
     const int d = b < c ? a - b : a - c;
-    return (text.chopped(4) + QStringLiteral("%1").arg(d, 4, 10, QLatin1Char('0'))).toDouble();
+    return (text.chopped(4) + u"%1"_s.arg(d, 4, 10, QLatin1Char('0'))).toDouble();
 }
 
 QString FormatFrequency(double mhz)
 {
     const qint64 units = toUnits(mhz);
     const qint64 magnitude = std::abs(units);
-    return QStringLiteral("%1%2.%3")
-        .arg(units < 0 ? QStringLiteral("-") : QString())
+    return u"%1%2.%3"_s.arg(units < 0 ? u"-"_s : QString())
         .arg(magnitude / kUnitsPerMHz)
         .arg(magnitude % kUnitsPerMHz, 5, 10, QLatin1Char('0'));
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -20,8 +22,7 @@ std::optional<QString> storedText(double mhz)
     const qint64 units = std::llround(mhz * kUnitsPerMHz);
     if (units < 0 || units >= kStoredUnits)
         return std::nullopt;
-    return QStringLiteral("%1.%2")
-        .arg(units / kUnitsPerMHz, 3, 10, QLatin1Char('0'))
+    return u"%1.%2"_s.arg(units / kUnitsPerMHz, 3, 10, QLatin1Char('0'))
         .arg(units % kUnitsPerMHz, 5, 10, QLatin1Char('0'));
 }
 

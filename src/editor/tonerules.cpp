@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -74,7 +76,7 @@ ToneEntry normaliseDcs(QStringView text)
     while (significant.size() > 1 && significant.front() == u'0')
         significant = significant.sliced(1);
     const int value = significant.size() > 3 ? 1000 : significant.toInt();
-    const QString digits = value > 777 ? QStringLiteral("777") : QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
+    const QString digits = value > 777 ? u"777"_s : u"%1"_s.arg(value, 3, 10, QLatin1Char('0'));
     return {ToneEntry::Set, u'D' + digits + text.back()};
 }
 

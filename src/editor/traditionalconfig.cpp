@@ -25,7 +25,7 @@ QStringList TraditionalConfigCandidates()
         const QDir programDir(QCoreApplication::applicationDirPath());
         places << programDir.filePath(TraditionalConfigName())
                << QDir::cleanPath(
-                      programDir.filePath(QStringLiteral(VM280_DATA_FROM_PROGRAM) + u'/' + inDataFolder));
+                      programDir.filePath(QString::fromUtf8(VM280_DATA_FROM_PROGRAM) + u'/' + inDataFolder));
     }
     for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         places << QDir(folder).filePath(inDataFolder);

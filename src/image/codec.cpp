@@ -7,6 +7,8 @@
 
 #include <QList>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -287,11 +289,13 @@ void encodeChannels(ImageWriter &out, const ChannelTable &table, const ChoiceTex
         encodeTone(out, table.cell(row, Column::RxToneColumn), texts);
         encodeTone(out, table.cell(row, Column::TxToneColumn), texts);
         const bool forbid = isSecond(table.cell(row, Column::ForbidColumn), texts.forbid);
-        out.hex(BitsToHex(forbid ? "11111000" : "11110000"));
+        // Bit 3 forbids transmitting; bits 7-4 are always set.
+        out.byte(forbid ? 0xF8 : 0xF0);
         const bool wide = isSecond(table.cell(row, Column::BandwidthColumn), texts.bandwidth);
         const bool high = isSecond(table.cell(row, Column::PowerColumn), texts.power);
         out.hex(BitsToHex(QByteArray("11") + (high ? '1' : '0') + (wide ? '1' : '0') + "0000"));
-        out.hex(BitsToHex("11111100"));
+        // Bits 7-2 set, bits 1-0 clear: what the radio keeps here for every channel.
+        out.byte(0xFC);
         out.fill(1);
     }
 }

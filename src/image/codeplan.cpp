@@ -1,13 +1,15 @@
 #include "codeplan.h"
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 CodePlan::CodePlan()
 {
-    OptionTexts.fill(QStringLiteral("1"));
-    OptionTexts[OptionSlot::Priority] = QStringLiteral("0");
+    OptionTexts.fill(u"1"_s);
+    OptionTexts[OptionSlot::Priority] = u"0"_s;
     OptionTexts[OptionSlot::IdCode].clear();
-    OptionTexts[OptionSlot::TxEndCode] = QStringLiteral("2");
+    OptionTexts[OptionSlot::TxEndCode] = u"2"_s;
     OptionTexts[OptionSlot::ScanReceiveDelay].clear();
     OptionTexts[OptionSlot::ScanLaunchDelay].clear();
     for (int g = 0; g < 8; ++g)

@@ -5,8 +5,6 @@ namespace vm280 {
 namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEF";
-// Four bit characters per nibble value, the value's entry at 4 * v.
-constexpr char kNibbleBits[] = "0000000100100011010001010110011110001001101010111100110111101111";
 
 QByteArray hexPadded(quint32 value, int width)
 {
@@ -16,31 +14,11 @@ QByteArray hexPadded(quint32 value, int width)
     return text;
 }
 
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
-
 } // namespace
 
 QByteArray ToHex2(quint32 value) { return hexPadded(value, 2); }
 
 QByteArray ToHex4(quint32 value) { return hexPadded(value, 4); }
-
-QByteArray HexToBits(QByteArrayView hex)
-{
-    QByteArray bits;
-    bits.reserve(hex.size() * 4);
-    for (char c : hex)
-        bits.append(kNibbleBits + 4 * digitValue(c), 4);
-    return bits;
-}
 
 QByteArray BitsToHex(QByteArrayView bits)
 {

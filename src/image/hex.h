@@ -12,9 +12,6 @@ namespace vm280 {
 QByteArray ToHex2(quint32 value);
 /// Upper-case hex text of value, at least four digits ("01F0").
 QByteArray ToHex4(quint32 value);
-/// Each hex digit as four bit characters, most significant first ("9E" gives "10011110").
-/// A character that is not a hex digit counts as 0.
-QByteArray HexToBits(QByteArrayView hex);
 /// Bit characters to upper-case hex, padded with leading "0" to a multiple of four; any
 /// character other than '1' counts as 0 ("11111000" gives "F8", "101" gives "5").
 QByteArray BitsToHex(QByteArrayView bits);

@@ -15,7 +15,9 @@ enum class LinkOutcome {
 
 /// What the link engine does to the world around it: the serial line, the main window's controls
 /// and timers, the memory image. The main window implements it for the user, the command line for
-/// scripts, and the tests with a recorder.
+/// scripts, and the tests with a recorder. What is only shown (the status label, the progress, the
+/// commands, the message boxes) does nothing unless a class shows it; the line, the timers, the
+/// plan and the band question every class provides.
 class LinkEffects
 {
 public:
@@ -28,15 +30,14 @@ public:
     /// missing answer ends the operation by timeout.
     virtual void sendBytes(const QByteArray &frame) = 0;
 
-    virtual void setStatusText(LinkText text) = 0;
-    virtual void setStatusVisible(bool visible) = 0;
-    virtual void setProgressVisible(bool visible) = 0;
-    virtual void setProgressValue(int value) = 0;
+    virtual void setStatusText(LinkText) {}
+    virtual void setStatusVisible(bool) {}
+    virtual void setProgressVisible(bool) {}
+    virtual void setProgressValue(int) {}
     /// The toolbar, the programming menu and the read and write buttons.
-    virtual void setCommandsEnabled(bool enabled) = 0;
-    /// Enables the band frame and moves the focus to the band selector, which ends any in-place
-    /// edit of the channel grid so that the edit is part of the image written.
-    virtual void prepareForOperation() = 0;
+    virtual void setCommandsEnabled(bool) {}
+    /// An operation starts, before its first frame is sent.
+    virtual void prepareForOperation() {}
     /// Timer1 ticks every 500 ms and bounds each wait for the radio.
     virtual void setTimer1Enabled(bool enabled) = 0;
     /// Timer2 ticks every 200 ms, blinks the status label and gives the commands back.
@@ -44,13 +45,14 @@ public:
 
     /// Shows a message box with the text (LinkTextStyle gives its icon) and returns when it is
     /// dismissed. Ticks and received bytes keep reaching the engine meanwhile.
-    virtual void showMessage(LinkText text) = 0;
+    virtual void showMessage(LinkText) {}
     /// Asks the band question; true for Yes. Ticks and received bytes keep reaching the engine
     /// while it is open.
     virtual bool askBandQuestion() = 0;
     /// The operation ended (the port went away) while the band question was open: the question
-    /// is closed unanswered, before the end is shown. Its answer no longer counts.
-    virtual void closeBandQuestion() = 0;
+    /// is closed unanswered, before the end is shown. Its answer no longer counts. Nothing to do
+    /// where the question holds everything up until it is answered.
+    virtual void closeBandQuestion() {}
 
     /// The memory image (hex text) of the window's current content.
     virtual QByteArray encodeImage() = 0;

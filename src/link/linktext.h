@@ -4,7 +4,8 @@
 
 namespace vm280 {
 
-/// The texts a read or write shows, on the status label or in a message box.
+/// The texts a read or write shows, on the status label or in a message box. Each has its row in
+/// the table of linktext.cpp; a new text goes last, and the table checks its own order.
 enum class LinkText {
     PortNotOpen,        ///< message box: the read or write command found the port closed
     Communicating,      ///< status label while an operation runs

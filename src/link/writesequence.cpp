@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -29,7 +31,9 @@ std::optional<int> firstDifference(const QByteArray &sent, const QByteArray &rea
 
 } // namespace
 
-WriteSequence::WriteSequence(LinkEngine &engine, LinkEffects &owner) : m_engine(engine), m_owner(owner) {}
+WriteSequence::WriteSequence(LinkEngine &engine, LinkEffects &owner)
+    : LinkEffectsRelay(owner), m_engine(engine), m_owner(owner)
+{}
 
 bool WriteSequence::start(Steps steps)
 {
@@ -85,7 +89,7 @@ void WriteSequence::backupRead()
 {
     // A read image runs to 0x040F; a code plan file holds what a write could change and more.
     m_result.backupPath = m_steps.backupPath(m_readPlan.band);
-    QFileInfo(m_result.backupPath).absoluteDir().mkpath(QStringLiteral("."));
+    QFileInfo(m_result.backupPath).absoluteDir().mkpath(u"."_s);
     m_result.backupError = WriteCodePlanFile(m_result.backupPath, m_readImage.left(2 * kImageBytes));
     if (m_result.backupError)
         end(LinkOutcome::Failed, LinkText::BackupFailed);
@@ -138,61 +142,6 @@ void WriteSequence::setStatusText(LinkText text)
         m_owner.setStatusText(text);
 }
 
-void WriteSequence::setStatusVisible(bool visible)
-{
-    m_owner.setStatusVisible(visible);
-}
-
-void WriteSequence::setProgressVisible(bool visible)
-{
-    m_owner.setProgressVisible(visible);
-}
-
-void WriteSequence::setProgressValue(int value)
-{
-    m_owner.setProgressValue(value);
-}
-
-void WriteSequence::setCommandsEnabled(bool enabled)
-{
-    m_owner.setCommandsEnabled(enabled);
-}
-
-void WriteSequence::prepareForOperation()
-{
-    m_owner.prepareForOperation();
-}
-
-void WriteSequence::setTimer1Enabled(bool enabled)
-{
-    m_owner.setTimer1Enabled(enabled);
-}
-
-void WriteSequence::setTimer2Enabled(bool enabled)
-{
-    m_owner.setTimer2Enabled(enabled);
-}
-
-void WriteSequence::showMessage(LinkText text)
-{
-    m_owner.showMessage(text);
-}
-
-bool WriteSequence::askBandQuestion()
-{
-    return m_owner.askBandQuestion();
-}
-
-void WriteSequence::closeBandQuestion()
-{
-    m_owner.closeBandQuestion();
-}
-
-QByteArray WriteSequence::encodeImage()
-{
-    return m_owner.encodeImage();
-}
-
 void WriteSequence::decodeImage(const QByteArray &hex)
 {
     if (!reading()) {
@@ -214,16 +163,6 @@ void WriteSequence::selectBandWithoutPrompt(int index)
     // The owner's plan keeps its band: only a read into it may change that.
     if (!reading())
         m_owner.selectBandWithoutPrompt(index);
-}
-
-bool WriteSequence::serviceMode() const
-{
-    return m_owner.serviceMode();
-}
-
-bool WriteSequence::portIsOpen() const
-{
-    return m_owner.portIsOpen();
 }
 
 } // namespace vm280

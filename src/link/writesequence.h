@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linkeffects.h"
+#include "linkeffectsrelay.h"
 #include "linkengine.h"
 
 #include "image/codeplan.h"
@@ -18,7 +18,7 @@ namespace vm280 {
 /// what was sent. The steps run one after the other over one engine. While the sequence runs it
 /// stands between the engine and the owner's effects: the reads go into the sequence's own plan,
 /// never into the owner's, and the owner hears operationEnded once, when the sequence is over.
-class WriteSequence : public LinkEffects
+class WriteSequence : public LinkEffectsRelay
 {
 public:
     struct Steps
@@ -59,22 +59,9 @@ public:
 
     void sendBytes(const QByteArray &frame) override;
     void setStatusText(LinkText text) override;
-    void setStatusVisible(bool visible) override;
-    void setProgressVisible(bool visible) override;
-    void setProgressValue(int value) override;
-    void setCommandsEnabled(bool enabled) override;
-    void prepareForOperation() override;
-    void setTimer1Enabled(bool enabled) override;
-    void setTimer2Enabled(bool enabled) override;
-    void showMessage(LinkText text) override;
-    bool askBandQuestion() override;
-    void closeBandQuestion() override;
-    QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;
     void selectBandWithoutPrompt(int index) override;
-    bool serviceMode() const override;
-    bool portIsOpen() const override;
     void operationEnded(LinkOutcome outcome) override;
 
 private:

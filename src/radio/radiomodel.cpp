@@ -140,7 +140,9 @@ RadioStep RadioModel::takeFrameByte(char byte)
         return {};
     if (m_state == State::ReadFrame) {
         m_state = State::Session;
-        return answerRead();
+        RadioStep step = answerRead();
+        step.readRequest = frameAddress(m_frame);
+        return step;
     }
     if (m_frame.size() < kHeaderBytes + frameLength(m_frame))
         return {};
@@ -186,7 +188,9 @@ RadioStep RadioModel::storeWrite()
     else
         m_memory.replace(address - kFirstAddress, length, m_frame.sliced(kHeaderBytes));
     ++m_blocksWritten;
-    return answer(QByteArray(1, kAck));
+    RadioStep step = answer(QByteArray(1, kAck));
+    step.blockWritten = address;
+    return step;
 }
 
 RadioStep RadioModel::endOperation()

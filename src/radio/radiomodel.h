@@ -28,6 +28,8 @@ struct RadioStep
     bool memoryWritten = false;    ///< with operationEnded: the operation wrote at least one block
     bool blocksMoved = false;      ///< with operationEnded: a block was read or written (no mere probe)
     bool hangUp = false;           ///< close the line once the answer (if any) has left
+    std::optional<int> readRequest;  ///< the address of a read request taken, answered or not
+    std::optional<int> blockWritten; ///< the address of a write block taken, answered or not
 };
 
 /// The VM-280's side of the programming protocol: takes the PC's bytes one at a time, answers

@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/languagemode.h"
-#include "app/twips.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QFile>
@@ -52,7 +52,7 @@ void MainWindowTest::shouldStartInTheDefaultState()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    QCOMPARE(rig.window->windowTitle(), u"VM-280 写频软件 V1.00"_s);
+    QCOMPARE(rig.title(), u"VM-280 写频软件 V1.00"_s);
     ChannelGrid *grid = rig.grid();
     QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), u"信道"_s);
     QCOMPARE(grid->model()->headerData(7, Qt::Horizontal).toString(), u"宽\\窄带"_s);
@@ -95,7 +95,7 @@ void MainWindowTest::shouldApplyTheLockFromTheParameterFile()
     QVERIFY(!frame1->isEnabled());
     QVERIFY(!rig.grid()->isEnabled());
     QVERIFY(frame2->isEnabled());
-    QCOMPARE(rig.window->windowTitle(), u"VM-280 Radio Software V1.00"_s);
+    QCOMPARE(rig.title(), u"VM-280 Radio Software V1.00"_s);
     lock->trigger();
     QVERIFY(frame1->isEnabled() && frame2->isEnabled() && rig.grid()->isEnabled());
     lock->trigger();
@@ -309,7 +309,7 @@ void MainWindowTest::shouldRestoreAPlanSavedAndOpenedAgain()
     rig.files << path;
     rig.child<QAction>(u"mnuAssave"_s)->trigger();
     QVERIFY(QFile::exists(path));
-    QVERIFY(rig.window->windowTitle().endsWith(u"-"_s + path));
+    QVERIFY(rig.title().endsWith(u"-"_s + path));
     const QByteArray saved = EncodeImage(rig.window->plan(), ChoiceTexts::simplifiedChinese());
 
     rig.answers << MsgboxOk;
@@ -376,13 +376,13 @@ void MainWindowTest::shouldAskAgainForAFileNameWhenOverwriteIsRefused()
     rig.child<QAction>(u"mnuAssave"_s)->trigger();
     QCOMPARE(QFileInfo(existing).size(), kCodePlanFileBytes);
     // A folder in the way of the file: the save fails with the reason, the title keeps its text.
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     QDir(rig.dir.path()).mkdir(u"folder.DAT"_s);
     rig.files << rig.dir.filePath(u"folder.DAT"_s);
     rig.answers << MsgboxYes;
     rig.child<QAction>(u"mnuAssave"_s)->trigger();
     QVERIFY(rig.prompts().last().contains(u"folder.DAT"_s));
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
 }
 
 void MainWindowTest::shouldKeepChannelValuesAcrossALanguageSwitch()

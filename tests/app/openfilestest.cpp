@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/languagemode.h"
 #include "app/recentfiles.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kWrongTag = u"文件类型不对，无法打开。"_s;
 
 QString copyOfRichPlan(const WindowRig &rig, const QString &name)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -16,7 +17,7 @@ namespace {
 
 QString writeBytes(const QTemporaryDir &dir, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(QStringLiteral("parameter"));
+    const QString path = dir.filePath(u"parameter"_s);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
@@ -53,7 +54,7 @@ TEST(ParameterFile, shouldReadEachByteWithinItsRangeAndTheDefaultOutside)
 TEST(ParameterFile, shouldGiveTheDefaultsForAMissingFileWithoutAProblem)
 {
     QTemporaryDir dir;
-    const ParameterFile::ReadResult read = ParameterFile::read(dir.filePath(QStringLiteral("parameter")));
+    const ParameterFile::ReadResult read = ParameterFile::read(dir.filePath(u"parameter"_s));
     EXPECT_FALSE(read.problem);
     EXPECT_EQ(read.parameters.locked, false);
     EXPECT_EQ(read.parameters.PortNumber, 0);
@@ -85,8 +86,8 @@ TEST(ParameterFile, shouldReadTheBytesAShortFileLacksAsZero)
 TEST(ParameterFile, shouldGiveTheDefaultsForAFolderOrAPipeWithoutWaitingForIt)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    QDir(dir.path()).mkdir(u"folder"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0600), 0);
     // A pipe would wait for a writer for ever.
     const Watchdog watchdog("reading a FIFO as the parameter file");
     for (const char *name : {"folder", "fifo"}) {
@@ -106,11 +107,11 @@ TEST(ParameterFile, shouldGiveTheDefaultsForAFolderOrAPipeWithoutWaitingForIt)
 TEST(ParameterFile, shouldWriteThreeBytesAndCreateItsFolder)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("config/vm280/parameter"));
+    const QString path = dir.filePath(u"config/vm280/parameter"_s);
     EXPECT_FALSE(ParameterFile::write(path, Parameters{true, 7, Language::English}));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("\x01\x07\x01", 3));
-    const auto failed = ParameterFile::write(dir.filePath(QStringLiteral("config/vm280/parameter/x")), {});
+    const auto failed = ParameterFile::write(dir.filePath(u"config/vm280/parameter/x"_s), {});
     ASSERT_TRUE(failed);
 }

@@ -5,11 +5,11 @@
 #include "radio/radioprocess.h"
 #include "scopedenvironment.h"
 
-#include "app/batchpanel.h"
-#include "app/languagemode.h"
+#include "dialogs/batchpanel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
 #include "link/backupname.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QLabel>
@@ -52,7 +52,7 @@ void WindowDialogsTest::shouldRefreshTheDialogsWhenAPlanIsOpened()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    rig.files << QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+    rig.files << QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
     rig.child<QAction>(u"mnuOpen"_s)->trigger();
     const CodePlan &plan = rig.window->plan();
     FeatureDialogs *dialogs = rig.window->dialogs();

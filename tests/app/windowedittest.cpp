@@ -1,10 +1,9 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/comparedialog.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "app/sheetprinter.h"
+#include "dialogs/comparedialog.h"
 #include "dialogs/embeddedinfodialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
@@ -12,6 +11,7 @@
 #include "editor/channeltablemodel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -33,7 +33,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kSaveChanges = u"保存更改？"_s;
 const QString kOutOfBand = u"超出频段范围"_s;
 const QString kPortClosed = u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s;
@@ -93,7 +93,7 @@ const QList<PlanCommand> &planCommands()
          },
          [](WindowRig &rig) {
              QCOMPARE(planOf(rig.dir.filePath(u"saved.DAT"_s)).channels.cell(1, 1), kCommitted);
-             QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
+             QVERIFY(!rig.title().startsWith(u'*'));
          }},
         {"New (toolbar)",
          [](WindowRig &rig) {
@@ -131,7 +131,7 @@ const QList<PlanCommand> &planCommands()
          [](WindowRig &rig) { QCOMPARE(rig.cell(1, 1), kCommitted); }},
         {"Import (menu)",
          [](WindowRig &rig) {
-             rig.files << QStringLiteral(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
+             rig.files << QString::fromUtf8(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
              rig.answers << MsgboxCancel;
              rig.chooseMenuItem(u"mnuFile"_s, u"mnuImport"_s);
          },
@@ -566,18 +566,18 @@ void WindowEditTest::shouldClearTheModifiedMarkWhenAValueIsSetBack()
     WindowRig rig;
     QVERIFY(rig.start());
     QVERIFY(rig.window->files()->openFile(kRichPlan));
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     const QString kept = rig.cell(2, 1);
     rig.enterFrequency(2, 1, u"459.1"_s);
-    QCOMPARE(rig.window->windowTitle(), u"*"_s + title);
+    QCOMPARE(rig.title(), u"*"_s + title);
     rig.enterFrequency(2, 1, kept);
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     auto *squelch = rig.child<QComboBox>(u"Combo9"_s);
     const int shown = squelch->currentIndex();
     rig.pick(squelch, (shown + 1) % squelch->count());
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
     rig.pick(squelch, shown);
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     // Nothing to save: New asks only its own question.
     rig.answers << MsgboxCancel;
     clickToolButton(rig, u"new"_s);

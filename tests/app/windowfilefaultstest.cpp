@@ -8,12 +8,12 @@
 #include "scopedenvironment.h"
 #include "watchdog.h"
 
-#include "app/batchpanel.h"
 #include "app/codeplancommands.h"
-#include "app/languagemode.h"
 #include "app/plantools.h"
 #include "app/recentfiles.h"
+#include "dialogs/batchpanel.h"
 #include "link/backupname.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,8 +34,8 @@ namespace {
 constexpr rlim_t kLimit = 300;
 constexpr int kOperationMs = 20000;
 const QByteArray kOld = "the old file, to be kept byte for byte";
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
-const QString kRadioMemory = QStringLiteral(VM280_TEST_DATA "/link/memory-pattern.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
+const QString kRadioMemory = QString::fromUtf8(VM280_TEST_DATA "/link/memory-pattern.DAT");
 
 QByteArray contentOf(const QString &path)
 {
@@ -145,7 +145,7 @@ void WindowFileFaultsTest::shouldKeepTheOldPlanWhenSaveRunsOutOfSpace()
     const QString target = withOldContent(rig, u"plan.DAT"_s);
     QVERIFY(rig.start());
     rig.enterFrequency(1, 1, u"438"_s);
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     rig.files << target;
     rig.answers << MsgboxYes; // replace the file
     {
@@ -156,7 +156,7 @@ void WindowFileFaultsTest::shouldKeepTheOldPlanWhenSaveRunsOutOfSpace()
     QCOMPARE(contentOf(target), kOld);
     QCOMPARE(QDir(rig.dir.path()).entryList({u"plan*"_s}), QStringList{u"plan.DAT"_s});
     // Not saved: the title names no file and still shows the plan as changed.
-    QCOMPARE(rig.window->windowTitle(), title);
+    QCOMPARE(rig.title(), title);
     QVERIFY(title.startsWith(u'*'));
     QVERIFY(recentItems(rig).isEmpty());
 }
@@ -206,7 +206,7 @@ void WindowFileFaultsTest::shouldWriteNothingIntoTheRadioWhenTheBackupCannotBeSa
              qPrintable(prompt));
     QVERIFY2(prompt.endsWith(u".DAT: File too large"_s), qPrintable(prompt));
     QVERIFY(QDir(DefaultBackupFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
     // The window lets go of the port before the radio's device goes away.
     rig.window.reset();
     const QString log = radio.stop();
@@ -322,7 +322,7 @@ void WindowFileFaultsTest::shouldRefuseToSaveOrExportIntoAPipe()
     rig.child<QAction>(action)->trigger();
     QCOMPARE(rig.prompts().last(), u"无法保存文件 %1：不是普通文件"_s.arg(native(path)));
     QVERIFY2(!QFileInfo(path).isFile(), "the pipe was replaced");
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
 }
 
 void WindowFileFaultsTest::shouldStartOverAPipeForTheParameterFile()

@@ -2,11 +2,11 @@
 
 #include "app/channeleditcommands.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/keysettingsdialog.h"
 #include "editor/stringjtof.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kSaveChanges = u"保存更改？"_s;
 const QString kPortClosed = u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s;
 
@@ -196,7 +196,7 @@ void WindowHistoryTest::shouldAskToSaveChangesBeforeEachCommandThatDropsThem()
         QCOMPARE(rig.cell(1, 1) == u"438.00000"_s, !goesOn);
     }
     if (!goesOn)
-        QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+        QVERIFY(rig.title().startsWith(u'*'));
 }
 
 void WindowHistoryTest::shouldAskNothingForAPlanThatHasNotChanged()
@@ -210,7 +210,7 @@ void WindowHistoryTest::shouldAskNothingForAPlanThatHasNotChanged()
     // A change undone is no change.
     auto *squelch = rig.child<QComboBox>(u"Combo9"_s);
     squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
-    QVERIFY(rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(rig.title().startsWith(u'*'));
     trigger(rig, u"mnuUndo"_s);
     rig.answers << MsgboxCancel;
     trigger(rig, u"mnuNew"_s);
@@ -225,21 +225,21 @@ void WindowHistoryTest::shouldMarkTheTitleWhileThePlanDiffersFromTheOneKept()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    const QString title = rig.window->windowTitle();
+    const QString title = rig.title();
     rig.enterFrequency(1, 1, u"438"_s);
-    QCOMPARE(rig.window->windowTitle(), u"*"_s + title);
+    QCOMPARE(rig.title(), u"*"_s + title);
     trigger(rig, u"mnuEnglish"_s);
-    QCOMPARE(rig.window->windowTitle(), u"*VM-280 Radio Software V1.00"_s);
+    QCOMPARE(rig.title(), u"*VM-280 Radio Software V1.00"_s);
     trigger(rig, u"mnuUndo"_s);
-    QCOMPARE(rig.window->windowTitle(), u"VM-280 Radio Software V1.00"_s);
+    QCOMPARE(rig.title(), u"VM-280 Radio Software V1.00"_s);
     trigger(rig, u"mnuRedo"_s);
     QCOMPARE(rig.cell(1, 5), u"Hight"_s);
     const QString path = rig.dir.filePath(u"plan.DAT"_s);
     rig.files << path;
     trigger(rig, u"mnuAssave"_s);
-    QCOMPARE(rig.window->windowTitle(), u"VM-280-"_s + QDir::toNativeSeparators(path));
+    QCOMPARE(rig.title(), u"VM-280-"_s + QDir::toNativeSeparators(path));
     rig.enterFrequency(2, 1, u"439"_s);
-    QVERIFY(rig.window->windowTitle().startsWith(u"*VM-280-"_s));
+    QVERIFY(rig.title().startsWith(u"*VM-280-"_s));
 }
 
 void WindowHistoryTest::shouldUndoAndRedoEachKindOfChangeToTheExactImage_data()
@@ -290,7 +290,7 @@ void WindowHistoryTest::shouldUndoAFrequencyLeftOpenInItsEditor()
     trigger(rig, u"mnuUndo"_s);
     QCOMPARE(imageOf(rig), EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese()));
     QVERIFY(!rig.child<QAction>(u"mnuUndo"_s)->isEnabled());
-    QVERIFY(!rig.window->windowTitle().startsWith(u'*'));
+    QVERIFY(!rig.title().startsWith(u'*'));
 }
 
 void WindowHistoryTest::shouldSelectRowsByTheChannelNumberWithoutOpeningAnEditor()

@@ -1,10 +1,10 @@
 #include "windowrig.h"
 
 #include "app/interchangecommands.h"
-#include "app/languagemode.h"
 #include "dialogs/importreportdialog.h"
 #include "image/codec.h"
 #include "interchange/planinterchange.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kList = QStringLiteral(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
+const QString kList = QString::fromUtf8(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
 constexpr int kCsvFilter = 0;
 constexpr int kJsonFilter = 1;
 
@@ -160,7 +160,7 @@ void WindowInterchangeTest::shouldImportAnExportedPlanAsTheSameBytes()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    rig.files << QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+    rig.files << QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
     rig.child<QAction>(u"mnuOpen"_s)->trigger();
     const QByteArray opened = imageOf(rig);
     const int band = rig.window->plan().band;

@@ -2,11 +2,11 @@
 
 #include "app/codeplancommands.h"
 #include "app/featuredialogs.h"
-#include "app/languagemode.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QFile>
@@ -58,7 +58,7 @@ void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
     QCOMPARE(rig.child<QAction>(u"mnudtmf"_s)->text(), u"可選功能"_s);
     QCOMPARE(rig.child<QGroupBox>(u"Frame2"_s)->title(), u"功能設置"_s);
     QCOMPARE(rig.grid()->model()->headerData(1, Qt::Horizontal).toString(), u"接收頻率"_s);
-    QVERIFY2(rig.window->windowTitle() == u"VM-280 写频软件 V1.00"_s, "titles are not converted");
+    QVERIFY2(rig.title() == u"VM-280 写频软件 V1.00"_s, "titles are not converted");
     AboutDialog *about = rig.window->dialogs()->frmAbout();
     QCOMPARE(about->findChild<QLabel *>(u"lblTitle"_s)->text(), u"VM-280 對講機編程軟件"_s);
     QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.0"_s);
@@ -137,7 +137,7 @@ void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
         WindowRig rig;
         writeParameters(rig, language);
         QVERIFY(rig.start());
-        rig.files << QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+        rig.files << QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
         rig.child<QAction>(u"mnuOpen"_s)->trigger();
         rig.enterFrequency(16, 1, u"440.5"_s);
         const QString path = rig.dir.filePath(u"out.DAT"_s);

@@ -1,13 +1,13 @@
 #include "windowrig.h"
 
 #include "app/codeplancommands.h"
-#include "app/comparedialog.h"
-#include "app/languagemode.h"
 #include "app/plantools.h"
 #include "app/sheetprinter.h"
+#include "dialogs/comparedialog.h"
 #include "editor/channeltablemodel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/languagemode.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 
 QStringList tableRow(const QTableWidget *table, int row)
 {

@@ -3,9 +3,9 @@
 #include "app/channelgrid.h"
 #include "app/filechooser.h"
 #include "app/mainwindow.h"
-#include "app/msgbox.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "ui/msgbox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,9 +20,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 namespace vm280::test {
+
+using namespace Qt::StringLiterals;
 
 /// The image of a plan, encoded as the window encodes it.
 inline QByteArray imageOf(const CodePlan &plan)
@@ -96,7 +99,7 @@ struct WindowRig
         SetFileChooser({});
     }
 
-    QString parameterPath() const { return dir.filePath(QStringLiteral("parameter")); }
+    QString parameterPath() const { return dir.filePath(u"parameter"_s); }
 
     /// Starts the window; false when it did not become active.
     bool start()
@@ -106,7 +109,10 @@ struct WindowRig
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(QStringLiteral("Grid1")); }
+    /// The title the desktop shows: the window's title with the "*" of unsaved changes.
+    QString title() const { return window->windowHandle()->title(); }
+
+    ChannelGrid *grid() const { return window->findChild<ChannelGrid *>(u"Grid1"_s); }
     QString cell(int row, int column) const
     {
         return grid()->model()->index(row - 1, column).data().toString();

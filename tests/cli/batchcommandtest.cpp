@@ -12,12 +12,13 @@
 #include <gtest/gtest.h>
 #include <csignal>
 
+using namespace Qt::StringLiterals;
 using namespace vm280::test;
 
 namespace {
 
 constexpr int kWaitMs = 30000;
-const QString kPlan = QStringLiteral(VM280_TEST_DATA "/link/plan-uhf.DAT");
+const QString kPlan = QString::fromUtf8(VM280_TEST_DATA "/link/plan-uhf.DAT");
 
 /// True when the radio's saved memory holds the plan in every block a write sends (a plan file
 /// holds a 5-byte tag, then the memory from radio address 0x0010).
@@ -41,7 +42,7 @@ protected:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     /// A line-up of radios on one pseudo-terminal, each saved as r-N.DAT under prefix.
-    QStringList lineUp(int radios, int operationsPerRadio, const QString &prefix = QStringLiteral("r")) const
+    QStringList lineUp(int radios, int operationsPerRadio, const QString &prefix = u"r"_s) const
     {
         return {"--baud",
                 "0",
@@ -67,11 +68,11 @@ TEST_F(BatchCommand, shouldWriteAndVerifyThreeRadiosSwappedOnOneCable)
         {"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--verify", "--yes"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (int number = 1; number <= 3; ++number) {
-        EXPECT_TRUE(run.out.contains(QRegularExpression(
-            QStringLiteral("^Radio %1: written and verified in \\d+\\.\\d\\d s$").arg(number),
-            QRegularExpression::MultilineOption)))
+        EXPECT_TRUE(run.out.contains(
+            QRegularExpression(u"^Radio %1: written and verified in \\d+\\.\\d\\d s$"_s.arg(number),
+                               QRegularExpression::MultilineOption)))
             << run.out.toStdString();
-        EXPECT_TRUE(holdsPlan(path(QStringLiteral("r-%1.DAT").arg(number)))) << "radio " << number;
+        EXPECT_TRUE(holdsPlan(path(u"r-%1.DAT"_s.arg(number)))) << "radio " << number;
     }
     EXPECT_TRUE(run.out.endsWith("Batch: written 3, verified 3, failed 0\n")) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains("Unplug the radio")) << run.err.toStdString();
@@ -131,7 +132,8 @@ TEST_F(BatchCommand, shouldStopOnCtrlCOnceTheRadioIsDone)
 {
     RadioProcess radio(lineUp(5, 1));
     QProcess cli;
-    cli.start(QStringLiteral(VM280_CLI), {"write", kPlan, "--port", radio.devicePath, "--repeat", "--yes"});
+    cli.start(QString::fromUtf8(VM280_CLI),
+              {"write", kPlan, "--port", radio.devicePath, "--repeat", "--yes"});
     QString out;
     while (!out.contains("Radio 1:") && cli.waitForReadyRead(kWaitMs))
         out += QString::fromUtf8(cli.readAllStandardOutput());

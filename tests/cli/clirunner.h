@@ -8,6 +8,8 @@
 
 namespace vm280::test {
 
+using namespace Qt::StringLiterals;
+
 /// What one run of vm280-cli did.
 struct CliRun
 {
@@ -24,13 +26,13 @@ inline CliRun runCli(const QStringList &arguments, const QByteArray &input = {},
     QProcess process;
     if (prepare)
         prepare(process);
-    process.start(QStringLiteral(VM280_CLI), arguments);
+    process.start(QString::fromUtf8(VM280_CLI), arguments);
     process.write(input);
     process.closeWriteChannel();
     CliRun run;
     if (!process.waitForFinished(30000)) {
         process.kill();
-        run.err = QStringLiteral("vm280-cli did not finish");
+        run.err = u"vm280-cli did not finish"_s;
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

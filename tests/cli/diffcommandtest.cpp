@@ -24,7 +24,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 
 TEST_F(DiffCommand, shouldSayNothingAndSucceedForAPlanAndItself)
 {

@@ -14,12 +14,12 @@ using namespace vm280::test;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
-const QString kRadioRead = QStringLiteral(VM280_TEST_DATA "/interchange/radio-read.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
+const QString kRadioRead = QString::fromUtf8(VM280_TEST_DATA "/interchange/radio-read.DAT");
 
 QString fixture(const char *name)
 {
-    return QStringLiteral(VM280_TEST_DATA "/interchange/") + QString::fromLatin1(name);
+    return QString::fromUtf8(VM280_TEST_DATA "/interchange/") + QString::fromLatin1(name);
 }
 const QString kCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
@@ -45,10 +45,10 @@ protected:
 TEST_F(ExchangeCommands, shouldGiveBackTheSameFileThroughJson)
 {
     const QStringList plans{kRichPlan,
-                            QStringLiteral(VM280_TEST_DATA "/link/plan-uhf.DAT"),
-                            QStringLiteral(VM280_TEST_DATA "/link/plan-vhf.DAT"),
-                            QStringLiteral(VM280_TEST_DATA "/link/memory-pattern.DAT"),
-                            QStringLiteral(VM280_TEST_DATA "/../../samples/sample.DAT"),
+                            QString::fromUtf8(VM280_TEST_DATA "/link/plan-uhf.DAT"),
+                            QString::fromUtf8(VM280_TEST_DATA "/link/plan-vhf.DAT"),
+                            QString::fromUtf8(VM280_TEST_DATA "/link/memory-pattern.DAT"),
+                            QString::fromUtf8(VM280_TEST_DATA "/../../samples/sample.DAT"),
                             kRadioRead};
     for (const QString &plan : plans) {
         SCOPED_TRACE(plan.toStdString());

@@ -26,9 +26,9 @@ namespace {
 constexpr rlim_t kLimit = 300;
 constexpr int kWaitMs = 20000;
 const QByteArray kOld = "the old file, to be kept byte for byte";
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
-const QString kRadioMemory = QStringLiteral(VM280_TEST_DATA "/link/memory-pattern.DAT");
-const QString kPlan = QStringLiteral(VM280_TEST_DATA "/link/plan-uhf.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
+const QString kRadioMemory = QString::fromUtf8(VM280_TEST_DATA "/link/memory-pattern.DAT");
+const QString kPlan = QString::fromUtf8(VM280_TEST_DATA "/link/plan-uhf.DAT");
 
 // vm280-cli on a disk that takes no file beyond kLimit bytes.
 CliRun runOnFullDisk(const QStringList &arguments)
@@ -229,7 +229,7 @@ TEST_F(FileFaults, shouldRefuseWhatIsNotARegularFileWithoutWaitingForIt)
     std::vector<std::unique_ptr<QProcess>> processes;
     for (const auto &c : cases) {
         processes.push_back(std::make_unique<QProcess>());
-        processes.back()->start(QStringLiteral(VM280_CLI), c.arguments);
+        processes.back()->start(QString::fromUtf8(VM280_CLI), c.arguments);
         processes.back()->closeWriteChannel();
     }
     QElapsedTimer clock;

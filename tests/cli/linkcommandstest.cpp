@@ -27,7 +27,7 @@ const QString kPartlyWritten = kCommunicationError.chopped(1) + " The radio may 
 
 QString dataFile(const QString &name)
 {
-    return QStringLiteral(VM280_TEST_DATA "/link/") + name;
+    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
 }
 
 /// The image bytes of a plan file at radio address a (the file holds a 5-byte tag, then 0x0010 on).
@@ -42,7 +42,7 @@ class LoggingRadio
 public:
     explicit LoggingRadio(const QStringList &arguments)
     {
-        m_process.start(QStringLiteral(VM280_RADIO_BINARY), QStringList{"-v"} + arguments);
+        m_process.start(QString::fromUtf8(VM280_RADIO_BINARY), QStringList{"-v"} + arguments);
         while (!m_process.canReadLine() && m_process.waitForReadyRead(kWaitMs)) {
         }
         devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -81,7 +81,7 @@ public:
     explicit CliProcess(const QStringList &arguments)
     {
         m_clock.start();
-        m_process.start(QStringLiteral(VM280_CLI), arguments);
+        m_process.start(QString::fromUtf8(VM280_CLI), arguments);
         m_process.closeWriteChannel();
     }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280::test;
 
 namespace {
@@ -13,7 +14,7 @@ namespace {
 CliRun runPorts(const QByteArray &ports)
 {
     const ScopedEnvironment environment("VM280_PORTS", ports);
-    return runCli({QStringLiteral("ports")});
+    return runCli({u"ports"_s});
 }
 
 } // namespace
@@ -34,7 +35,7 @@ TEST(PortsCommand, shouldListEverySlotWithItsDeviceAndWhetherItOpens)
     EXPECT_TRUE(lines[1].endsWith("usable")) << lines[1].toStdString();
     for (int slot = 3; slot <= 20; ++slot) {
         SCOPED_TRACE(slot);
-        EXPECT_TRUE(lines[slot - 1].startsWith(QStringLiteral("COM%1 ").arg(slot)));
+        EXPECT_TRUE(lines[slot - 1].startsWith(u"COM%1 "_s.arg(slot)));
         EXPECT_TRUE(lines[slot - 1].endsWith("no port"));
     }
     EXPECT_EQ(lines[20], "The tool opens COM2 unless another usable port is remembered.");

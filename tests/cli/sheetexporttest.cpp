@@ -6,11 +6,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280::test;
 
 namespace {
 
-const QString kRichPlan = QStringLiteral(VM280_TEST_DATA "/rich.DAT");
+const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 
 // The output of a poppler tool; nothing when it is not installed.
 std::optional<QString> poppler(const QString &tool, const QStringList &arguments)
@@ -45,7 +46,7 @@ TEST_F(SheetExport, shouldPrintThePlanOnOnePageWithItsSixteenChannels)
     EXPECT_TRUE(info->contains(QRegularExpression("Pages:\\s+1\\n"))) << info->toStdString();
     const QString text = *poppler("pdftotext", {"-layout", path("sheet.pdf"), "-"});
     for (int channel = 1; channel <= 16; ++channel) {
-        const QRegularExpression row(QStringLiteral("^\\s*%1\\b").arg(channel, 2, 10, QLatin1Char('0')),
+        const QRegularExpression row(u"^\\s*%1\\b"_s.arg(channel, 2, 10, QLatin1Char('0')),
                                      QRegularExpression::MultilineOption);
         EXPECT_TRUE(text.contains(row)) << "channel " << channel << " in\n" << text.toStdString();
     }

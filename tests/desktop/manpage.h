@@ -9,6 +9,8 @@
 
 namespace vm280::test {
 
+using namespace Qt::StringLiterals;
+
 /// The entries of a man page written with the man macros: the tags of its tagged paragraphs
 /// (.TP) and the headings of its subsections (.SS), each under the section (.SH) or, inside
 /// a section with subsections, the subsection they stand in.
@@ -48,7 +50,7 @@ public:
     /// Every option named in the tags under place ("-o", "--output").
     QSet<QString> options(const QString &place) const
     {
-        static const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[A-Za-z][\\w-]*"));
+        static const QRegularExpression option(u"(?<![\\w-])--?[A-Za-z][\\w-]*"_s);
         QSet<QString> found;
         for (const QString &tag : tags(place)) {
             for (const auto &match : option.globalMatch(tag))
@@ -65,16 +67,16 @@ private:
     {
         QString macro = line.section(u' ', 0, 0);
         QStringList arguments;
-        static const QRegularExpression argument(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+        static const QRegularExpression argument(u"\"([^\"]*)\"|(\\S+)"_s);
         for (const auto &match : argument.globalMatch(line.section(u' ', 1))) {
             arguments << (match.captured(1).isNull() ? match.captured(2) : match.captured(1));
         }
         if (!macro.startsWith(u'.'))
             arguments.prepend(macro);
-        const bool alternating = macro.size() == 3 && QStringLiteral("BIR").contains(macro.at(1));
-        QString joined = arguments.join(alternating ? QString() : QStringLiteral(" "));
-        static const QRegularExpression font(QStringLiteral("\\\\f[BIRP]"));
-        return joined.remove(font).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        const bool alternating = macro.size() == 3 && u"BIR"_s.contains(macro.at(1));
+        QString joined = arguments.join(alternating ? QString() : u" "_s);
+        static const QRegularExpression font(u"\\\\f[BIRP]"_s);
+        return joined.remove(font).replace(u"\\-"_s, u"-"_s);
     }
 
     bool m_loaded = false;

@@ -66,15 +66,15 @@ std::string listed(const QSet<QString> &items)
     return sorted.join(u' ').toStdString();
 }
 
-const QString kCli = QStringLiteral(VM280_CLI);
-const QString kRadio = QStringLiteral(VM280_RADIO_BINARY);
-const QString kWindow = QStringLiteral(VM280_WINDOW);
+const QString kCli = QString::fromUtf8(VM280_CLI);
+const QString kRadio = QString::fromUtf8(VM280_RADIO_BINARY);
+const QString kWindow = QString::fromUtf8(VM280_WINDOW);
 
 } // namespace
 
 TEST(CliManPage, shouldHaveASubsectionForEveryCommandAndNoOther)
 {
-    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_CLI_MANPAGE));
     ASSERT_TRUE(page.loaded());
     const QStringList commands = helpCommands(outputOf(kCli, {u"--help"_s}));
     ASSERT_GE(commands.size(), 8) << "vm280-cli --help lists no commands";
@@ -83,7 +83,7 @@ TEST(CliManPage, shouldHaveASubsectionForEveryCommandAndNoOther)
 
 TEST(CliManPage, shouldDescribeEveryOptionOfEveryCommand)
 {
-    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_CLI_MANPAGE));
     const QSet<QString> general = page.options(u"OPTIONS"_s);
     EXPECT_TRUE(general.contains(helpOptions(outputOf(kCli, {u"--help"_s}))))
         << "OPTIONS lists " << listed(general);
@@ -98,13 +98,13 @@ TEST(CliManPage, shouldDescribeEveryOptionOfEveryCommand)
 
 TEST(CliManPage, shouldDescribeEveryExitCode)
 {
-    const ManPage page(QStringLiteral(VM280_CLI_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_CLI_MANPAGE));
     EXPECT_EQ(page.tags(u"EXIT STATUS"_s), QStringList({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
 }
 
 TEST(RadioManPage, shouldDescribeEveryOption)
 {
-    const ManPage page(QStringLiteral(VM280_RADIO_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_RADIO_MANPAGE));
     ASSERT_TRUE(page.loaded());
     const QSet<QString> options = helpOptions(outputOf(kRadio, {u"--help"_s}));
     ASSERT_TRUE(options.contains(u"--fault"_s)) << "vm280-radio --help lists " << listed(options);
@@ -114,13 +114,13 @@ TEST(RadioManPage, shouldDescribeEveryOption)
 
 TEST(RadioManPage, shouldDescribeEveryFaultModeAndNoOther)
 {
-    const ManPage page(QStringLiteral(VM280_RADIO_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_RADIO_MANPAGE));
     EXPECT_EQ(page.tags(u"FAULTS"_s), RadioFaultNames().split(u", "_s));
 }
 
 TEST(WindowManPage, shouldDescribeEveryOptionAndArgumentOfTheHelpGivenWithoutADisplay)
 {
-    const ManPage page(QStringLiteral(VM280_WINDOW_MANPAGE));
+    const ManPage page(QString::fromUtf8(VM280_WINDOW_MANPAGE));
     ASSERT_TRUE(page.loaded());
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})

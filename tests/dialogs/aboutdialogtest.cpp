@@ -1,6 +1,6 @@
 #include "dialogs/aboutdialog.h"
-#include "app/apptitle.h"
-#include "app/languagemode.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace vm280;
+using namespace Qt::StringLiterals;
 
 /// Stands in for the browser: keeps every page the about box asks to open.
 class PageCatcher : public QObject
@@ -33,16 +34,32 @@ private slots:
         auto text = [&dialog](const char *name) {
             return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
-        QCOMPARE(text("lblTitle"), QStringLiteral("VM-280写频软件"));
-        QCOMPARE(text("lblVersion"), QStringLiteral("简体中文版 V1.00"));
-        QCOMPARE(text("Label2"), QStringLiteral("发布：2012.10"));
+        QCOMPARE(text("lblTitle"), u"VM-280写频软件"_s);
+        QCOMPARE(text("lblVersion"), u"简体中文版 V1.00"_s);
+        QCOMPARE(text("Label2"), u"发布：2012.10"_s);
         QVERIFY(!text("lblDescription").isEmpty());
         dialog.applyCaptions(Language::English);
-        QCOMPARE(text("lblTitle"), QStringLiteral("VM-280 Radio Software "));
-        QCOMPARE(text("lblVersion"), QStringLiteral("English version V3.00"));
-        QCOMPARE(text("Label2"), QStringLiteral("Issue：2012.10"));
+        QCOMPARE(text("lblTitle"), u"VM-280 Radio Software "_s);
+        QCOMPARE(text("lblVersion"), u"English version V3.00"_s);
+        QCOMPARE(text("Label2"), u"Issue：2012.10"_s);
         QCOMPARE(text("lblDescription"), QString());
-        QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog.findChild<QPushButton *>(u"cmdOK"_s)->text(), u"OK"_s);
+    }
+
+    void shouldConvertToTraditionalWithTheStartUpTitle()
+    {
+        SetLanguageMode(Language::SimplifiedChinese);
+        AboutDialog dialog;
+        auto text = [&dialog](const char *name) {
+            return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
+        };
+        dialog.convertToTraditional(false);
+        QCOMPARE(text("lblTitle"), u"VM-280寫頻軟件"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
+        QCOMPARE(text("Label2"), u"發布：2012.10"_s);
+        dialog.convertToTraditional(true);
+        QCOMPARE(text("lblTitle"), u"VM-280 對講機編程軟件"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
     }
 
     void shouldHideOnOkAndOnTheCloseBox()
@@ -50,7 +67,7 @@ private slots:
         AboutDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        dialog.findChild<QPushButton *>(u"cmdOK"_s)->click();
         QVERIFY(!dialog.isVisible());
         QPointer<AboutDialog> alive(&dialog);
         dialog.show();
@@ -67,7 +84,7 @@ private slots:
         AboutDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(dialog.findChild<QLabel *>(QStringLiteral("lblDescription")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QLabel *>(u"lblDescription"_s), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(MakerPage().scheme());
         QCOMPARE(catcher.opened, QList<QUrl>{MakerPage()});
     }

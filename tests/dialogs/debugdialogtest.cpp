@@ -1,13 +1,14 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/debugdialog.h"
+#include "ui/languagemode.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -22,8 +23,8 @@ private slots:
     {
         DebugDialog dialog;
         dialog.showPlan(CodePlan());
-        QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), QStringLiteral("208"));
-        QCOMPARE(Child<QLabel>(&dialog, "Lblpower3")->text(), QStringLiteral("92"));
+        QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), u"208"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Lblpower3")->text(), u"92"_s);
         QVERIFY(!Child<QSlider>(&dialog, "Slider1")->isEnabled());
         QVERIFY(!Child<QSlider>(&dialog, "Slider3")->isEnabled());
     }
@@ -37,8 +38,8 @@ private slots:
         dialog.showPlan(CodePlan());
         dialog.showPlan(ReadBack(radio));
         QCOMPARE(Child<QSlider>(&dialog, "Slider1")->value(), 200);
-        QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), QStringLiteral("200"));
-        QCOMPARE(Child<QLabel>(&dialog, "Lblpower3")->text(), QStringLiteral("90"));
+        QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), u"200"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Lblpower3")->text(), u"90"_s);
     }
 
     void shouldMoveTheSlidersOnlyInServiceMode()
@@ -67,7 +68,7 @@ private slots:
             ConnectApply(dialog, plan);
             QVERIFY(ShowDialog(dialog));
             Child<QSlider>(&dialog, "Slider1")->setValue(215);
-            QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), QStringLiteral("215"));
+            QCOMPARE(Child<QLabel>(&dialog, "Lblpower1")->text(), u"215"_s);
             if (ok)
                 Child<QPushButton>(&dialog, "Command1")->click();
             else
@@ -81,14 +82,14 @@ private slots:
     void shouldCaptionFromTheDialogsOwnTexts()
     {
         DebugDialog dialog;
-        QCOMPARE(Child<QGroupBox>(&dialog, "Frame1")->title(), QStringLiteral("发射高功率"));
-        QCOMPARE(Child<QGroupBox>(&dialog, "Frame2")->title(), QStringLiteral("发射低功率"));
+        QCOMPARE(Child<QGroupBox>(&dialog, "Frame1")->title(), u"发射高功率"_s);
+        QCOMPARE(Child<QGroupBox>(&dialog, "Frame2")->title(), u"发射低功率"_s);
         dialog.applyCaptions(Language::English);
-        QCOMPARE(Child<QGroupBox>(&dialog, "Frame1")->title(), QStringLiteral("TX-Hight Power"));
-        QCOMPARE(Child<QGroupBox>(&dialog, "Frame2")->title(), QStringLiteral("TX-Low Power"));
-        QCOMPARE(Child<QLabel>(&dialog, "Label3")->text(), QStringLiteral("Low"));
-        QCOMPARE(Child<QLabel>(&dialog, "Label7")->text(), QStringLiteral("Hight"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Debug"));
+        QCOMPARE(Child<QGroupBox>(&dialog, "Frame1")->title(), u"TX-Hight Power"_s);
+        QCOMPARE(Child<QGroupBox>(&dialog, "Frame2")->title(), u"TX-Low Power"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label3")->text(), u"Low"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label7")->text(), u"Hight"_s);
+        QCOMPARE(dialog.windowTitle(), u"Debug"_s);
     }
 };
 

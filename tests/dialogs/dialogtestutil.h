@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/msgbox.h"
 #include "image/codec.h"
+#include "ui/msgbox.h"
 
 #include <QDialog>
 #include <QList>

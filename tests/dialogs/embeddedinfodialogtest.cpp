@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/embeddedinfodialog.h"
+#include "ui/languagemode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -21,7 +22,7 @@ void typeCharacter(QWidget *widget, const QString &character)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-const QString kFull = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"); // 32 characters
+const QString kFull = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"_s; // 32 characters
 
 } // namespace
 
@@ -36,7 +37,7 @@ private slots:
     {
         EmbeddedInfoDialog dialog;
         auto *line = Child<QLineEdit>(&dialog, "Text1");
-        QTest::keyClicks(line, kFull + QStringLiteral("XYZ"));
+        QTest::keyClicks(line, kFull + u"XYZ"_s);
         QCOMPARE(line->text(), kFull);
         line->setCursorPosition(3);
         QTest::keyClick(line, Qt::Key_Q);
@@ -51,15 +52,15 @@ private slots:
         auto *line = Child<QLineEdit>(&dialog, "Text2");
         line->setText(kFull);
         line->setSelection(0, 2);
-        QTest::keyClicks(line, QStringLiteral("z"));
-        QCOMPARE(line->text(), QStringLiteral("z") + kFull.mid(2));
+        QTest::keyClicks(line, u"z"_s);
+        QCOMPARE(line->text(), u"z"_s + kFull.mid(2));
     }
 
     void shouldRefuseTypedCharactersWithoutASingleByteForm()
     {
         EmbeddedInfoDialog dialog;
         auto *line = Child<QLineEdit>(&dialog, "Text1");
-        QTest::keyClicks(line, QStringLiteral("ab"));
+        QTest::keyClicks(line, u"ab"_s);
         typeCharacter(line, QString::fromUtf16(u"中"));
         typeCharacter(line, QString::fromUtf16(u"é"));
         QCOMPARE(line->text(), QString::fromUtf16(u"abé"));
@@ -70,10 +71,10 @@ private slots:
     {
         EmbeddedInfoDialog dialog;
         auto *line = Child<QLineEdit>(&dialog, "Text1");
-        QTest::keyClicks(line, QStringLiteral("ab"));
+        QTest::keyClicks(line, u"ab"_s);
         QGuiApplication::clipboard()->setText(QString::fromUtf16(u"中文") + kFull);
         line->paste();
-        QCOMPARE(line->text(), QStringLiteral("ab") + kFull.left(28));
+        QCOMPARE(line->text(), u"ab"_s + kFull.left(28));
     }
 
     void shouldStoreTheLinesOnOkOnly()
@@ -84,36 +85,36 @@ private slots:
             dialog.showPlan(plan);
             ConnectApply(dialog, plan);
             QVERIFY(ShowDialog(dialog));
-            QTest::keyClicks(Child<QLineEdit>(&dialog, "Text2"), QStringLiteral("Line two"));
+            QTest::keyClicks(Child<QLineEdit>(&dialog, "Text2"), u"Line two"_s);
             if (button)
                 Child<QPushButton>(&dialog, button)->click();
             else
                 dialog.close();
             QVERIFY(!dialog.isVisible());
             const bool ok = button && QByteArray(button) == "Command1";
-            QCOMPARE(plan.EmbeddedTexts[1], ok ? QStringLiteral("Line two") : QString());
-            QCOMPARE(Child<QLineEdit>(&dialog, "Text2")->text(), QStringLiteral("Line two"));
+            QCOMPARE(plan.EmbeddedTexts[1], ok ? u"Line two"_s : QString());
+            QCOMPARE(Child<QLineEdit>(&dialog, "Text2")->text(), u"Line two"_s);
         }
     }
 
     void shouldRefreshFromADecodedImage()
     {
         CodePlan radio;
-        radio.EmbeddedTexts = {QString::fromUtf16(u"Café 438"), QStringLiteral("second")};
+        radio.EmbeddedTexts = {QString::fromUtf16(u"Café 438"), u"second"_s};
         EmbeddedInfoDialog dialog;
         dialog.showPlan(CodePlan());
         dialog.showPlan(ReadBack(radio));
         QCOMPARE(Child<QLineEdit>(&dialog, "Text1")->text(), QString::fromUtf16(u"Café 438"));
-        QCOMPARE(Child<QLineEdit>(&dialog, "Text2")->text(), QStringLiteral("second"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "Text2")->text(), u"second"_s);
     }
 
     void shouldCaptionInBothLanguages()
     {
         EmbeddedInfoDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("嵌入信息"));
+        QCOMPARE(dialog.windowTitle(), u"嵌入信息"_s);
         dialog.applyCaptions(Language::English);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Embedded Information"));
-        QCOMPARE(Child<QPushButton>(&dialog, "Command1")->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog.windowTitle(), u"Embedded Information"_s);
+        QCOMPARE(Child<QPushButton>(&dialog, "Command1")->text(), u"OK"_s);
     }
 };
 

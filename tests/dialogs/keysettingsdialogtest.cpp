@@ -1,12 +1,13 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/keysettingsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -22,8 +23,8 @@ private slots:
         KeySettingsDialog dialog;
         dialog.showPlan(CodePlan());
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo1")->currentText(), QStringLiteral("瞬时取消静噪"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo2")->currentText(), QStringLiteral("自动拨号"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo1")->currentText(), u"瞬时取消静噪"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo2")->currentText(), u"自动拨号"_s);
     }
 
     void shouldShowOffForAValueWithoutEntry_data()
@@ -40,7 +41,7 @@ private slots:
         plan.KeyPf2 = qint16(value);
         KeySettingsDialog dialog;
         dialog.showPlan(plan);
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo2")->currentText(), QStringLiteral("OFF"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo2")->currentText(), u"OFF"_s);
     }
 
     void shouldStoreTheChosenKeyOnOk()
@@ -93,13 +94,13 @@ private slots:
         KeySettingsDialog dialog;
         dialog.showPlan(CodePlan());
         dialog.applyCaptions(Language::English);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Keys Set"));
-        QCOMPARE(Child<QPushButton>(&dialog, "Command2")->text(), QStringLiteral("Cancel"));
-        QCOMPARE(Child<QLabel>(&dialog, "Label1")->text(), QStringLiteral("PF1"));
+        QCOMPARE(dialog.windowTitle(), u"Keys Set"_s);
+        QCOMPARE(Child<QPushButton>(&dialog, "Command2")->text(), u"Cancel"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label1")->text(), u"PF1"_s);
         auto *pf1 = Child<QComboBox>(&dialog, "Combo1");
         QCOMPARE(pf1->count(), 12);
-        QCOMPARE(pf1->currentText(), QStringLiteral("Instant cancel static noise"));
-        QCOMPARE(pf1->itemText(7), QStringLiteral("Scan & Delete temporary"));
+        QCOMPARE(pf1->currentText(), u"Instant cancel static noise"_s);
+        QCOMPARE(pf1->itemText(7), u"Scan & Delete temporary"_s);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/optionalfunctionsdialog.h"
+#include "ui/languagemode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -19,7 +20,7 @@ namespace {
 void programChannels(CodePlan &plan, std::initializer_list<int> rows)
 {
     for (int row : rows)
-        plan.channels.cell(row, ChannelTable::RxFrequencyColumn) = QStringLiteral("438.01250");
+        plan.channels.cell(row, ChannelTable::RxFrequencyColumn) = u"438.01250"_s;
 }
 
 int index(QObject *dialog, const char *name)
@@ -32,30 +33,24 @@ CodePlan unusualPlan()
 {
     CodePlan plan;
     programChannels(plan, {2, 4});
-    plan.OptionTexts[OptionSlot::PttId] = QStringLiteral("2");
-    plan.OptionTexts[OptionSlot::VoxFunction] = QStringLiteral("0");
-    plan.OptionTexts[OptionSlot::VoxGain] = QStringLiteral("10");
-    plan.OptionTexts[OptionSlot::VoxDelay] = QStringLiteral("5");
-    plan.OptionTexts[OptionSlot::VoxVolume] = QStringLiteral("0");
-    plan.OptionTexts[OptionSlot::Duplicate] = QStringLiteral("0");
-    plan.OptionTexts[OptionSlot::Priority] = QStringLiteral("2");
-    plan.OptionTexts[OptionSlot::PreferredChannel] = QStringLiteral("16");
-    plan.OptionTexts[OptionSlot::RetraceTimeA] = QStringLiteral("91");
-    plan.OptionTexts[OptionSlot::RetraceTimeB] = QStringLiteral("0");
-    plan.OptionTexts[OptionSlot::ReturnChannel] = QStringLiteral("3");
-    plan.OptionTexts[OptionSlot::ScanReceiveDelay] = QStringLiteral("300");
-    plan.OptionTexts[OptionSlot::ScanLaunchDelay] = QStringLiteral("7");
-    plan.OptionTexts[OptionSlot::CancelOperation] = QStringLiteral("0");
-    plan.OptionTexts[OptionSlot::ReceivedBannedVox] = QStringLiteral("0");
+    plan.OptionTexts[OptionSlot::PttId] = u"2"_s;
+    plan.OptionTexts[OptionSlot::VoxFunction] = u"0"_s;
+    plan.OptionTexts[OptionSlot::VoxGain] = u"10"_s;
+    plan.OptionTexts[OptionSlot::VoxDelay] = u"5"_s;
+    plan.OptionTexts[OptionSlot::VoxVolume] = u"0"_s;
+    plan.OptionTexts[OptionSlot::Duplicate] = u"0"_s;
+    plan.OptionTexts[OptionSlot::Priority] = u"2"_s;
+    plan.OptionTexts[OptionSlot::PreferredChannel] = u"16"_s;
+    plan.OptionTexts[OptionSlot::RetraceTimeA] = u"91"_s;
+    plan.OptionTexts[OptionSlot::RetraceTimeB] = u"0"_s;
+    plan.OptionTexts[OptionSlot::ReturnChannel] = u"3"_s;
+    plan.OptionTexts[OptionSlot::ScanReceiveDelay] = u"300"_s;
+    plan.OptionTexts[OptionSlot::ScanLaunchDelay] = u"7"_s;
+    plan.OptionTexts[OptionSlot::CancelOperation] = u"0"_s;
+    plan.OptionTexts[OptionSlot::ReceivedBannedVox] = u"0"_s;
     plan.DtmfSettings = {3, 2, 250, 0, 16, 0, 4, 15};
-    plan.AutoDialMemories = {QStringLiteral("0123"),
-                             QStringLiteral("*#AB"),
-                             QString(),
-                             QStringLiteral("9"),
-                             QStringLiteral("1234567890ABCD*#"),
-                             QStringLiteral("C"),
-                             QStringLiteral("D0"),
-                             QStringLiteral("55")};
+    plan.AutoDialMemories = {u"0123"_s, u"*#AB"_s, QString(), u"9"_s, u"1234567890ABCD*#"_s,
+                             u"C"_s,    u"D0"_s,   u"55"_s};
     return plan;
 }
 
@@ -75,13 +70,13 @@ private slots:
         dialog.setChannelTable(&plan.channels);
         dialog.showPlan(plan);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form5"));
+        QCOMPARE(dialog.objectName(), u"Form5"_s);
         QCOMPARE(index(&dialog, "Combo4"), 1);
         QCOMPARE(index(&dialog, "Combo11"), 0);
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), QStringLiteral("01"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo13")->currentText(), QStringLiteral("0.50 S"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), u"01"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo13")->currentText(), u"0.50 S"_s);
         QVERIFY(Child<QCheckBox>(&dialog, "Check3")->isChecked());
-        QCOMPARE(Child<QTableWidget>(&dialog, "mfgrid1")->item(7, 1)->text(), QStringLiteral("8"));
+        QCOMPARE(Child<QTableWidget>(&dialog, "mfgrid1")->item(7, 1)->text(), u"8"_s);
         QCOMPARE(index(&dialog, "Combo16"), 1);
     }
 
@@ -105,7 +100,7 @@ private slots:
         dialog.showPlan(plan);
         MsgboxRecorder boxes;
         Child<QComboBox>(&dialog, "Combo11")->setCurrentIndex(1);
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), QStringLiteral("03"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), u"03"_s);
         QVERIFY(boxes.requests.isEmpty());
     }
 
@@ -118,8 +113,8 @@ private slots:
         MsgboxRecorder boxes;
         Child<QComboBox>(&dialog, "Combo11")->setCurrentIndex(1);
         QCOMPARE(boxes.requests.size(), 1);
-        QCOMPARE(boxes.requests[0].prompt, QStringLiteral("当设定为‘固定’时信道不可为空，请重设！"));
-        QCOMPARE(boxes.requests[0].title, QStringLiteral("提示"));
+        QCOMPARE(boxes.requests[0].prompt, u"当设定为‘固定’时信道不可为空，请重设！"_s);
+        QCOMPARE(boxes.requests[0].title, u"提示"_s);
         QCOMPARE(boxes.requests[0].style, 0);
         QCOMPARE(index(&dialog, "Combo11"), 0);
     }
@@ -127,7 +122,7 @@ private slots:
     void shouldRefuseAFixedPriorityInADecodedPlanWithoutChannels()
     {
         CodePlan plan;
-        plan.OptionTexts[OptionSlot::Priority] = QStringLiteral("1");
+        plan.OptionTexts[OptionSlot::Priority] = u"1"_s;
         const CodePlan read = ReadBack(plan);
         OptionalFunctionsDialog dialog;
         dialog.setChannelTable(&read.channels);
@@ -152,9 +147,8 @@ private slots:
         QCOMPARE(preferred->currentIndex(), 4);
         preferred->setCurrentIndex(2); // channel 03, empty: back to the fixed channel 02
         QCOMPARE(boxes.requests.size(), 1);
-        QCOMPARE(boxes.requests[0].prompt,
-                 QStringLiteral("Do not choose empty channel, please choose again!"));
-        QCOMPARE(preferred->currentText(), QStringLiteral("02"));
+        QCOMPARE(boxes.requests[0].prompt, u"Do not choose empty channel, please choose again!"_s);
+        QCOMPARE(preferred->currentText(), u"02"_s);
     }
 
     void shouldAcceptAnyPreferredChannelWithoutFixedPriority()
@@ -168,7 +162,7 @@ private slots:
         Child<QComboBox>(&dialog, "Combo12")->setCurrentIndex(4);
         Child<QPushButton>(&dialog, "Command1")->click();
         QVERIFY(boxes.requests.isEmpty());
-        QCOMPARE(plan.OptionTexts[OptionSlot::PreferredChannel], QStringLiteral("5"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::PreferredChannel], u"5"_s);
     }
 
     void shouldRefreshEveryControlFromADecodedImage()
@@ -183,18 +177,18 @@ private slots:
         QCOMPARE(index(&dialog, "Combo7"), 10);
         QCOMPARE(index(&dialog, "Combo8"), 5);
         QCOMPARE(index(&dialog, "Combo11"), 2);
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), QStringLiteral("16"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo13")->currentText(), QStringLiteral("5.00 S"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo12")->currentText(), u"16"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo13")->currentText(), u"5.00 S"_s);
         QCOMPARE(index(&dialog, "Combo14"), 0);
         QCOMPARE(index(&dialog, "Combo15"), 3);
-        QCOMPARE(Child<QLineEdit>(&dialog, "Text5")->text(), QStringLiteral("300"));
-        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), QStringLiteral("7"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "Text5")->text(), u"300"_s);
+        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), u"7"_s);
         QVERIFY(!Child<QCheckBox>(&dialog, "Check3")->isChecked());
         QVERIFY(!Child<QCheckBox>(&dialog, "Check4")->isChecked());
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo18")->currentText(), QStringLiteral("250MS"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo22")->currentText(), QStringLiteral("B"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo21")->currentText(), QStringLiteral("15秒"));
-        QCOMPARE(Child<QTableWidget>(&dialog, "mfgrid1")->item(0, 1)->text(), QStringLiteral("0123"));
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo18")->currentText(), u"250MS"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo22")->currentText(), u"B"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo21")->currentText(), u"15秒"_s);
+        QCOMPARE(Child<QTableWidget>(&dialog, "mfgrid1")->item(0, 1)->text(), u"0123"_s);
         QCOMPARE(Child<QTableWidget>(&dialog, "mfgrid1")->item(2, 1)->text(), QString());
     }
 
@@ -242,7 +236,7 @@ private slots:
             else
                 Child<QPushButton>(&dialog, "Command2")->click();
             QVERIFY(!dialog.isVisible());
-            QCOMPARE(plan.OptionTexts[OptionSlot::VoxFunction], QStringLiteral("1"));
+            QCOMPARE(plan.OptionTexts[OptionSlot::VoxFunction], u"1"_s);
             QVERIFY(ShowDialog(dialog));
             QCOMPARE(index(&dialog, "Combo6"), 0);
         }
@@ -255,32 +249,32 @@ private slots:
         dialog.showPlan(plan);
         ConnectApply(dialog, plan);
         auto *delay = Child<QLineEdit>(&dialog, "Text5");
-        QTest::keyClicks(delay, QStringLiteral("12"));
+        QTest::keyClicks(delay, u"12"_s);
         Child<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], QStringLiteral("12"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], u"12"_s);
         // The upper arrow raises the delay, from the bar's own value; the lower one lowers it.
         QVERIFY(ShowDialog(dialog));
         auto *bar = Child<QScrollBar>(&dialog, "VScroll1");
         const QPoint upperArrow(bar->width() / 2, 1);
         const QPoint lowerArrow(bar->width() / 2, bar->height() - 2);
         QTest::mouseClick(bar, Qt::LeftButton, {}, upperArrow);
-        QCOMPARE(delay->text(), QStringLiteral("1"));
+        QCOMPARE(delay->text(), u"1"_s);
         QTest::mouseClick(bar, Qt::LeftButton, {}, upperArrow);
-        QCOMPARE(delay->text(), QStringLiteral("2"));
+        QCOMPARE(delay->text(), u"2"_s);
         QTest::mouseClick(bar, Qt::LeftButton, {}, lowerArrow);
-        QCOMPARE(delay->text(), QStringLiteral("1"));
+        QCOMPARE(delay->text(), u"1"_s);
         auto *launch = Child<QScrollBar>(&dialog, "VScroll2");
         QTest::mouseClick(launch, Qt::LeftButton, {}, QPoint(launch->width() / 2, 1));
-        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), QStringLiteral("1"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "Text6")->text(), u"1"_s);
     }
 
     void shouldRefuseADelayTheRadioCannotHold_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("too long") << QStringLiteral("301");
-        QTest::newRow("fraction") << QStringLiteral("1.5");
-        QTest::newRow("not a number") << QStringLiteral("abc");
-        QTest::newRow("negative") << QStringLiteral("-1");
+        QTest::newRow("too long") << u"301"_s;
+        QTest::newRow("fraction") << u"1.5"_s;
+        QTest::newRow("not a number") << u"abc"_s;
+        QTest::newRow("negative") << u"-1"_s;
     }
 
     void shouldRefuseADelayTheRadioCannotHold()
@@ -298,22 +292,22 @@ private slots:
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         Child<QPushButton>(&dialog, "Command1")->click();
         QCOMPARE(boxes.requests.size(), 1);
-        QVERIFY(boxes.requests[0].prompt.contains(QStringLiteral("0 到 300")));
+        QVERIFY(boxes.requests[0].prompt.contains(u"0 到 300"_s));
         QVERIFY(dialog.isVisible());
         QCOMPARE(accepted.count(), 0);
         QCOMPARE(plan.OptionTexts[OptionSlot::ScanLaunchDelay], QString());
 
         delay->clear();
-        QTest::keyClicks(delay, QStringLiteral("30"));
+        QTest::keyClicks(delay, u"30"_s);
         QVERIFY(!delay->property("invalid").toBool());
         Child<QPushButton>(&dialog, "Command1")->click();
-        QCOMPARE(plan.OptionTexts[OptionSlot::ScanLaunchDelay], QStringLiteral("30"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanLaunchDelay], u"30"_s);
     }
 
     void shouldPassAnUnprogrammedDelayReadFromTheRadioThrough()
     {
         CodePlan radio;
-        radio.OptionTexts[OptionSlot::ScanReceiveDelay] = QStringLiteral("-1"); // FF FF
+        radio.OptionTexts[OptionSlot::ScanReceiveDelay] = u"-1"_s; // FF FF
         CodePlan plan = ReadBack(radio);
         OptionalFunctionsDialog dialog;
         dialog.showPlan(plan);
@@ -322,7 +316,7 @@ private slots:
         QVERIFY(!Child<QLineEdit>(&dialog, "Text5")->property("invalid").toBool());
         Child<QPushButton>(&dialog, "Command1")->click();
         QVERIFY(boxes.requests.isEmpty());
-        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], QStringLiteral("-1"));
+        QCOMPARE(plan.OptionTexts[OptionSlot::ScanReceiveDelay], u"-1"_s);
     }
 
     void shouldUnlockServiceModeWithTheThreeLabels()
@@ -346,23 +340,23 @@ private slots:
     void shouldCaptionInEnglishKeepingListsAndSelections()
     {
         CodePlan plan;
-        plan.OptionTexts[OptionSlot::RetraceTimeA] = QStringLiteral("0");
+        plan.OptionTexts[OptionSlot::RetraceTimeA] = u"0"_s;
         OptionalFunctionsDialog dialog;
         dialog.showPlan(plan);
         dialog.applyCaptions(Language::English);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Optional Function"));
-        QCOMPARE(Child<QLabel>(&dialog, "Label10")->text(), QStringLiteral("VOX GBIN"));
-        QCOMPARE(Child<QCheckBox>(&dialog, "Check4")->text(), QStringLiteral("Received banned VOX"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo11")->itemText(1), QStringLiteral("Fixed"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo15")->itemText(2), QStringLiteral("priority"));
+        QCOMPARE(dialog.windowTitle(), u"Optional Function"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label10")->text(), u"VOX GBIN"_s);
+        QCOMPARE(Child<QCheckBox>(&dialog, "Check4")->text(), u"Received banned VOX"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo11")->itemText(1), u"Fixed"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo15")->itemText(2), u"priority"_s);
         auto *retrace = Child<QComboBox>(&dialog, "Combo13");
         QCOMPARE(retrace->count(), 92);
-        QCOMPARE(retrace->currentText(), QStringLiteral("Empty"));
-        QCOMPARE(retrace->itemText(91), QStringLiteral("5.00 S"));
+        QCOMPARE(retrace->currentText(), u"Empty"_s);
+        QCOMPARE(retrace->itemText(91), u"5.00 S"_s);
         QCOMPARE(index(&dialog, "Combo4"), 1);
         dialog.applyCaptions(Language::SimplifiedChinese);
-        QCOMPARE(Child<QLabel>(&dialog, "Label19")->text(), QStringLiteral("扫描接收恢复延时时间(秒)"));
-        QCOMPARE(Child<QComboBox>(&dialog, "Combo7")->itemText(0), QStringLiteral("关闭"));
+        QCOMPARE(Child<QLabel>(&dialog, "Label19")->text(), u"扫描接收恢复延时时间(秒)"_s);
+        QCOMPARE(Child<QComboBox>(&dialog, "Combo7")->itemText(0), u"关闭"_s);
     }
 };
 

@@ -1,13 +1,14 @@
 #include "dialogs/portdialog.h"
-#include "app/twips.h"
 #include "radio/pseudoterminal.h"
 #include "scopedenvironment.h"
+#include "ui/twips.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -15,10 +16,10 @@ namespace {
 
 QRadioButton *option(QObject *dialog, int index)
 {
-    return dialog->findChild<QRadioButton *>(QStringLiteral("OptionCOM%1").arg(index));
+    return dialog->findChild<QRadioButton *>(u"OptionCOM%1"_s.arg(index));
 }
 
-const QString kMissing = QStringLiteral("/dev/vm280-no-such-port");
+const QString kMissing = u"/dev/vm280-no-such-port"_s;
 
 } // namespace
 
@@ -82,7 +83,7 @@ private slots:
         QCOMPARE(dialog.selection(), (PortSelection{5, 0, false}));
         for (int index = 0; index < 20; ++index) {
             QVERIFY(!option(&dialog, index)->isEnabled());
-            QCOMPARE(option(&dialog, index)->text(), QStringLiteral("COM%1").arg(index + 1));
+            QCOMPARE(option(&dialog, index)->text(), u"COM%1"_s.arg(index + 1));
         }
     }
 
@@ -92,17 +93,16 @@ private slots:
         PortDialog dialog(PortSlots::detect(), 0, nullptr);
         QVERIFY(option(&dialog, 1)->toolTip().contains(m_first->devicePath()));
         const QString missing = option(&dialog, 0)->toolTip();
-        QVERIFY2(missing.contains(kMissing) && missing.contains(QStringLiteral("no such device")),
-                 qPrintable(missing));
-        QVERIFY(option(&dialog, 7)->toolTip().contains(QStringLiteral("no serial port")));
+        QVERIFY2(missing.contains(kMissing) && missing.contains(u"no such device"_s), qPrintable(missing));
+        QVERIFY(option(&dialog, 7)->toolTip().contains(u"no serial port"_s));
     }
 
     void shouldAskForThePickedPortAndBeDestroyedOnClose()
     {
         ScopedEnvironment ports("VM280_PORTS", portList());
         auto *dialog = new PortDialog(PortSlots::detect(), 2, nullptr);
-        QCOMPARE(dialog->objectName(), QStringLiteral("FormCOM"));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Com"));
+        QCOMPARE(dialog->objectName(), u"FormCOM"_s);
+        QCOMPARE(dialog->windowTitle(), u"Com"_s);
         QCOMPARE(dialog->size(), QSize(TwipsToPixels(5145), TwipsToPixels(3000)));
         QVERIFY(!dialog->isVisible());
         dialog->show();

@@ -1,13 +1,14 @@
 #include "dialogtestutil.h"
 
-#include "app/languagemode.h"
 #include "dialogs/testfrequencydialog.h"
+#include "ui/languagemode.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -70,11 +71,11 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("snapped");
-        QTest::newRow("6.25 kHz wins") << QStringLiteral("438.013") << QStringLiteral("438.01250");
-        QTest::newRow("on 6.25 kHz") << QStringLiteral("438.0125") << QStringLiteral("438.01250");
-        QTest::newRow("on 5 kHz") << QStringLiteral("438.010") << QStringLiteral("438.01000");
-        QTest::newRow("smaller remainder") << QStringLiteral("438.0138") << QStringLiteral("438.01250");
-        QTest::newRow("outside every band") << QStringLiteral("30.0031") << QStringLiteral("030.00000");
+        QTest::newRow("6.25 kHz wins") << u"438.013"_s << u"438.01250"_s;
+        QTest::newRow("on 6.25 kHz") << u"438.0125"_s << u"438.01250"_s;
+        QTest::newRow("on 5 kHz") << u"438.010"_s << u"438.01000"_s;
+        QTest::newRow("smaller remainder") << u"438.0138"_s << u"438.01250"_s;
+        QTest::newRow("outside every band") << u"30.0031"_s << u"030.00000"_s;
     }
 
     void shouldSnapTheReceiveFrequencyAndCopyItToTransmit()
@@ -89,32 +90,32 @@ private slots:
     void shouldRefuseWhatCannotBeStoredAndKeepTheCell_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("1000 MHz") << QStringLiteral("1000");
-        QTest::newRow("four digits") << QStringLiteral("1234.5");
-        QTest::newRow("no number") << QStringLiteral("abc");
-        QTest::newRow("negative") << QStringLiteral("-5");
+        QTest::newRow("1000 MHz") << u"1000"_s;
+        QTest::newRow("four digits") << u"1234.5"_s;
+        QTest::newRow("no number") << u"abc"_s;
+        QTest::newRow("negative") << u"-5"_s;
     }
 
     void shouldRefuseWhatCannotBeStoredAndKeepTheCell()
     {
         QFETCH(QString, typed);
-        QVERIFY(editCell(m_grid, 4, kRx, QStringLiteral("438.0125")));
+        QVERIFY(editCell(m_grid, 4, kRx, u"438.0125"_s));
         MsgboxRecorder boxes;
         QVERIFY(editCell(m_grid, 4, kRx, typed));
         QTRY_COMPARE(boxes.requests.size(), 1);
-        QVERIFY(boxes.requests.first().prompt.contains(QStringLiteral("999.99999")));
-        QCOMPARE(cell(m_grid, 4, kRx), QStringLiteral("438.01250"));
+        QVERIFY(boxes.requests.first().prompt.contains(u"999.99999"_s));
+        QCOMPARE(cell(m_grid, 4, kRx), u"438.01250"_s);
         QVERIFY(editCell(m_grid, 4, kTx, typed));
         QTRY_COMPARE(boxes.requests.size(), 2);
-        QCOMPARE(cell(m_grid, 4, kTx), QStringLiteral("438.01250"));
+        QCOMPARE(cell(m_grid, 4, kTx), u"438.01250"_s);
     }
 
     void shouldSnapTheTransmitFrequencyToTheReceiveRaster_data()
     {
         QTest::addColumn<QString>("receive");
         QTest::addColumn<QString>("transmit");
-        QTest::newRow("6.25 kHz receive") << QStringLiteral("438.0125") << QStringLiteral("438.01875");
-        QTest::newRow("5 kHz receive") << QStringLiteral("438.010") << QStringLiteral("438.01500");
+        QTest::newRow("6.25 kHz receive") << u"438.0125"_s << u"438.01875"_s;
+        QTest::newRow("5 kHz receive") << u"438.010"_s << u"438.01500"_s;
     }
 
     void shouldSnapTheTransmitFrequencyToTheReceiveRaster()
@@ -122,28 +123,28 @@ private slots:
         QFETCH(QString, receive);
         QFETCH(QString, transmit);
         QVERIFY(editCell(m_grid, 0, kRx, receive));
-        QVERIFY(editCell(m_grid, 0, kTx, QStringLiteral("438.019")));
+        QVERIFY(editCell(m_grid, 0, kTx, u"438.019"_s));
         QCOMPARE(cell(m_grid, 0, kTx), transmit);
     }
 
     void shouldClearAndRestoreTheTransmitCell()
     {
-        QVERIFY(editCell(m_grid, 2, kRx, QStringLiteral("136")));
-        QVERIFY(editCell(m_grid, 2, kTx, QStringLiteral("137")));
+        QVERIFY(editCell(m_grid, 2, kRx, u"136"_s));
+        QVERIFY(editCell(m_grid, 2, kTx, u"137"_s));
         QVERIFY(editCell(m_grid, 2, kTx, QString()));
-        QCOMPARE(cell(m_grid, 2, kTx), QStringLiteral("136.00000"));
+        QCOMPARE(cell(m_grid, 2, kTx), u"136.00000"_s);
         QVERIFY(editCell(m_grid, 2, kRx, QString()));
         QCOMPARE(cell(m_grid, 2, kRx), QString());
         QCOMPARE(cell(m_grid, 2, kTx), QString());
-        QVERIFY(!editCell(m_grid, 2, kTx, QStringLiteral("137")));
+        QVERIFY(!editCell(m_grid, 2, kTx, u"137"_s));
     }
 
     void shouldNotOpenATransmitCellBesideAnEmptyReceiveCell()
     {
-        QVERIFY(!editCell(m_grid, 7, kTx, QStringLiteral("438")));
+        QVERIFY(!editCell(m_grid, 7, kTx, u"438"_s));
         QCOMPARE(cell(m_grid, 7, kTx), QString());
-        QVERIFY(!editCell(m_grid, 7, 0, QStringLiteral("9")));
-        QCOMPARE(cell(m_grid, 7, 0), QStringLiteral("08"));
+        QVERIFY(!editCell(m_grid, 7, 0, u"9"_s));
+        QCOMPARE(cell(m_grid, 7, 0), u"08"_s);
     }
 
     void shouldStoreTheGridOnOkOnly()
@@ -153,16 +154,16 @@ private slots:
             m_dialog->showPlan(plan);
             ConnectApply(*m_dialog, plan);
             QVERIFY(ShowDialog(*m_dialog));
-            QVERIFY(editCell(m_grid, 15, kRx, QStringLiteral("136")));
+            QVERIFY(editCell(m_grid, 15, kRx, u"136"_s));
             if (button)
                 Child<QPushButton>(m_dialog, button)->click();
             else
                 m_dialog->close();
             QVERIFY(!m_dialog->isVisible());
             const bool ok = button && QByteArray(button) == "Command1";
-            QCOMPARE(plan.TestFrequencies[0][15], ok ? QStringLiteral("136.00000") : QString());
-            QCOMPARE(plan.TestFrequencies[1][15], ok ? QStringLiteral("136.00000") : QString());
-            QCOMPARE(cell(m_grid, 15, kRx), QStringLiteral("136.00000"));
+            QCOMPARE(plan.TestFrequencies[0][15], ok ? u"136.00000"_s : QString());
+            QCOMPARE(plan.TestFrequencies[1][15], ok ? u"136.00000"_s : QString());
+            QCOMPARE(cell(m_grid, 15, kRx), u"136.00000"_s);
             QObject::disconnect(m_dialog, &QDialog::accepted, nullptr, nullptr);
         }
     }
@@ -170,27 +171,27 @@ private slots:
     void shouldRefreshFromADecodedImage()
     {
         CodePlan radio;
-        radio.TestFrequencies[0][0] = QStringLiteral("136.00000");
-        radio.TestFrequencies[0][9] = QStringLiteral("438.01250");
-        radio.TestFrequencies[1][9] = QStringLiteral("430.00000");
+        radio.TestFrequencies[0][0] = u"136.00000"_s;
+        radio.TestFrequencies[0][9] = u"438.01250"_s;
+        radio.TestFrequencies[1][9] = u"430.00000"_s;
         m_dialog->showPlan(ReadBack(radio));
-        QCOMPARE(cell(m_grid, 0, kRx), QStringLiteral("136.00000"));
+        QCOMPARE(cell(m_grid, 0, kRx), u"136.00000"_s);
         QCOMPARE(cell(m_grid, 0, kTx), QString());
-        QCOMPARE(cell(m_grid, 9, kTx), QStringLiteral("430.00000"));
-        QVERIFY(editCell(m_grid, 9, kTx, QStringLiteral("431.0031")));
-        QCOMPARE(cell(m_grid, 9, kTx), QStringLiteral("431.00000"));
+        QCOMPARE(cell(m_grid, 9, kTx), u"430.00000"_s);
+        QVERIFY(editCell(m_grid, 9, kTx, u"431.0031"_s));
+        QCOMPARE(cell(m_grid, 9, kTx), u"431.00000"_s);
     }
 
     void shouldCaptionTheHeadersAndKeepTheTitle()
     {
         auto header = [this](int column) { return m_grid->horizontalHeaderItem(column)->text(); };
-        QCOMPARE(header(1), QStringLiteral("接收频率"));
+        QCOMPARE(header(1), u"接收频率"_s);
         m_dialog->applyCaptions(Language::English);
-        QCOMPARE(header(0), QStringLiteral("Channel"));
-        QCOMPARE(header(2), QStringLiteral("TX Frequency"));
-        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("测试频率"));
-        QCOMPARE(cell(m_grid, 0, 0), QStringLiteral("01"));
-        QCOMPARE(cell(m_grid, 15, 0), QStringLiteral("16"));
+        QCOMPARE(header(0), u"Channel"_s);
+        QCOMPARE(header(2), u"TX Frequency"_s);
+        QCOMPARE(m_dialog->windowTitle(), u"测试频率"_s);
+        QCOMPARE(cell(m_grid, 0, 0), u"01"_s);
+        QCOMPARE(cell(m_grid, 15, 0), u"16"_s);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 namespace {
@@ -30,10 +31,9 @@ ChannelTable withChannel(int row, const QString &frequency)
 
 TEST(ChannelEdits, shouldCreateAChannelWithItsDefaultsWhenAReceiveFrequencyIsFirstEntered)
 {
-    const ChannelTable table = withChannel(3, u"438.013"_qs);
-    EXPECT_EQ(rowTexts(table, 3),
-              (QStringList{u"438.01250"_qs, u"关闭"_qs, u"438.01250"_qs, u"关闭"_qs, u"高"_qs, u"关闭"_qs,
-                           u"宽带"_qs, u"有"_qs}));
+    const ChannelTable table = withChannel(3, u"438.013"_s);
+    EXPECT_EQ(rowTexts(table, 3), (QStringList{u"438.01250"_s, u"关闭"_s, u"438.01250"_s, u"关闭"_s, u"高"_s,
+                                               u"关闭"_s, u"宽带"_s, u"有"_s}));
     EXPECT_EQ(table.ChoiceIndex[2][0], 0);
     EXPECT_EQ(table.ChoiceIndex[2][3], 1);
     EXPECT_EQ(table.ChoiceIndex[2][4], 0);
@@ -61,7 +61,7 @@ TEST(ChannelEdits, shouldCommitFrequenciesByTheirOutcome)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.typed).toStdString());
-        ChannelTable table = withChannel(1, u"438.0125"_qs);
+        ChannelTable table = withChannel(1, u"438.0125"_s);
         EXPECT_EQ(CommitFrequency(table, 1, c.column, QString::fromUtf16(c.typed), kBand0, zh), c.outcome);
         EXPECT_EQ(table.cell(1, 1), QString::fromUtf16(c.rx));
         EXPECT_EQ(table.cell(1, 3), QString::fromUtf16(c.tx));
@@ -70,44 +70,44 @@ TEST(ChannelEdits, shouldCommitFrequenciesByTheirOutcome)
 
 TEST(ChannelEdits, shouldDeleteAChannelWhenItsReceiveFrequencyIsErased)
 {
-    ChannelTable table = withChannel(2, u"438.0125"_qs);
+    ChannelTable table = withChannel(2, u"438.0125"_s);
     PickEntry(table, 2, ChannelTable::PowerColumn, 0, zh);
     CommitFrequency(table, 2, ChannelTable::RxFrequencyColumn, u"", kBand0, zh);
     EXPECT_EQ(rowTexts(table, 2), QStringList(8));
     EXPECT_EQ(table.ChoiceIndex[1], (std::array<qint16, 10>{}));
-    EXPECT_EQ(table.cell(2, 0), u"02"_qs);
+    EXPECT_EQ(table.cell(2, 0), u"02"_s);
 }
 
 TEST(ChannelEdits, shouldChangeOnlyTheReceiveCellOfAChannelThatExists)
 {
-    ChannelTable table = withChannel(1, u"438.0125"_qs);
+    ChannelTable table = withChannel(1, u"438.0125"_s);
     PickEntry(table, 1, ChannelTable::PowerColumn, 0, zh);
     CommitFrequency(table, 1, ChannelTable::RxFrequencyColumn, u"440", kBand0, zh);
-    EXPECT_EQ(table.cell(1, 3), u"438.01250"_qs);
-    EXPECT_EQ(table.cell(1, 5), u"低"_qs);
+    EXPECT_EQ(table.cell(1, 3), u"438.01250"_s);
+    EXPECT_EQ(table.cell(1, 5), u"低"_s);
 }
 
 TEST(ChannelEdits, shouldRevertAToneOutOfRangeToTheLastPickedEntry)
 {
-    ChannelTable table = withChannel(1, u"438.0125"_qs);
+    ChannelTable table = withChannel(1, u"438.0125"_s);
     CommitTone(table, 1, ChannelTable::RxToneColumn, u"254.2", -1, zh);
-    EXPECT_EQ(table.cell(1, 2), u"关闭"_qs);
+    EXPECT_EQ(table.cell(1, 2), u"关闭"_s);
     PickEntry(table, 1, ChannelTable::RxToneColumn, 9, zh);
-    EXPECT_EQ(table.cell(1, 2), u"88.5"_qs);
+    EXPECT_EQ(table.cell(1, 2), u"88.5"_s);
     CommitTone(table, 1, ChannelTable::RxToneColumn, u"100", -1, zh);
-    EXPECT_EQ(table.cell(1, 2), u"100.0"_qs);
+    EXPECT_EQ(table.cell(1, 2), u"100.0"_s);
     EXPECT_EQ(table.ChoiceIndex[0][0], 9) << "typing keeps the picked index";
     CommitTone(table, 1, ChannelTable::RxToneColumn, u"66.9", -1, zh);
-    EXPECT_EQ(table.cell(1, 2), u"88.5"_qs);
+    EXPECT_EQ(table.cell(1, 2), u"88.5"_s);
     CommitTone(table, 1, ChannelTable::TxToneColumn, u"d23n", -1, zh);
-    EXPECT_EQ(table.cell(1, 4), u"关闭"_qs) << "lower-case letters never reach the commit";
+    EXPECT_EQ(table.cell(1, 4), u"关闭"_s) << "lower-case letters never reach the commit";
     CommitTone(table, 1, ChannelTable::TxToneColumn, u"D23N", -1, zh);
-    EXPECT_EQ(table.cell(1, 4), u"D023N"_qs);
+    EXPECT_EQ(table.cell(1, 4), u"D023N"_s);
 }
 
 TEST(ChannelEdits, shouldClearAsNewAndAsABandChangeDo)
 {
-    ChannelTable table = withChannel(1, u"438.0125"_qs);
+    ChannelTable table = withChannel(1, u"438.0125"_s);
     PickEntry(table, 1, ChannelTable::BandwidthColumn, 0, zh);
     ChannelTable cleared = table;
     ClearGrid1(cleared);
@@ -119,23 +119,22 @@ TEST(ChannelEdits, shouldClearAsNewAndAsABandChangeDo)
 
 TEST(ChannelEdits, shouldRewriteChoiceWordsInAnotherLanguageAtTheSameIndexes)
 {
-    ChannelTable table = withChannel(1, u"438.0125"_qs);
+    ChannelTable table = withChannel(1, u"438.0125"_s);
     CommitTone(table, 1, ChannelTable::TxToneColumn, u"D23I", -1, zh);
     PickEntry(table, 1, ChannelTable::PowerColumn, 0, zh);
     SetGrid1Text(table, ChoiceTexts::english());
-    EXPECT_EQ(rowTexts(table, 1),
-              (QStringList{u"438.01250"_qs, u"Off"_qs, u"438.01250"_qs, u"D023I"_qs, u"Low"_qs, u"Off"_qs, u"Wide"_qs,
-                           u"Have"_qs}))
+    EXPECT_EQ(rowTexts(table, 1), (QStringList{u"438.01250"_s, u"Off"_s, u"438.01250"_s, u"D023I"_s, u"Low"_s,
+                                               u"Off"_s, u"Wide"_s, u"Have"_s}))
         << "a typed tone keeps index 0 and survives the switch";
     SetGrid1Text(table, zh);
-    EXPECT_EQ(table.cell(1, 2), u"关闭"_qs);
-    EXPECT_EQ(table.cell(1, 4), u"D023I"_qs);
-    EXPECT_TRUE(rowTexts(withChannel(2, u""_qs), 2) == QStringList(8));
+    EXPECT_EQ(table.cell(1, 2), u"关闭"_s);
+    EXPECT_EQ(table.cell(1, 4), u"D023I"_s);
+    EXPECT_TRUE(rowTexts(withChannel(2, u""_s), 2) == QStringList(8));
 }
 
 TEST(ChannelEdits, shouldOpenOnlyTheReceiveFrequencyOfAnEmptyChannel)
 {
-    const ChannelTable table = withChannel(1, u"438.0125"_qs);
+    const ChannelTable table = withChannel(1, u"438.0125"_s);
     EXPECT_EQ(DispatchEdit(table, 2, 5).column, 1);
     EXPECT_EQ(DispatchEdit(table, 2, 0).column, 1);
     EXPECT_EQ(DispatchEdit(table, 1, 5).column, 5);
@@ -144,10 +143,10 @@ TEST(ChannelEdits, shouldOpenOnlyTheReceiveFrequencyOfAnEmptyChannel)
 
 TEST(ChannelEdits, shouldNameEveryListEntryAndNothingElse)
 {
-    EXPECT_EQ(EntryText(2, 0, zh), u"关闭"_qs);
-    EXPECT_EQ(EntryText(4, 260, zh), u"D754I"_qs);
+    EXPECT_EQ(EntryText(2, 0, zh), u"关闭"_s);
+    EXPECT_EQ(EntryText(4, 260, zh), u"D754I"_s);
     EXPECT_EQ(EntryText(4, 261, zh), QString());
-    EXPECT_EQ(EntryText(7, 0, zh), u"窄带"_qs);
+    EXPECT_EQ(EntryText(7, 0, zh), u"窄带"_s);
     EXPECT_EQ(EntryText(8, 2, zh), QString());
     EXPECT_EQ(EntryText(3, 0, zh), QString());
 }

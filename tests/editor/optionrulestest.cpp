@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 namespace {
@@ -10,7 +11,7 @@ ChannelTable tableWithChannels(std::initializer_list<int> programmed)
 {
     ChannelTable table;
     for (int row : programmed)
-        table.cell(row, ChannelTable::RxFrequencyColumn) = QStringLiteral("438.01250");
+        table.cell(row, ChannelTable::RxFrequencyColumn) = u"438.01250"_s;
     return table;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 TEST(StorableText, shouldKeepExactlyTheCharactersWithASingleByteForm)
@@ -12,12 +13,12 @@ TEST(StorableText, shouldKeepExactlyTheCharactersWithASingleByteForm)
         QString text;
         QString storable;
     } cases[] = {
-        {"plain ASCII", QStringLiteral("Club 438"), QStringLiteral("Club 438")},
+        {"plain ASCII", u"Club 438"_s, u"Club 438"_s},
         {"Latin-1 letters", QString::fromUtf16(u"Café þ"), QString::fromUtf16(u"Café þ")},
-        {"y with diaeresis dropped: 0xFF ends a field", QString::fromUtf16(u"aÿb"), QStringLiteral("ab")},
-        {"Chinese dropped", QString::fromUtf16(u"A中文B"), QStringLiteral("AB")},
-        {"emoji dropped whole", QString::fromUtf16(u"x\U0001F600y"), QStringLiteral("xy")},
-        {"euro sign dropped", QString::fromUtf16(u"5€"), QStringLiteral("5")},
+        {"y with diaeresis dropped: 0xFF ends a field", QString::fromUtf16(u"aÿb"), u"ab"_s},
+        {"Chinese dropped", QString::fromUtf16(u"A中文B"), u"AB"_s},
+        {"emoji dropped whole", QString::fromUtf16(u"x\U0001F600y"), u"xy"_s},
+        {"euro sign dropped", QString::fromUtf16(u"5€"), u"5"_s},
         {"empty", QString(), QString()},
     };
     for (const auto &c : cases) {

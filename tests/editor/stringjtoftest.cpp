@@ -54,7 +54,7 @@ QStringList coreSimplifiedTexts()
 
 QByteArray richImage()
 {
-    const auto image = ReadCodePlanFile(QStringLiteral(VM280_TEST_DATA "/rich.DAT"));
+    const auto image = ReadCodePlanFile(QString::fromUtf8(VM280_TEST_DATA "/rich.DAT"));
     return std::holds_alternative<QByteArray>(image) ? std::get<QByteArray>(image) : QByteArray();
 }
 

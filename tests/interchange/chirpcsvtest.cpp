@@ -42,7 +42,7 @@ InputError refusal(const QString &csv, const ImportOptions &options = {})
 
 QString fixture(const char *name)
 {
-    QFile file(QStringLiteral(VM280_TEST_DATA "/interchange/") + QString::fromLatin1(name));
+    QFile file(QString::fromUtf8(VM280_TEST_DATA "/interchange/") + QString::fromLatin1(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
     return QString::fromUtf8(file.readAll());
 }

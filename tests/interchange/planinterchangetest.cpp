@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -27,8 +28,7 @@ QStringList planFiles()
     QStringList files;
     for (const char *folder :
          {VM280_TEST_DATA, VM280_TEST_DATA "/../../samples", VM280_TEST_DATA "/../../fuzz/corpus"}) {
-        QDirIterator it(QString::fromLatin1(folder), {QStringLiteral("*.DAT")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(QString::fromLatin1(folder), {u"*.DAT"_s}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
             files << it.next();
     }
@@ -58,7 +58,7 @@ TEST(PlanInterchange, shouldGiveBackTheSameImageThroughJsonForEveryPlanFile)
 TEST(PlanInterchange, shouldRefuseAFileFarLargerThanAnyChannelListBeforeReadingIt)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("huge.csv")));
+    QFile file(dir.filePath(u"huge.csv"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_TRUE(file.resize(kMaxImportBytes + 1));
     file.close();
@@ -76,13 +76,12 @@ TEST(PlanInterchange, shouldRefuseAFileFarLargerThanAnyChannelListBeforeReadingI
 TEST(PlanInterchange, shouldTellFileFailuresFromBadInput)
 {
     QTemporaryDir dir;
-    const ImportResult missing =
-        ImportPlanFile(dir.filePath(QStringLiteral("missing.csv")), CodePlan(), {}, zh());
+    const ImportResult missing = ImportPlanFile(dir.filePath(u"missing.csv"_s), CodePlan(), {}, zh());
     ASSERT_TRUE(std::holds_alternative<ImportError>(missing.plan));
     EXPECT_EQ(std::get<ImportError>(missing.plan).kind, ImportError::FileFailure);
 
     // A pipe would be waited on for ever: it is refused before it is opened.
-    const QString fifo = dir.filePath(QStringLiteral("fifo.csv"));
+    const QString fifo = dir.filePath(u"fifo.csv"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const Watchdog watchdog("importing a FIFO");
     const ImportResult pipe = ImportPlanFile(fifo, CodePlan(), {}, zh());
@@ -91,7 +90,7 @@ TEST(PlanInterchange, shouldTellFileFailuresFromBadInput)
     EXPECT_EQ(std::get<ImportError>(pipe.plan).message(fifo), fifo + ": not a regular file");
     EXPECT_EQ(std::get<ImportError>(pipe.plan).problem(fifo).kind, FileProblem::NotRegularFile);
 
-    const ImportResult other = ImportPlanFile(dir.filePath(QStringLiteral("plan.txt")), CodePlan(), {}, zh());
+    const ImportResult other = ImportPlanFile(dir.filePath(u"plan.txt"_s), CodePlan(), {}, zh());
     ASSERT_TRUE(std::holds_alternative<ImportError>(other.plan));
     EXPECT_EQ(std::get<ImportError>(other.plan).kind, ImportError::BadInput);
 

@@ -10,6 +10,8 @@
 
 namespace vm280::test {
 
+using namespace Qt::StringLiterals;
+
 /// Records everything the engine does to the window and the line, and plays the user's part.
 class FakeLinkEffects : public LinkEffects
 {
@@ -29,51 +31,51 @@ public:
     void sendBytes(const QByteArray &frame) override
     {
         sent << frame;
-        log << QStringLiteral("send ") + QString::fromLatin1(frame.toHex().toUpper());
+        log << u"send "_s + QString::fromLatin1(frame.toHex().toUpper());
         if (onSend)
             onSend(frame);
     }
     void setStatusText(LinkText text) override
     {
         statusText = text;
-        log << QStringLiteral("status text");
+        log << u"status text"_s;
     }
     void setStatusVisible(bool visible) override
     {
         statusVisible = visible;
-        log << (visible ? QStringLiteral("status shown") : QStringLiteral("status hidden"));
+        log << (visible ? u"status shown"_s : u"status hidden"_s);
     }
     void setProgressVisible(bool visible) override
     {
         progressVisible = visible;
-        log << (visible ? QStringLiteral("progress shown") : QStringLiteral("progress hidden"));
+        log << (visible ? u"progress shown"_s : u"progress hidden"_s);
     }
     void setProgressValue(int value) override { progressValues << value; }
     void setCommandsEnabled(bool enabled) override
     {
         commandsEnabled = enabled;
-        log << (enabled ? QStringLiteral("commands enabled") : QStringLiteral("commands disabled"));
+        log << (enabled ? u"commands enabled"_s : u"commands disabled"_s);
     }
-    void prepareForOperation() override { log << QStringLiteral("prepare"); }
+    void prepareForOperation() override { log << u"prepare"_s; }
     void setTimer1Enabled(bool enabled) override { timer1 = enabled; }
     void setTimer2Enabled(bool enabled) override { timer2 = enabled; }
     void showMessage(LinkText text) override
     {
         messages << text;
-        log << QStringLiteral("message");
+        log << u"message"_s;
         if (onMessage)
             onMessage(text);
     }
     bool askBandQuestion() override
     {
         ++questions;
-        log << QStringLiteral("question");
+        log << u"question"_s;
         return onQuestion ? onQuestion() : true;
     }
     void closeBandQuestion() override
     {
         ++questionsClosed;
-        log << QStringLiteral("question closed");
+        log << u"question closed"_s;
     }
     QByteArray encodeImage() override { return image; }
     void decodeImage(const QByteArray &hex) override
@@ -86,7 +88,7 @@ public:
     void selectBandWithoutPrompt(int index) override
     {
         band = index;
-        log << QStringLiteral("select band %1").arg(index);
+        log << u"select band %1"_s.arg(index);
     }
     bool serviceMode() const override { return service; }
     bool portIsOpen() const override { return portOpen; }

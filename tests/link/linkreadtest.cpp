@@ -82,7 +82,7 @@ TEST(LinkRead, shouldRecordTheBandReadFromTheRadio)
 {
     LinkRig rig;
     // The radio is a 370-390MHz one: its band code sits at image offset 429.
-    rig.radio.memory[429] = char(0x63);
+    rig.radio.setByte(429, char(0x63));
     rig.effects.onDecode = [&](const QByteArray &hex) { rig.effects.band = BandOfCode(hex.mid(2 * 429, 2)); };
     rig.engine.startRead();
     rig.runToEnd();
@@ -101,7 +101,7 @@ TEST(LinkRead, shouldRecordTheBandReadFromTheRadio)
 TEST(LinkRead, shouldTimeOutOnAnswersForAnotherAddress)
 {
     LinkRig rig;
-    rig.radio.answerAddressShift = 0x40;
+    rig.radio.setFault({RadioFault::BadAddress});
     rig.engine.startRead();
     EXPECT_EQ(rig.runToEnd(), 6);
     EXPECT_EQ(rig.radio.readRequests, QList<int>({0x0010}));
@@ -114,7 +114,7 @@ TEST(LinkRead, shouldTimeOutOnAnswersForAnotherAddress)
 TEST(LinkRead, shouldTimeOutWhenTheRadioIsAnotherModel)
 {
     LinkRig rig;
-    rig.radio.identification = QByteArrayLiteral("VM290\x01\x02\x03");
+    rig.radio.setFault({RadioFault::WrongModel});
     rig.engine.startRead();
     EXPECT_EQ(rig.runToEnd(), 6);
     EXPECT_TRUE(rig.radio.readRequests.isEmpty());
@@ -125,9 +125,7 @@ TEST(LinkRead, shouldTimeOutWhenTheRadioIsAnotherModel)
 TEST(LinkRead, shouldNeverAcceptAnAcknowledgementGluedToAnother)
 {
     LinkRig rig;
-    rig.radio.cut = [](const QByteArray &bytes) {
-        return QList<QByteArray>{bytes == "\x06" ? QByteArray("\x06\x06") : bytes};
-    };
+    rig.radio.setFault({RadioFault::GluedAck});
     rig.engine.startRead();
     EXPECT_EQ(rig.runToEnd(), 6);
     EXPECT_EQ(rig.effects.sent.size(), 2);
@@ -140,18 +138,18 @@ TEST(LinkRead, shouldTimeOutWhenALoneAcknowledgementStandsInForABlock)
     const struct
     {
         const char *name;
-        QList<int> blocks;
+        int block;          ///< the block the radio answers with a lone acknowledgement
         qsizetype requests; ///< read requests sent before the radio stopped the read
     } cases[] = {
-        {"the first block", {0x0010}, 1},
-        {"a block in the middle", {0x0050}, 2},
-        {"the last block", {0x03D0}, 16},
-        {"every block", expectedReadBlocks(), 1},
+        {"the first block", 0x0010, 1},
+        {"a block in the middle", 0x0050, 2},
+        {"the last block", 0x03D0, 16},
+        {"every block", RadioFault::kEveryAddress, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         LinkRig rig;
-        rig.radio.readsAcknowledged = c.blocks;
+        rig.radio.setFault({RadioFault::AckRead, 0, c.block});
         rig.engine.startRead();
         EXPECT_EQ(rig.runToEnd(), 6);
         EXPECT_EQ(rig.radio.readRequests.size(), c.requests);

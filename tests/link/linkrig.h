@@ -1,14 +1,14 @@
 #pragma once
 
 #include "fakelinkeffects.h"
-#include "fakeradio.h"
 #include "link/linkengine.h"
+#include "radioline.h"
 
 #include <QByteArray>
 
 namespace vm280::test {
 
-/// An engine wired to a recording window and a fake radio. The radio's answers wait on the line
+/// An engine wired to a recording window and the simulated radio. The radio's answers wait on the line
 /// until the rig delivers them, as queued port notifications would.
 struct LinkRig
 {
@@ -48,7 +48,7 @@ struct LinkRig
     }
 
     FakeLinkEffects effects;
-    FakeRadio radio;
+    RadioLine radio;
     LinkEngine engine{effects};
 };
 

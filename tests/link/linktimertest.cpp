@@ -58,7 +58,7 @@ TEST(LinkTimeout, shouldEndTheHandshakeWithinOneTimeoutWhateverAcknowledgementsC
         SCOPED_TRACE(c.name);
         LinkRig rig;
         if (c.ackIdent)
-            rig.radio.identification = "\x06";
+            rig.radio.setFault({RadioFault::AckIdent});
         rig.radio.silent = c.stray;
         ASSERT_TRUE(c.write ? rig.engine.startWrite() : rig.engine.startRead());
         int ticks = 0;

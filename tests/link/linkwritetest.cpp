@@ -46,7 +46,7 @@ TEST(LinkWrite, shouldTakeEachBlockFromItsOffsetInTheImage)
 TEST(LinkWrite, shouldLeaveTheRadiosOwnAreasAlone)
 {
     LinkRig rig;
-    const QByteArray before = rig.radio.memory;
+    const QByteArray before = rig.radio.memory();
     rig.engine.startWrite();
     rig.runToEnd();
     const struct

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -31,14 +32,14 @@ struct SequenceRig : LinkRig
 {
     explicit SequenceRig(int radioBand = 0)
     {
-        radio.memory[kBandOffset] = QByteArray::fromHex(BandCode(radioBand))[0];
+        radio.setByte(kBandOffset, QByteArray::fromHex(BandCode(radioBand))[0]);
     }
 
     WriteSequence::Steps steps(bool backup, bool verify) const
     {
         WriteSequence::Steps steps;
         if (backup)
-            steps.backupPath = [this](int band) { return dir.filePath(BandText(band) + QStringLiteral(".DAT")); };
+            steps.backupPath = [this](int band) { return dir.filePath(BandText(band) + u".DAT"_s); };
         steps.verify = verify;
         return steps;
     }
@@ -64,19 +65,19 @@ struct SequenceRig : LinkRig
 TEST(WriteSequence, shouldSaveWhatTheRadioHeldBeforeWritingIntoIt)
 {
     SequenceRig rig(3);
-    const QByteArray before = rig.radio.memory;
+    const QByteArray before = rig.radio.memory();
     rig.effects.band = 3;
     ASSERT_TRUE(rig.sequence.start(rig.steps(true, false)));
     rig.runToEnd();
     EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success}));
-    const QString backup = rig.dir.filePath(BandText(3) + QStringLiteral(".DAT"));
+    const QString backup = rig.dir.filePath(BandText(3) + u".DAT"_s);
     EXPECT_EQ(rig.sequence.result().backupPath, backup);
     EXPECT_EQ(fileContent(backup), CodePlanBytes(before.first(848).toHex().toUpper()));
     EXPECT_EQ(rig.radio.readRequests.size(), 16);
     EXPECT_EQ(rig.radio.writtenBlocks, expectedWriteBlocks(false));
     // The read went into the sequence, not into the window.
     EXPECT_TRUE(rig.effects.decoded.isEmpty());
-    EXPECT_FALSE(rig.effects.log.contains(QStringLiteral("select band 3")));
+    EXPECT_FALSE(rig.effects.log.contains(u"select band 3"_s));
     EXPECT_EQ(rig.effects.statusText, LinkText::WriteDone);
 }
 
@@ -86,8 +87,8 @@ TEST(WriteSequence, shouldKeepTheCommandsUntilTheLastStepHasEnded)
     ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
     rig.runToEnd();
     ASSERT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Success}));
-    EXPECT_EQ(rig.effects.log.count(QStringLiteral("commands disabled")), 3);
-    EXPECT_FALSE(rig.effects.log.contains(QStringLiteral("commands enabled")));
+    EXPECT_EQ(rig.effects.log.count(u"commands disabled"_s), 3);
+    EXPECT_FALSE(rig.effects.log.contains(u"commands enabled"_s));
     EXPECT_EQ(rig.effects.sent.count("E"), 3);
     rig.countDown();
     EXPECT_TRUE(rig.effects.commandsEnabled);
@@ -143,7 +144,7 @@ TEST(WriteSequence, shouldNeitherBackUpNorWriteWhenALoneAcknowledgementStandsInF
     for (const int block : {0x0010, 0x0210, 0x03D0}) {
         SCOPED_TRACE(block);
         SequenceRig rig;
-        rig.radio.readsAcknowledged = {block};
+        rig.radio.setFault({RadioFault::AckRead, 0, block});
         ASSERT_TRUE(rig.sequence.start(rig.steps(true, true)));
         rig.runToEnd();
         EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
@@ -161,20 +162,20 @@ TEST(WriteSequence, shouldKnowWhatTheRadioHoldsWhenItStopsAnswering)
     const struct
     {
         const char *name;
-        std::function<bool(const FakeRadio &)> silentFrom; ///< true once the radio is to fall silent
+        std::function<bool(const RadioLine &)> silentFrom; ///< true once the radio is to fall silent
         RadioMemory memory;
         bool backupSaved;
     } cases[] = {
-        {"in the backup read", [](const FakeRadio &r) { return r.readRequests.size() >= 5; },
+        {"in the backup read", [](const RadioLine &r) { return r.readRequests.size() >= 5; },
          RadioMemory::Unchanged, false},
-        {"at the write's handshake", [](const FakeRadio &r) { return r.ends >= 1; }, RadioMemory::Unchanged,
+        {"at the write's handshake", [](const RadioLine &r) { return r.ends >= 1; }, RadioMemory::Unchanged,
          true},
-        {"in the write", [](const FakeRadio &r) { return r.writtenBlocks.size() >= 10; },
+        {"in the write", [](const RadioLine &r) { return r.writtenBlocks.size() >= 10; },
          RadioMemory::MaybePartlyWritten, true},
         {"before the first block is acknowledged",
-         [](const FakeRadio &r) { return r.ends >= 1 && r.acknowledgements >= 20; },
+         [](const RadioLine &r) { return r.ends >= 1 && r.acknowledgements >= 20; },
          RadioMemory::MaybePartlyWritten, true},
-        {"in the read-back", [](const FakeRadio &r) { return r.readRequests.size() >= 20; },
+        {"in the read-back", [](const RadioLine &r) { return r.readRequests.size() >= 20; },
          RadioMemory::Written, true},
     };
     for (const auto &c : cases) {
@@ -201,11 +202,11 @@ TEST(WriteSequence, shouldWriteNothingWhenTheBackupCannotBeSaved)
 {
     SequenceRig rig;
     // A file where the backup's folder would have to be.
-    QFile blocker(rig.dir.filePath(QStringLiteral("taken")));
+    QFile blocker(rig.dir.filePath(u"taken"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     WriteSequence::Steps steps;
-    steps.backupPath = [&](int) { return blocker.fileName() + QStringLiteral("/backup.DAT"); };
+    steps.backupPath = [&](int) { return blocker.fileName() + u"/backup.DAT"_s; };
     ASSERT_TRUE(rig.sequence.start(steps));
     rig.runToEnd();
     EXPECT_EQ(rig.effects.outcomes, QList<LinkOutcome>({LinkOutcome::Failed}));
@@ -282,9 +283,9 @@ TEST(WriteSequence, shouldShowThePortNotOpenMessageAndStartNothing)
 TEST(BackupName, shouldNameTheBackupByDateTimeAndBand)
 {
     const QDateTime when(QDate(2026, 12, 8), QTime(14, 30, 5));
-    EXPECT_EQ(BackupFileName(when, 0), QStringLiteral("2026-12-08_143005_400-480MHz.DAT"));
-    EXPECT_TRUE(BackupFileName(when, 1).startsWith(QStringLiteral("2026-12-08_143005_")));
+    EXPECT_EQ(BackupFileName(when, 0), u"2026-12-08_143005_400-480MHz.DAT"_s);
+    EXPECT_TRUE(BackupFileName(when, 1).startsWith(u"2026-12-08_143005_"_s));
     EXPECT_NE(BackupFileName(when, 1), BackupFileName(when, 0));
-    EXPECT_TRUE(DefaultBackupFolder().endsWith(QStringLiteral("/backups")));
+    EXPECT_TRUE(DefaultBackupFolder().endsWith(u"/backups"_s));
     EXPECT_TRUE(DefaultBackupPath(0).startsWith(DefaultBackupFolder() + QLatin1Char('/')));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace std::chrono_literals;
 using Time = RadioLineUp::Time;
@@ -151,19 +152,12 @@ TEST(RadioLineUp, shouldNameEachRadiosSaveFileByItsNumber)
         QString pattern;
         QStringList paths; ///< of radios 1, 2, 10
     } cases[] = {
-        {"numbered",
-         QStringLiteral("radio-%n.DAT"),
-         {QStringLiteral("radio-1.DAT"), QStringLiteral("radio-2.DAT"), QStringLiteral("radio-10.DAT")}},
+        {"numbered", u"radio-%n.DAT"_s, {u"radio-1.DAT"_s, u"radio-2.DAT"_s, u"radio-10.DAT"_s}},
         {"number twice",
-         QStringLiteral("/tmp/%n/r%n.DAT"),
-         {QStringLiteral("/tmp/1/r1.DAT"), QStringLiteral("/tmp/2/r2.DAT"),
-          QStringLiteral("/tmp/10/r10.DAT")}},
-        {"one file for all",
-         QStringLiteral("out.DAT"),
-         {QStringLiteral("out.DAT"), QStringLiteral("out.DAT"), QStringLiteral("out.DAT")}},
-        {"upper case is no number",
-         QStringLiteral("r%N.DAT"),
-         {QStringLiteral("r%N.DAT"), QStringLiteral("r%N.DAT"), QStringLiteral("r%N.DAT")}},
+         u"/tmp/%n/r%n.DAT"_s,
+         {u"/tmp/1/r1.DAT"_s, u"/tmp/2/r2.DAT"_s, u"/tmp/10/r10.DAT"_s}},
+        {"one file for all", u"out.DAT"_s, {u"out.DAT"_s, u"out.DAT"_s, u"out.DAT"_s}},
+        {"upper case is no number", u"r%N.DAT"_s, {u"r%N.DAT"_s, u"r%N.DAT"_s, u"r%N.DAT"_s}},
         {"no saving", QString(), {QString(), QString(), QString()}},
     };
     for (const auto &row : cases) {

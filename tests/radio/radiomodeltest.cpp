@@ -158,6 +158,47 @@ TEST(RadioModel, shouldStoreEveryWriteBlockAndAcknowledgeIt)
     EXPECT_TRUE(exchange.steps.last().memoryWritten);
 }
 
+TEST(RadioModel, shouldTellTheAddressOfEveryBlockFrameItTakes)
+{
+    const struct
+    {
+        const char *name;
+        RadioFault fault;
+        QByteArray frame;
+        std::optional<int> readRequest;
+        std::optional<int> blockWritten;
+    } cases[] = {
+        {"a read", {}, readRequest(0x0050), 0x0050, std::nullopt},
+        {"a read outside the memory, unanswered", {}, readRequest(0x0410), 0x0410, std::nullopt},
+        {"a read answered by a lone acknowledgement",
+         {RadioFault::AckRead, 0, 0x0050},
+         readRequest(0x0050),
+         0x0050,
+         std::nullopt},
+        {"a write", {}, writeBlock(0x0200, QByteArray(16, 1)), std::nullopt, 0x0200},
+        {"a write acknowledged but forgotten",
+         {RadioFault::ForgetBlock, 0, 0x0200},
+         writeBlock(0x0200, QByteArray(16, 1)),
+         std::nullopt,
+         0x0200},
+        {"a write outside the memory", {}, writeBlock(0x0408, QByteArray(16, 1)), std::nullopt, std::nullopt},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        RadioModel radio(row.fault);
+        feed(radio, kOpening);
+        const Exchange exchange = feed(radio, row.frame);
+        std::optional<int> readTaken;
+        std::optional<int> writeTaken;
+        for (const RadioStep &step : exchange.steps) {
+            readTaken = step.readRequest ? step.readRequest : readTaken;
+            writeTaken = step.blockWritten ? step.blockWritten : writeTaken;
+        }
+        EXPECT_EQ(readTaken, row.readRequest);
+        EXPECT_EQ(writeTaken, row.blockWritten);
+    }
+}
+
 TEST(RadioModel, shouldForgetWrittenBlocksOnceTheNextOperationStarts)
 {
     RadioModel radio;

@@ -20,7 +20,7 @@ struct RadioProcess
                           QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         process->setProcessChannelMode(channels);
-        process->start(QStringLiteral(VM280_RADIO_BINARY), arguments);
+        process->start(QString::fromUtf8(VM280_RADIO_BINARY), arguments);
         while (!process->canReadLine() && process->waitForReadyRead(kWaitMs)) {
         }
         devicePath = QString::fromLocal8Bit(process->readLine()).trimmed();

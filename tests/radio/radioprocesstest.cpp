@@ -14,6 +14,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -89,17 +90,15 @@ qint64 waitForRadio(const Port &port)
 
 QStringList swappingRadios(const QStringList &more)
 {
-    return QStringList{QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--unplug-after"),
-                       QStringLiteral("1")} +
-           more;
+    return QStringList{u"--baud"_s, u"0"_s, u"--unplug-after"_s, u"1"_s} + more;
 }
 
 } // namespace
 
 TEST(RadioProcess, shouldPrintItsDeviceAndAnswerHandshakeAndIdentification)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
-    ASSERT_TRUE(radio.devicePath.startsWith(QStringLiteral("/dev/"))) << radio.devicePath.toStdString();
+    RadioProcess radio({u"--baud"_s, u"0"_s});
+    ASSERT_TRUE(radio.devicePath.startsWith(u"/dev/"_s)) << radio.devicePath.toStdString();
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0) << std::strerror(errno);
     ASSERT_TRUE(port.send(kHandshake));
@@ -119,7 +118,7 @@ TEST(RadioProcess, shouldAnswerAtTheDefaultLineSpeed)
 
 TEST(RadioProcess, shouldServeANewClientAfterTheLastOneClosedItsPort)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
+    RadioProcess radio({u"--baud"_s, u"0"_s});
     for (int client = 1; client <= 3; ++client) {
         SCOPED_TRACE(client);
         Port port(radio.devicePath);
@@ -134,13 +133,12 @@ TEST(RadioProcess, shouldSaveItsMemoryAfterAWriteAndQuitAfterOneOperation)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString loaded = dir.filePath(QStringLiteral("in.DAT"));
-    const QString saved = dir.filePath(QStringLiteral("out.DAT"));
+    const QString loaded = dir.filePath(u"in.DAT"_s);
+    const QString saved = dir.filePath(u"out.DAT"_s);
     QByteArray memory = patternedMemory().first(RadioModel::kPlanBytes);
     ASSERT_FALSE(WriteCodePlanFile(loaded, memory.toHex().toUpper()).has_value());
 
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--once"),
-                        QStringLiteral("--save"), saved, loaded});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--once"_s, u"--save"_s, saved, loaded});
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
     ASSERT_TRUE(port.send(kOpening));
@@ -164,12 +162,11 @@ TEST(RadioProcess, shouldSwapInAFreshRadioAfterEachCompleteOperationUntilTheLast
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString loaded = dir.filePath(QStringLiteral("in.DAT"));
+    const QString loaded = dir.filePath(u"in.DAT"_s);
     const QByteArray memory = patternedMemory().first(RadioModel::kPlanBytes);
     ASSERT_FALSE(WriteCodePlanFile(loaded, memory.toHex().toUpper()).has_value());
-    RadioProcess radio(swappingRadios(
-        {QStringLiteral("--swap-time"), QStringLiteral("300"), QStringLiteral("--radios"),
-         QStringLiteral("2"), QStringLiteral("--save"), dir.filePath(QStringLiteral("r-%n.DAT")), loaded}));
+    RadioProcess radio(swappingRadios({u"--swap-time"_s, u"300"_s, u"--radios"_s, u"2"_s, u"--save"_s,
+                                       dir.filePath(u"r-%n.DAT"_s), loaded}));
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
 
@@ -210,17 +207,16 @@ TEST(RadioProcess, shouldSwapInAFreshRadioAfterEachCompleteOperationUntilTheLast
 
     QByteArray written = memory;
     written.replace(0x340, 16, QByteArray(16, 'k'));
-    const auto saved = ReadCodePlanFile(dir.filePath(QStringLiteral("r-1.DAT")));
+    const auto saved = ReadCodePlanFile(dir.filePath(u"r-1.DAT"_s));
     ASSERT_TRUE(std::holds_alternative<QByteArray>(saved));
     EXPECT_EQ(QByteArray::fromHex(std::get<QByteArray>(saved)), written);
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("r-2.DAT")))) << "radio 2 was only read";
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"r-2.DAT"_s))) << "radio 2 was only read";
 }
 
 TEST(RadioProcess, shouldGiveTheFaultOnlyToTheRadioNamed)
 {
-    RadioProcess radio(swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("50"),
-                                       QStringLiteral("--fault"), QStringLiteral("wrong-model"),
-                                       QStringLiteral("--fault-radio"), QStringLiteral("2")}));
+    RadioProcess radio(swappingRadios(
+        {u"--swap-time"_s, u"50"_s, u"--fault"_s, u"wrong-model"_s, u"--fault-radio"_s, u"2"_s}));
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
     for (const char *model : {"VM280   ", "VM380   ", "VM280   "}) {
@@ -236,9 +232,7 @@ TEST(RadioProcess, shouldGiveTheFaultOnlyToTheRadioNamed)
 
 TEST(RadioProcess, shouldPlugInTheNextRadioOnTimeWhileThePcSendsNothing)
 {
-    RadioProcess radio(
-        swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("300"), QStringLiteral("-v")}),
-        QProcess::SeparateChannels);
+    RadioProcess radio(swappingRadios({u"--swap-time"_s, u"300"_s, u"-v"_s}), QProcess::SeparateChannels);
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
     ASSERT_TRUE(port.send(kOpening + writeBlock(0x10, QByteArray(16, 'p'))));
@@ -249,21 +243,19 @@ TEST(RadioProcess, shouldPlugInTheNextRadioOnTimeWhileThePcSendsNothing)
 
     radio.process->setReadChannel(QProcess::StandardError);
     QString log = QString::fromLocal8Bit(radio.process->readAllStandardError());
-    while (!log.contains(QStringLiteral("radio 2: plugged in")) && radio.process->waitForReadyRead(kWaitMs))
+    while (!log.contains(u"radio 2: plugged in"_s) && radio.process->waitForReadyRead(kWaitMs))
         log += QString::fromLocal8Bit(radio.process->readAllStandardError());
-    ASSERT_TRUE(log.contains(QStringLiteral("radio 2: plugged in"))) << log.toStdString();
+    ASSERT_TRUE(log.contains(u"radio 2: plugged in"_s)) << log.toStdString();
     EXPECT_GE(sinceEnd.elapsed(), 300);
     EXPECT_LT(sinceEnd.elapsed(), 2000);
-    const QStringList events = log.split(u'\n').filter(QRegularExpression(QStringLiteral("^radio \\d")));
+    const QStringList events = log.split(u'\n').filter(QRegularExpression(u"^radio \\d"_s));
     EXPECT_EQ(events,
-              QStringList({QStringLiteral("radio 1: plugged in"), QStringLiteral("radio 1: unplugged"),
-                           QStringLiteral("radio 2: plugged in")}));
+              QStringList({u"radio 1: plugged in"_s, u"radio 1: unplugged"_s, u"radio 2: plugged in"_s}));
 }
 
 TEST(RadioProcess, shouldHangUpTheLineAndQuitWhenHangupAfter)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--fault"),
-                        QStringLiteral("hangup-after=1")});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, u"hangup-after=1"_s});
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
     ASSERT_TRUE(port.send(kHandshake));
@@ -279,8 +271,7 @@ TEST(RadioProcess, shouldHangUpTheLineAndQuitWhenHangupAfter)
 
 TEST(RadioProcess, shouldPutAStrayAcknowledgementOnTheLineEveryIntervalWhenStrayAck)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--fault"),
-                        QStringLiteral("stray-ack=100")});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, u"stray-ack=100"_s});
     Port port(radio.devicePath);
     ASSERT_GE(port.fd, 0);
     // Unasked, and whatever the PC sends; nothing else.
@@ -305,7 +296,7 @@ TEST(RadioProcess, shouldExitCleanlyOnTerminate)
 TEST(RadioProcess, shouldRefuseBadOptionsAndFiles)
 {
     QTemporaryDir dir;
-    const QString notAPlan = dir.filePath(QStringLiteral("plain.txt"));
+    const QString notAPlan = dir.filePath(u"plain.txt"_s);
     QFile file(notAPlan);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("hello");
@@ -316,38 +307,29 @@ TEST(RadioProcess, shouldRefuseBadOptionsAndFiles)
         QStringList arguments;
         int exitCode;
     } cases[] = {
-        {"unknown fault", {QStringLiteral("--fault"), QStringLiteral("loud")}, 1},
-        {"negative baud", {QStringLiteral("--baud"), QStringLiteral("-5")}, 1},
-        {"two plans", {notAPlan, QStringLiteral("--load"), notAPlan}, 1},
+        {"unknown fault", {u"--fault"_s, u"loud"_s}, 1},
+        {"negative baud", {u"--baud"_s, u"-5"_s}, 1},
+        {"two plans", {notAPlan, u"--load"_s, notAPlan}, 1},
         {"not a code plan", {notAPlan}, 2},
-        {"missing plan", {dir.filePath(QStringLiteral("none.DAT"))}, 2},
-        {"unplug after no operation", {QStringLiteral("--unplug-after"), QStringLiteral("0")}, 1},
-        {"unplug after a word", {QStringLiteral("--unplug-after"), QStringLiteral("two")}, 1},
-        {"no radios", swappingRadios({QStringLiteral("--radios"), QStringLiteral("0")}), 1},
-        {"negative radios", swappingRadios({QStringLiteral("--radios"), QStringLiteral("-2")}), 1},
-        {"negative swap time", swappingRadios({QStringLiteral("--swap-time"), QStringLiteral("-1")}), 1},
-        {"swap time without unplugging", {QStringLiteral("--swap-time"), QStringLiteral("100")}, 1},
-        {"radios without unplugging", {QStringLiteral("--radios"), QStringLiteral("3")}, 1},
-        {"once while swapping", swappingRadios({QStringLiteral("--once")}), 1},
-        {"fault radio without a fault",
-         swappingRadios({QStringLiteral("--fault-radio"), QStringLiteral("1")}), 1},
-        {"fault radio 0",
-         swappingRadios({QStringLiteral("--fault"), QStringLiteral("silent"), QStringLiteral("--fault-radio"),
-                         QStringLiteral("0")}),
-         1},
+        {"missing plan", {dir.filePath(u"none.DAT"_s)}, 2},
+        {"unplug after no operation", {u"--unplug-after"_s, u"0"_s}, 1},
+        {"unplug after a word", {u"--unplug-after"_s, u"two"_s}, 1},
+        {"no radios", swappingRadios({u"--radios"_s, u"0"_s}), 1},
+        {"negative radios", swappingRadios({u"--radios"_s, u"-2"_s}), 1},
+        {"negative swap time", swappingRadios({u"--swap-time"_s, u"-1"_s}), 1},
+        {"swap time without unplugging", {u"--swap-time"_s, u"100"_s}, 1},
+        {"radios without unplugging", {u"--radios"_s, u"3"_s}, 1},
+        {"once while swapping", swappingRadios({u"--once"_s}), 1},
+        {"fault radio without a fault", swappingRadios({u"--fault-radio"_s, u"1"_s}), 1},
+        {"fault radio 0", swappingRadios({u"--fault"_s, u"silent"_s, u"--fault-radio"_s, u"0"_s}), 1},
         {"fault radio past the last",
-         swappingRadios({QStringLiteral("--radios"), QStringLiteral("2"), QStringLiteral("--fault"),
-                         QStringLiteral("silent"), QStringLiteral("--fault-radio"), QStringLiteral("3")}),
-         1},
-        {"fault radio 2 of one",
-         {QStringLiteral("--fault"), QStringLiteral("silent"), QStringLiteral("--fault-radio"),
-          QStringLiteral("2")},
-         1},
+         swappingRadios({u"--radios"_s, u"2"_s, u"--fault"_s, u"silent"_s, u"--fault-radio"_s, u"3"_s}), 1},
+        {"fault radio 2 of one", {u"--fault"_s, u"silent"_s, u"--fault-radio"_s, u"2"_s}, 1},
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
         QProcess process;
-        process.start(QStringLiteral(VM280_RADIO_BINARY), row.arguments);
+        process.start(QString::fromUtf8(VM280_RADIO_BINARY), row.arguments);
         ASSERT_TRUE(process.waitForFinished(kWaitMs));
         EXPECT_EQ(process.exitCode(), row.exitCode);
         EXPECT_TRUE(process.readAllStandardOutput().isEmpty());

@@ -58,7 +58,8 @@ inline Exchange feed(RadioModel &radio, const QByteArray &bytes)
         const RadioStep step = radio.receive(byte);
         if (step.answer)
             exchange.sent += step.answer->bytes();
-        if (step.answer || step.operationEnded || step.hangUp || step.operationStarted)
+        if (step.answer || step.operationEnded || step.hangUp || step.operationStarted || step.readRequest ||
+            step.blockWritten)
             exchange.steps << step;
     }
     return exchange;

@@ -1,5 +1,7 @@
 #include "languagemode.h"
 
+#include "editor/localtext.h"
+
 namespace vm280 {
 
 namespace {
@@ -16,6 +18,11 @@ Language LanguageMode()
 void SetLanguageMode(Language language)
 {
     g_languageMode = language;
+}
+
+QString ShownText(QStringView chinese, QStringView english)
+{
+    return LocalText(g_languageMode, chinese, english);
 }
 
 } // namespace vm280

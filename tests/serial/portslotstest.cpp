@@ -1,9 +1,10 @@
-#include "link/portslots.h"
+#include "serial/portslots.h"
 
 #include "scopedenvironment.h"
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using vm280::test::ScopedEnvironment;
 
@@ -36,7 +37,7 @@ TEST(PortSlots, shouldFillTheSlotsInOrderAndLeaveOutAnythingPastCom20)
 {
     QStringList devices;
     for (int i = 0; i < 25; ++i)
-        devices << QStringLiteral("/dev/ttyX%1").arg(i);
+        devices << u"/dev/ttyX%1"_s.arg(i);
     const PortSlots ports(devices);
     EXPECT_EQ(ports.devicePath(1), "/dev/ttyX0");
     EXPECT_EQ(ports.devicePath(20), "/dev/ttyX19");

@@ -1,11 +1,12 @@
 #include "radio/radioprocess.h"
 
-#include "link/portprobe.h"
-#include "link/radioport.h"
+#include "serial/portprobe.h"
+#include "serial/radioport.h"
 
 #include <QSerialPort>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace vm280::test;
 
@@ -46,8 +47,8 @@ TEST(RadioPort, shouldClassifyOpenFailuresAndNameTheFixForPermissions)
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
-        const PortProblem problem = ClassifyOpenFailure(row.error, QStringLiteral("the system's words"),
-                                                        row.accessAllowed, row.group);
+        const PortProblem problem =
+            ClassifyOpenFailure(row.error, u"the system's words"_s, row.accessAllowed, row.group);
         EXPECT_EQ(problem.kind, row.kind);
         EXPECT_TRUE(problem.reason.contains(row.reasonPart)) << problem.reason.toStdString();
     }
@@ -55,14 +56,14 @@ TEST(RadioPort, shouldClassifyOpenFailuresAndNameTheFixForPermissions)
 
 TEST(RadioPort, shouldReportAMissingDevice)
 {
-    const auto problem = ProbePort(QStringLiteral("/dev/vm280-no-such-port"));
+    const auto problem = ProbePort(u"/dev/vm280-no-such-port"_s);
     ASSERT_TRUE(problem.has_value());
     EXPECT_EQ(problem->kind, PortProblem::Missing);
 }
 
 TEST(RadioPort, shouldOpenTheSimulatedRadioAt9600Baud8N1AndTalkToIt)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
+    RadioProcess radio({u"--baud"_s, u"0"_s});
     EXPECT_FALSE(ProbePort(radio.devicePath).has_value());
 
     auto opened = OpenRadioPort(radio.devicePath);
@@ -84,9 +85,9 @@ TEST(RadioPort, shouldOpenTheSimulatedRadioAt9600Baud8N1AndTalkToIt)
 
 TEST(RadioPort, shouldProbeEverySlotAndTellWhichAreUsable)
 {
-    RadioProcess radio({QStringLiteral("--baud"), QStringLiteral("0")});
+    RadioProcess radio({u"--baud"_s, u"0"_s});
     const QList<SlotProbe> probes =
-        ProbePortSlots(PortSlots({QStringLiteral("/dev/vm280-no-such-port"), radio.devicePath}));
+        ProbePortSlots(PortSlots({u"/dev/vm280-no-such-port"_s, radio.devicePath}));
     ASSERT_EQ(probes.size(), 20);
     EXPECT_FALSE(probes[0].usable());
     ASSERT_TRUE(probes[0].problem.has_value());

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "batchwriter.h"
-#include "writereport.h"
+
+#include "link/writereport.h"
 
 #include <QString>
 

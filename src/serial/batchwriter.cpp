@@ -1,6 +1,6 @@
 #include "batchwriter.h"
 
-#include "linkprotocol.h"
+#include "link/linkprotocol.h"
 
 namespace vm280 {
 
@@ -30,8 +30,8 @@ BatchWriter::Tally &BatchWriter::Tally::operator+=(const Tally &other)
     return *this;
 }
 
-BatchWriter::BatchWriter(SerialLink &link, LinkEffects &owner, QObject *parent)
-    : QObject(parent), m_link(link), m_owner(owner), m_sequence(link.engine(), *this)
+BatchWriter::BatchWriter(SerialLink &link, QObject *parent)
+    : QObject(parent), LinkEffectsRelay(link), m_link(link), m_sequence(link.engine(), *this)
 {
     m_probeTimer.setSingleShot(true);
     m_answerTimer.setSingleShot(true);
@@ -54,7 +54,7 @@ bool BatchWriter::start(Options options)
     if (m_stage != Stage::Idle || !m_link.engine().commandsEnabled() || m_link.engine().questionOpen())
         return false;
     if (!m_link.portIsOpen()) {
-        m_owner.showMessage(LinkText::PortNotOpen);
+        m_link.showMessage(LinkText::PortNotOpen);
         return false;
     }
     m_options = std::move(options);
@@ -64,10 +64,10 @@ bool BatchWriter::start(Options options)
     m_cableGone = false;
     m_commandsBack = true;
     m_radioWaiting = false;
-    m_image = m_owner.encodeImage();
-    m_band = m_owner.bandSelectorIndex();
-    m_serviceMode = m_owner.serviceMode();
-    m_owner.setCommandsEnabled(false);
+    m_image = m_link.encodeImage();
+    m_band = m_link.bandSelectorIndex();
+    m_serviceMode = m_link.serviceMode();
+    m_link.setCommandsEnabled(false);
     m_link.engine().setEffects(*this);
     setStage(Stage::WaitingForRadio);
     probe();
@@ -189,56 +189,16 @@ void BatchWriter::finish()
     setStage(Stage::Idle);
     // Otherwise the engine gives the commands back itself once the last end has been shown.
     if (m_commandsBack)
-        m_owner.setCommandsEnabled(true);
+        m_link.setCommandsEnabled(true);
     emit finished();
-}
-
-void BatchWriter::sendBytes(const QByteArray &frame)
-{
-    m_link.sendBytes(frame);
-}
-
-void BatchWriter::setStatusText(LinkText text)
-{
-    m_owner.setStatusText(text);
-}
-
-void BatchWriter::setStatusVisible(bool visible)
-{
-    m_owner.setStatusVisible(visible);
-}
-
-void BatchWriter::setProgressVisible(bool visible)
-{
-    m_owner.setProgressVisible(visible);
-}
-
-void BatchWriter::setProgressValue(int value)
-{
-    m_owner.setProgressValue(value);
 }
 
 void BatchWriter::setCommandsEnabled(bool enabled)
 {
-    // The owner's commands stay taken for the whole batch.
+    // The link's commands stay taken for the whole batch.
     m_commandsBack = enabled;
     if (enabled && m_radioWaiting)
         beginRadio();
-}
-
-void BatchWriter::prepareForOperation()
-{
-    m_owner.prepareForOperation();
-}
-
-void BatchWriter::setTimer1Enabled(bool enabled)
-{
-    m_link.setTimer1Enabled(enabled);
-}
-
-void BatchWriter::setTimer2Enabled(bool enabled)
-{
-    m_link.setTimer2Enabled(enabled);
 }
 
 void BatchWriter::showMessage(LinkText text)
@@ -250,13 +210,8 @@ void BatchWriter::showMessage(LinkText text)
 bool BatchWriter::askBandQuestion()
 {
     if (!m_bandAnswer)
-        m_bandAnswer = m_owner.askBandQuestion();
+        m_bandAnswer = m_link.askBandQuestion();
     return *m_bandAnswer;
-}
-
-void BatchWriter::closeBandQuestion()
-{
-    m_owner.closeBandQuestion();
 }
 
 QByteArray BatchWriter::encodeImage()
@@ -282,11 +237,6 @@ void BatchWriter::selectBandWithoutPrompt(int)
 bool BatchWriter::serviceMode() const
 {
     return m_serviceMode;
-}
-
-bool BatchWriter::portIsOpen() const
-{
-    return m_link.portIsOpen();
 }
 
 } // namespace vm280

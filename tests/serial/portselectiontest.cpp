@@ -1,4 +1,4 @@
-#include "link/portselection.h"
+#include "serial/portselection.h"
 
 #include <gtest/gtest.h>
 

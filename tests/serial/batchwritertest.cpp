@@ -5,11 +5,11 @@
 #include "image/bands.h"
 #include "image/codec.h"
 #include "image/hex.h"
-#include "link/batchwriter.h"
-#include "link/radioport.h"
 #include "link/writelist.h"
 #include "radio/pseudoterminal.h"
 #include "radio/radiomodel.h"
+#include "serial/batchwriter.h"
+#include "serial/radioport.h"
 
 #include <QSignalSpy>
 #include <QSocketNotifier>
@@ -17,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace std::chrono_literals;
 
@@ -57,13 +58,17 @@ public:
     int radioCount() const { return int(m_radios.size()); }
     /// Operations on the radio that wrote at least one block.
     int writes(int index) const { return m_sessions.at(index); }
+    /// What the PC sent while no radio was plugged in.
+    const QByteArray &unheard() const { return m_unheard; }
 
 private:
     void take()
     {
         const QByteArray bytes = m_terminal.readAvailable();
-        if (!m_plugged)
+        if (!m_plugged) {
+            m_unheard += bytes;
             return;
+        }
         RadioModel &radio = *m_radios.back();
         for (const char byte : bytes) {
             const RadioStep step = radio.receive(byte);
@@ -78,6 +83,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::vector<std::unique_ptr<RadioModel>> m_radios;
     std::vector<int> m_sessions;
+    QByteArray m_unheard;
     bool m_plugged = false;
 };
 
@@ -87,19 +93,13 @@ class OwnerLink : public SerialLink
 public:
     OwnerLink() { plan.band = 0; }
 
-    void setStatusText(LinkText) override {}
-    void setStatusVisible(bool) override {}
-    void setProgressVisible(bool) override {}
-    void setProgressValue(int) override {}
     void setCommandsEnabled(bool enabled) override { commands << enabled; }
-    void prepareForOperation() override {}
     void showMessage(LinkText text) override { messages << text; }
     bool askBandQuestion() override
     {
         ++questions;
         return bandAnswer;
     }
-    void closeBandQuestion() override {}
     QByteArray encodeImage() override { return EncodeImage(plan, ChoiceTexts::simplifiedChinese()); }
     void decodeImage(const QByteArray &hex) override { DecodeImage(plan, hex, ChoiceTexts::simplifiedChinese()); }
     int bandSelectorIndex() const override { return plan.band; }
@@ -184,7 +184,7 @@ void BatchWriterTest::init()
     auto opened = OpenRadioPort(m_socket->devicePath());
     QVERIFY(std::holds_alternative<std::unique_ptr<QSerialPort>>(opened));
     m_owner->setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
-    m_batch = std::make_unique<BatchWriter>(*m_owner, *m_owner);
+    m_batch = std::make_unique<BatchWriter>(*m_owner);
 }
 
 void BatchWriterTest::cleanup()
@@ -282,7 +282,8 @@ void BatchWriterTest::stopsAtOnceWhileWaitingAndAfterTheRadioWhileWriting()
     // Nothing on the cable: the stop ends the batch on the spot.
     QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
     QVERIFY(m_batch->start(fastOptions()));
-    QTest::qWait(250);
+    // A second probe goes out only once the first has gone unanswered.
+    QTRY_VERIFY_WITH_TIMEOUT(m_socket->unheard().count("JV-PROG") >= 2, kWaitMs);
     QCOMPARE(m_batch->stage(), BatchWriter::Stage::WaitingForRadio);
     m_batch->stop();
     QCOMPARE(finished.size(), 1);
@@ -313,7 +314,7 @@ void BatchWriterTest::asksTheBandQuestionOnceForTheWholeBatch()
     });
     m_owner->bandAnswer = false;
     BatchWriter::Options options = fastOptions(2);
-    options.backupPath = [this](int band) { return m_backups.filePath(BandText(band) + QStringLiteral(".DAT")); };
+    options.backupPath = [this](int band) { return m_backups.filePath(BandText(band) + u".DAT"_s); };
     QSignalSpy done(m_batch.get(), &BatchWriter::radioDone);
     QSignalSpy finished(m_batch.get(), &BatchWriter::finished);
     QVERIFY(m_batch->start(options));

@@ -1,4 +1,4 @@
-#include "cli/texttable.h"
+#include "planreport/texttable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
 #include "image/codeplanfile.h"
-#include "link/batchreport.h"
+#include "serial/batchreport.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 using namespace std::chrono_literals;
 
@@ -34,25 +35,25 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
     mismatch.steps.firstDifference = 0x0200;
     BatchWriter::RadioResult backupLost = radio(LinkOutcome::Failed);
     backupLost.reason = LinkText::BackupFailed;
-    backupLost.steps.backupPath = QStringLiteral("old/a.DAT");
-    backupLost.steps.backupError = FileError{FileError::Io, QStringLiteral("disk full")};
+    backupLost.steps.backupPath = u"old/a.DAT"_s;
+    backupLost.steps.backupError = FileError{FileError::Io, u"disk full"_s};
     BatchWriter::RadioResult silent = radio(LinkOutcome::Failed);
     silent.reason = LinkText::CommunicationError;
     BatchWriter::RadioResult cutOff = radio(LinkOutcome::Failed);
     cutOff.reason = LinkText::CommunicationError;
     cutOff.steps.radioMemory = WriteSequence::RadioMemory::MaybePartlyWritten;
-    cutOff.steps.backupPath = QStringLiteral("old/b.DAT");
+    cutOff.steps.backupPath = u"old/b.DAT"_s;
     BatchWriter::RadioResult unverified = radio(LinkOutcome::Failed);
     unverified.reason = LinkText::CommunicationError;
     unverified.steps.radioMemory = WriteSequence::RadioMemory::Written;
     BatchWriter::RadioResult silentBackedUp = silent;
-    silentBackedUp.steps.backupPath = QStringLiteral("old/b.DAT");
+    silentBackedUp.steps.backupPath = u"old/b.DAT"_s;
     BatchWriter::RadioResult refused = radio(LinkOutcome::Refused);
     refused.reason = LinkText::BandQuestion;
     BatchWriter::RadioResult backedUp = radio(LinkOutcome::Success, true);
-    backedUp.steps.backupPath = QStringLiteral("old/b.DAT");
-    const QString oldA = QDir::toNativeSeparators(QStringLiteral("old/a.DAT"));
-    const QString oldB = QDir::toNativeSeparators(QStringLiteral("old/b.DAT"));
+    backedUp.steps.backupPath = u"old/b.DAT"_s;
+    const QString oldA = QDir::toNativeSeparators(u"old/a.DAT"_s);
+    const QString oldB = QDir::toNativeSeparators(u"old/b.DAT"_s);
 
     const struct
     {
@@ -107,8 +108,8 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
 TEST(BatchReport, shouldWordTheTally)
 {
     const BatchWriter::Tally tally{3, 2, 1};
-    EXPECT_EQ(BatchTallyText(tally, EnglishWords), QStringLiteral("written 3, verified 2, failed 1"));
-    EXPECT_EQ(BatchTallyText(tally, chineseWords), QStringLiteral("已写 3，已校验 2，失败 1"));
+    EXPECT_EQ(BatchTallyText(tally, EnglishWords), u"written 3, verified 2, failed 1"_s);
+    EXPECT_EQ(BatchTallyText(tally, chineseWords), u"已写 3，已校验 2，失败 1"_s);
 }
 
 TEST(BatchReport, shouldNameThePortGoingAwayAsTheReasonTheBatchEnded)
@@ -135,7 +136,7 @@ TEST(BatchReport, shouldNameThePortGoingAwayAsTheReasonTheBatchEnded)
 TEST(WriteReport, shouldSayWhatAWriteLeftInTheRadioWhenItStoppedAnswering)
 {
     using RadioMemory = WriteSequence::RadioMemory;
-    const QString backup = QDir::toNativeSeparators(QStringLiteral("old/b.DAT"));
+    const QString backup = QDir::toNativeSeparators(u"old/b.DAT"_s);
     const struct
     {
         const char *name;

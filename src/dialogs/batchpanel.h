@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/batchwriter.h"
+#include "serial/batchwriter.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class BatchPanel : public QDialog
     Q_OBJECT
 
 public:
-    BatchPanel(SerialLink &link, LinkEffects &owner, QWidget *parent = nullptr);
+    explicit BatchPanel(SerialLink &link, QWidget *parent = nullptr);
 
     /// Starts the batch; false (the panel is not to be shown) when nothing started.
     bool start(BatchWriter::Options options);

@@ -1,9 +1,7 @@
 #include "batchpanel.h"
 
-#include "languagemode.h"
-
-#include "editor/localtext.h"
-#include "link/batchreport.h"
+#include "serial/batchreport.h"
+#include "ui/languagemode.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,17 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace vm280 {
 
-namespace {
-
-QString text(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
-} // namespace
-
-BatchPanel::BatchPanel(SerialLink &link, LinkEffects &owner, QWidget *parent)
-    : QDialog(parent), m_batch(new BatchWriter(link, owner, this))
+BatchPanel::BatchPanel(SerialLink &link, QWidget *parent)
+    : QDialog(parent), m_batch(new BatchWriter(link, this))
 {
     setupUi();
     initConnections();
@@ -80,16 +69,16 @@ void BatchPanel::initConnections()
 
 void BatchPanel::showTexts()
 {
-    setWindowTitle(text(u"批量写频", u"Batch write"));
+    setWindowTitle(ShownText(u"批量写频", u"Batch write"));
     showStage();
-    const WordChooser words = text;
+    const WordChooser words = ShownText;
     m_tally->setText(BatchTallyText(m_batch->tally(), words));
     m_last->setText(m_results.isEmpty() ? QString() : BatchResultText(m_results.last(), words));
     m_list->clear();
     for (const BatchWriter::RadioResult &result : m_results)
         addResultLine(BatchResultText(result, words));
     const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
-    m_stop->setText(running ? text(u"停止", u"Stop") : text(u"关闭", u"Close"));
+    m_stop->setText(running ? ShownText(u"停止", u"Stop") : ShownText(u"关闭", u"Close"));
     m_stop->setEnabled(!m_batch->stopRequested() || !running);
 }
 
@@ -99,28 +88,28 @@ void BatchPanel::showStage()
     QString shown;
     switch (m_batch->stage()) {
     case BatchWriter::Stage::WaitingForRadio:
-        shown = text(u"等待对讲机接入……", u"Waiting for a radio...");
+        shown = ShownText(u"等待对讲机接入……", u"Waiting for a radio...");
         break;
     case BatchWriter::Stage::Writing:
-        shown = text(u"正在写第 %1 台……", u"Writing radio %1...").arg(next);
+        shown = ShownText(u"正在写第 %1 台……", u"Writing radio %1...").arg(next);
         break;
     case BatchWriter::Stage::WaitingForUnplug:
-        shown = text(u"请拔下对讲机；接入下一台即开始写频。",
-                     u"Unplug the radio; the next one is written as soon as it is plugged in.");
+        shown = ShownText(u"请拔下对讲机；接入下一台即开始写频。",
+                          u"Unplug the radio; the next one is written as soon as it is plugged in.");
         break;
     case BatchWriter::Stage::Idle:
-        shown = BatchEndText(m_batch->ending(), text);
+        shown = BatchEndText(m_batch->ending(), ShownText);
         break;
     }
     if (m_batch->stopRequested() && m_batch->stage() != BatchWriter::Stage::Idle)
-        shown += u'\n' + text(u"正在停止：写完这台即停止。", u"Stopping once this radio is written.");
+        shown += u'\n' + ShownText(u"正在停止：写完这台即停止。", u"Stopping once this radio is written.");
     m_stage->setText(shown);
 }
 
 void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
 {
     m_results << result;
-    const WordChooser words = text;
+    const WordChooser words = ShownText;
     m_tally->setText(BatchTallyText(m_batch->tally(), words));
     m_last->setText(BatchResultText(result, words));
     addResultLine(m_last->text());

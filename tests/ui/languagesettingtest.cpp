@@ -1,5 +1,5 @@
-#include "app/languagesetting.h"
-#include "app/languagemode.h"
+#include "ui/languagemode.h"
+#include "ui/languagesetting.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "linkeffects.h"
-#include "linkengine.h"
+#include "link/linkeffects.h"
+#include "link/linkengine.h"
 
 #include <QObject>
 #include <QSerialPort>

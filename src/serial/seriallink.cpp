@@ -1,5 +1,7 @@
 #include "seriallink.h"
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -24,8 +26,8 @@ SerialLink::SerialLink(QObject *parent) : QObject(parent)
     // Children under their own names, so the window's Timer1 and Timer2 can be found.
     m_timer1.setParent(this);
     m_timer2.setParent(this);
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_timer1.setObjectName(u"Timer1"_s);
+    m_timer2.setObjectName(u"Timer2"_s);
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(kTimer1Interval);
     m_timer2.setInterval(kTimer2Interval);

@@ -1,5 +1,5 @@
-#include "cli/printable.h"
-#include "cli/texttable.h"
+#include "planreport/printable.h"
+#include "planreport/texttable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
-#include "app/apptitle.h"
-#include "app/languagemode.h"
-#include "app/msgbox.h"
+#include "ui/apptitle.h"
+#include "ui/languagemode.h"
+#include "ui/msgbox.h"
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
 using namespace vm280;
 
 namespace {
@@ -38,12 +39,12 @@ TEST(Msgbox, shouldDecodeTheStylesTheToolUses)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.style);
-        const MsgboxRequest request = DecodeMsgbox(QStringLiteral("text"), c.style, QStringLiteral("title"));
+        const MsgboxRequest request = DecodeMsgbox(u"text"_s, c.style, u"title"_s);
         EXPECT_EQ(request.buttons, c.buttons);
         EXPECT_EQ(request.defaultButton, c.defaultButton);
         EXPECT_EQ(request.icon, c.icon);
         EXPECT_EQ(request.systemModal, c.systemModal);
-        EXPECT_EQ(request.title, QStringLiteral("title"));
+        EXPECT_EQ(request.title, u"title"_s);
     }
 }
 
@@ -56,9 +57,18 @@ TEST(Msgbox, shouldLabelTheButtonsInTheLanguageMode)
         QStringList abortRetryIgnore;
         QStringList yesNo;
     } cases[] = {
-        {Language::SimplifiedChinese, {u"确定"_qs, u"取消"_qs}, {u"放弃"_qs, u"重试"_qs, u"忽略"_qs}, {u"是"_qs, u"否"_qs}},
-        {Language::English, {u"OK"_qs, u"Cancel"_qs}, {u"Abort"_qs, u"Retry"_qs, u"Ignore"_qs}, {u"Yes"_qs, u"No"_qs}},
-        {Language::TraditionalChinese, {u"確定"_qs, u"取消"_qs}, {u"放棄"_qs, u"重試"_qs, u"忽略"_qs}, {u"是"_qs, u"否"_qs}},
+        {Language::SimplifiedChinese,
+         {u"确定"_s, u"取消"_s},
+         {u"放弃"_s, u"重试"_s, u"忽略"_s},
+         {u"是"_s, u"否"_s}},
+        {Language::English,
+         {u"OK"_s, u"Cancel"_s},
+         {u"Abort"_s, u"Retry"_s, u"Ignore"_s},
+         {u"Yes"_s, u"No"_s}},
+        {Language::TraditionalChinese,
+         {u"確定"_s, u"取消"_s},
+         {u"放棄"_s, u"重試"_s, u"忽略"_s},
+         {u"是"_s, u"否"_s}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.language));
@@ -71,7 +81,7 @@ TEST(Msgbox, shouldLabelTheButtonsInTheLanguageMode)
 
 TEST(Msgbox, shouldShowTheApplicationTitleForAnEmptyTitle)
 {
-    EXPECT_EQ(DecodeMsgbox(QStringLiteral("text"), 0, QString()).title, ApplicationTitle());
+    EXPECT_EQ(DecodeMsgbox(u"text"_s, 0, QString()).title, ApplicationTitle());
 }
 
 TEST(Msgbox, shouldReturnTheResponderAnswer)
@@ -82,13 +92,13 @@ TEST(Msgbox, shouldReturnTheResponderAnswer)
         return int(MsgboxNo);
     });
     const LanguageScope scope(Language::English);
-    EXPECT_EQ(ShowMsgbox(QStringLiteral("Sure?"), 36), MsgboxNo);
-    EXPECT_EQ(seen.prompt, QStringLiteral("Sure?"));
-    EXPECT_EQ(seen.captions, (QStringList{u"Yes"_qs, u"No"_qs}));
+    EXPECT_EQ(ShowMsgbox(u"Sure?"_s, 36), MsgboxNo);
+    EXPECT_EQ(seen.prompt, u"Sure?"_s);
+    EXPECT_EQ(seen.captions, (QStringList{u"Yes"_s, u"No"_s}));
     EXPECT_TRUE(seen.informativeText.isEmpty());
-    ShowMsgbox(QStringLiteral("Failed."), 16, {}, {}, QStringLiteral("Nothing was written."));
-    EXPECT_EQ(seen.prompt, QStringLiteral("Failed."));
-    EXPECT_EQ(seen.informativeText, QStringLiteral("Nothing was written."));
+    ShowMsgbox(u"Failed."_s, 16, {}, {}, u"Nothing was written."_s);
+    EXPECT_EQ(seen.prompt, u"Failed."_s);
+    EXPECT_EQ(seen.informativeText, u"Nothing was written."_s);
     SetMsgboxResponder({});
 }
 
@@ -108,19 +118,19 @@ TEST(Msgbox, shouldCloseABoxThatNoLongerNeedsAnAnswer)
         const int level = MsgboxLevel();
         QStringList openWhenEnded;
         SetMsgboxResponder([&](const MsgboxRequest &request) {
-            if (request.prompt == u"question"_qs) {
+            if (request.prompt == u"question"_s) {
                 EXPECT_EQ(OpenMsgboxes().size(), 1);
                 // Whatever made the question moot says so in a box of its own.
                 CloseMsgboxes(level);
-                ShowMsgbox(u"ended"_qs, MsgboxStop);
+                ShowMsgbox(u"ended"_s, MsgboxStop);
                 return int(MsgboxNo);
             }
             for (const MsgboxRequest &open : OpenMsgboxes())
                 openWhenEnded << open.prompt;
             return int(MsgboxOk);
         });
-        EXPECT_EQ(ShowMsgbox(u"question"_qs, c.style), c.answer);
-        EXPECT_EQ(openWhenEnded, QStringList{u"ended"_qs});
+        EXPECT_EQ(ShowMsgbox(u"question"_s, c.style), c.answer);
+        EXPECT_EQ(openWhenEnded, QStringList{u"ended"_s});
         EXPECT_TRUE(OpenMsgboxes().isEmpty());
         EXPECT_EQ(MsgboxLevel(), level);
         SetMsgboxResponder({});
@@ -131,8 +141,8 @@ TEST(Msgbox, shouldNameTheButtonsByTheCaptionsGivenAndKeepTheirAnswers)
 {
     const LanguageScope scope(Language::English);
     const MsgboxRequest request =
-        DecodeMsgbox(QStringLiteral("Save changes?"), 3, {}, {u"Save"_qs, QString(), u"Cancel"_qs, u"extra"_qs});
+        DecodeMsgbox(u"Save changes?"_s, 3, {}, {u"Save"_s, QString(), u"Cancel"_s, u"extra"_s});
     EXPECT_EQ(request.buttons, (QList<int>{MsgboxYes, MsgboxNo, MsgboxCancel}));
-    EXPECT_EQ(request.captions, (QStringList{u"Save"_qs, u"No"_qs, u"Cancel"_qs}));
+    EXPECT_EQ(request.captions, (QStringList{u"Save"_s, u"No"_s, u"Cancel"_s}));
     EXPECT_EQ(request.defaultButton, MsgboxYes);
 }

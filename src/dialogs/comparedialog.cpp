@@ -1,8 +1,6 @@
 #include "comparedialog.h"
 
-#include "languagemode.h"
-
-#include "editor/localtext.h"
+#include "ui/languagemode.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -15,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace vm280 {
 
-namespace {
-
-QString text(QStringView chinese, QStringView english)
-{
-    return LocalText(LanguageMode(), chinese, english);
-}
-
-} // namespace
-
 CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QString &fileName,
                              QWidget *parent)
     : QDialog(parent)
@@ -35,18 +24,19 @@ CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QSt
 void CompareDialog::setupUi(const QString &fileName)
 {
     setObjectName(u"FormCompare"_s);
-    setWindowTitle(text(u"比较", u"Compare") + u" - "_s + fileName);
+    setWindowTitle(ShownText(u"比较", u"Compare") + u" - "_s + fileName);
     m_summary = new QLabel(this);
     m_summary->setObjectName(u"LabelSummary"_s);
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(u"TableDifferences"_s);
-    m_table->setHorizontalHeaderLabels({text(u"项目", u"Item"), text(u"本方案", u"This plan"), fileName});
+    m_table->setHorizontalHeaderLabels(
+        {ShownText(u"项目", u"Item"), ShownText(u"本方案", u"This plan"), fileName});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(u"cmdClose"_s);
-    buttons->button(QDialogButtonBox::Close)->setText(text(u"关闭", u"Close"));
+    buttons->button(QDialogButtonBox::Close)->setText(ShownText(u"关闭", u"Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -57,8 +47,9 @@ void CompareDialog::setupUi(const QString &fileName)
 
 void CompareDialog::fill(const QList<PlanDifference> &differences)
 {
-    m_summary->setText(differences.isEmpty() ? text(u"两个方案相同。", u"The plans are the same.")
-                                             : text(u"%1 处不同", u"%1 differences").arg(differences.size()));
+    m_summary->setText(differences.isEmpty()
+                           ? ShownText(u"两个方案相同。", u"The plans are the same.")
+                           : ShownText(u"%1 处不同", u"%1 differences").arg(differences.size()));
     m_table->setRowCount(int(differences.size()));
     for (int row = 0; row < differences.size(); ++row) {
         const PlanDifference &difference = differences[row];

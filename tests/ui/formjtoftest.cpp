@@ -1,4 +1,4 @@
-#include "app/formjtof.h"
+#include "ui/formjtof.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -204,7 +204,14 @@ private slots:
                  horizontalHeaders(control<QTableWidget>(once.get(), "mfgrid1")->model()));
     }
 
-    void shouldAcceptNoWindow() { vm280::FormJtoF(nullptr); }
+    void shouldAcceptNoWindow()
+    {
+        // No window to convert: nothing happens, and the windows that exist keep their texts.
+        const auto window = simplifiedWindow();
+        vm280::FormJtoF(nullptr);
+        QCOMPARE(window->findChild<QLabel *>(u"Label3"_s)->text(), u"频段"_s);
+        QCOMPARE(window->findChild<QGroupBox *>(u"Frame2"_s)->title(), u"功能设置"_s);
+    }
 };
 
 QTEST_MAIN(FormJtoFTest)

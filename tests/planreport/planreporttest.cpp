@@ -1,5 +1,5 @@
-#include "cli/planreport.h"
-#include "cli/texttable.h"
+#include "planreport/planreport.h"
+#include "planreport/texttable.h"
 #include "richplan.h"
 
 #include "editor/localtext.h"

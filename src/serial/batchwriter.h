@@ -1,8 +1,9 @@
 #pragma once
 
-#include "linkeffects.h"
 #include "seriallink.h"
-#include "writesequence.h"
+
+#include "link/linkeffectsrelay.h"
+#include "link/writesequence.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -26,9 +27,9 @@ namespace vm280 {
 ///
 /// The plan, its band and service mode are taken when the batch starts: every radio gets the
 /// same image whatever happens to the plan meanwhile. While the batch runs it is the engine's
-/// effects: the owner's status label and progress show the radio being written, its commands
+/// effects: the link's status label and progress show the radio being written, its commands
 /// stay disabled, and no message box is shown; the band question is asked at most once.
-class BatchWriter : public QObject, public LinkEffects
+class BatchWriter : public QObject, public LinkEffectsRelay
 {
     Q_OBJECT
 
@@ -87,12 +88,12 @@ public:
         Tally &operator+=(const Tally &other);
     };
 
-    /// owner provides the plan written and shows the progress; it is usually the link itself.
-    BatchWriter(SerialLink &link, LinkEffects &owner, QObject *parent = nullptr);
+    /// The link provides the plan written and shows the progress.
+    explicit BatchWriter(SerialLink &link, QObject *parent = nullptr);
     ~BatchWriter() override;
 
     /// Starts probing for the first radio; false when nothing started: the port is closed (the
-    /// owner was shown the port-not-open message) or an operation or a batch is running.
+    /// link was shown the port-not-open message) or an operation or a batch is running.
     bool start(Options options);
     /// Ends the batch: at once when no radio is being written, else after that radio.
     void stop();
@@ -102,24 +103,14 @@ public:
     Ending ending() const { return m_ending; }
     const Tally &tally() const { return m_tally; }
 
-    void sendBytes(const QByteArray &frame) override;
-    void setStatusText(LinkText text) override;
-    void setStatusVisible(bool visible) override;
-    void setProgressVisible(bool visible) override;
-    void setProgressValue(int value) override;
     void setCommandsEnabled(bool enabled) override;
-    void prepareForOperation() override;
-    void setTimer1Enabled(bool enabled) override;
-    void setTimer2Enabled(bool enabled) override;
     void showMessage(LinkText text) override;
     bool askBandQuestion() override;
-    void closeBandQuestion() override;
     QByteArray encodeImage() override;
     void decodeImage(const QByteArray &hex) override;
     int bandSelectorIndex() const override;
     void selectBandWithoutPrompt(int index) override;
     bool serviceMode() const override;
-    bool portIsOpen() const override;
     void operationEnded(LinkOutcome outcome) override;
 
 signals:
@@ -140,7 +131,6 @@ private:
     void finish();
 
     SerialLink &m_link;
-    LinkEffects &m_owner;
     WriteSequence m_sequence;
     Options m_options;
     Stage m_stage = Stage::Idle;
