@@ -86,8 +86,10 @@ void LinkController::setCommandsEnabled(bool enabled)
 
 void LinkController::prepareForOperation()
 {
-    // A read or write enables the band frame again, even while the lock holds it.
+    // A read or write enables the band frame again, even while the lock holds it, and gives the
+    // band selector the focus. The window has ended any edit in the grid before the command ran.
     m_controls.bandFrame->setEnabled(true);
+    m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
 }
 
 void LinkController::showMessage(LinkText text)

@@ -61,6 +61,8 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QVERIFY(!rig.child<QAction>(u"mnureadFre"_s)->isEnabled());
     QVERIFY(!rig.child<QToolBar>(u"Toolbar1"_s)->isEnabled());
+    // The band selector takes the keyboard as the operation starts.
+    QVERIFY(rig.child<QComboBox>(u"Combo1"_s)->hasFocus());
     auto *status = rig.child<QLabel>(u"Label"_s);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"读频成功！"_s, kOperationMs);
     const CodePlan expected = planOf(dataFile(u"plan-vhf.DAT"_s));
