@@ -130,7 +130,8 @@ bool benchSwappedRadios(const char *name, bool verify)
         const double wallMs = milliseconds(result.elapsed);
         const double floorMs = wireFloorMs(result.line);
         worst = std::max(worst, wallMs / floorMs);
-        std::printf("%-6s radio %d  %4lld bytes sent  %5lld received  wall %7.1f ms  wire floor %7.1f ms  ratio %.3f\n",
+        std::printf("%-6s radio %d  %4lld bytes sent  %5lld received  wall %7.1f ms  wire floor %7.1f ms  "
+                    "ratio %.3f\n",
                     name, result.number, static_cast<long long>(result.line.sent),
                     static_cast<long long>(result.line.received), wallMs, floorMs, wallMs / floorMs);
     }

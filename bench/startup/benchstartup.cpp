@@ -164,10 +164,12 @@ int runBenchmark(int argc, char *argv[])
         switches << launch(u"switch"_s, parameterPath).ms;
     std::sort(switches.begin(), switches.end());
     QTextStream out(stdout);
-    out << "start-up to first paint (median of " << kRuns << "): vm280 " << window.ms << " ms, minimal window "
-        << minimal.ms << " ms, ratio " << window.ms / minimal.ms << " (target <= 1.5)\n";
-    out << "resident memory once shown: vm280 " << window.kilobytes << " KiB, minimal window " << minimal.kilobytes
-        << " KiB, ratio " << double(window.kilobytes) / minimal.kilobytes << " (target <= 1.3)\n";
+    out << "start-up to first paint (median of " << kRuns << "): vm280 " << window.ms
+        << " ms, minimal window " << minimal.ms << " ms, ratio " << window.ms / minimal.ms
+        << " (target <= 1.5)\n";
+    out << "resident memory once shown: vm280 " << window.kilobytes << " KiB, minimal window "
+        << minimal.kilobytes << " KiB, ratio " << double(window.kilobytes) / minimal.kilobytes
+        << " (target <= 1.3)\n";
     out << "start-up in Traditional Chinese: " << traditional.ms << " ms, ratio to Simplified Chinese "
         << traditional.ms / window.ms << " (target <= 1.2)\n";
     out << "language switch Simplified > Traditional > English over all windows: " << switches[kRuns / 2]

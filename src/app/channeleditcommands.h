@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/codeplan.h"
 #include "image/choicetexts.h"
+#include "image/codeplan.h"
 
 #include <QObject>
 

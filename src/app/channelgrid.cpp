@@ -106,7 +106,8 @@ void ChannelGrid::applyLayout()
     int width = 0;
     for (int column = 0; column < int(kColumnTwips.size()); ++column) {
         const QString header = model()->headerData(column, Qt::Horizontal).toString();
-        setColumnWidth(column, std::max(TwipsToPixels(kColumnTwips[column]), metrics.horizontalAdvance(header) + padding));
+        setColumnWidth(column, std::max(TwipsToPixels(kColumnTwips[column]),
+                                        metrics.horizontalAdvance(header) + padding));
         width += columnWidth(column);
     }
     const int rowHeight = TwipsToPixels(kRowTwips);
@@ -192,8 +193,8 @@ void ChannelGrid::selectRows(const QModelIndex &index, Qt::KeyboardModifiers mod
         selection->select(rows, keep | QItemSelectionModel::Rows);
         return;
     }
-    const auto command = (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle
-                                                           : QItemSelectionModel::ClearAndSelect;
+    const auto command =
+        (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect;
     selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     selection->select(index, command | QItemSelectionModel::Rows);
 }
@@ -230,9 +231,7 @@ void ChannelGrid::mouseDoubleClickEvent(QMouseEvent *event)
     mousePressEvent(event);
 }
 
-void ChannelGrid::mouseMoveEvent(QMouseEvent *)
-{
-}
+void ChannelGrid::mouseMoveEvent(QMouseEvent *) {}
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
@@ -296,7 +295,8 @@ void ChannelGrid::dispatch()
 void ChannelGrid::placeOver(QWidget *editor, const QModelIndex &index, bool keepHeight)
 {
     const QRect cell = visualRect(index);
-    editor->setGeometry(cell.x(), cell.y(), cell.width(), keepHeight ? editor->sizeHint().height() : cell.height());
+    editor->setGeometry(cell.x(), cell.y(), cell.width(),
+                        keepHeight ? editor->sizeHint().height() : cell.height());
 }
 
 void ChannelGrid::openFrequencyEditor(const QModelIndex &index)
@@ -363,7 +363,8 @@ bool ChannelGrid::endEdit(QWidget *editor, bool commit)
 
 bool ChannelGrid::commitFrequency()
 {
-    const FrequencyEntry::Outcome outcome = m_model->commitFrequency(EditRow, EditCol, m_text1->text(), *m_limits);
+    const FrequencyEntry::Outcome outcome =
+        m_model->commitFrequency(EditRow, EditCol, m_text1->text(), *m_limits);
     if (outcome == FrequencyEntry::OutOfBand)
         emit frequencyOutOfBand();
     emit edited();

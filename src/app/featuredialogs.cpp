@@ -10,13 +10,9 @@
 namespace vm280 {
 
 FeatureDialogs::FeatureDialogs(CodePlan &plan, QWidget *window)
-    : QObject(window),
-      m_plan(plan),
-      m_form5(std::make_unique<OptionalFunctionsDialog>()),
-      m_form6(std::make_unique<KeySettingsDialog>()),
-      m_form7(std::make_unique<EmbeddedInfoDialog>()),
-      m_form4(std::make_unique<TestFrequencyDialog>()),
-      m_form2(std::make_unique<DebugDialog>()),
+    : QObject(window), m_plan(plan), m_form5(std::make_unique<OptionalFunctionsDialog>()),
+      m_form6(std::make_unique<KeySettingsDialog>()), m_form7(std::make_unique<EmbeddedInfoDialog>()),
+      m_form4(std::make_unique<TestFrequencyDialog>()), m_form2(std::make_unique<DebugDialog>()),
       m_about(new AboutDialog(window))
 {
     m_form5->setChannelTable(&m_plan.channels);
@@ -31,8 +27,7 @@ FeatureDialogs::FeatureDialogs(CodePlan &plan, QWidget *window)
 
 FeatureDialogs::~FeatureDialogs() = default;
 
-template <typename Dialog>
-void FeatureDialogs::commitOnOk(Dialog *dialog)
+template <typename Dialog> void FeatureDialogs::commitOnOk(Dialog *dialog)
 {
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         dialog->applyTo(m_plan);

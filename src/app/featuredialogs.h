@@ -54,8 +54,7 @@ signals:
     void planEdited();
 
 private:
-    template <typename Dialog>
-    void commitOnOk(Dialog *dialog);
+    template <typename Dialog> void commitOnOk(Dialog *dialog);
     void showOtherDialogs();
 
     CodePlan &m_plan;

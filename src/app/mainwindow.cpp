@@ -61,7 +61,6 @@ namespace vm280 {
 
 namespace {
 
-
 // The settings of the function-setting lists, in the order of the lists.
 QList<SettingId> selectorSettings()
 {
@@ -226,8 +225,12 @@ void MainWindow::createToolBar()
     m_toolbar->setMovable(false);
     const Actions &a = m_actions;
     const std::array<std::pair<QAction *, const char16_t *>, 6> buttons{{
-        {a.newPlan, u"new"}, {a.open, u"open"}, {a.save, u"save"},
-        {a.read, u"read"}, {a.write, u"write"}, {a.service, u"TAnMa"},
+        {a.newPlan, u"new"},
+        {a.open, u"open"},
+        {a.save, u"save"},
+        {a.read, u"read"},
+        {a.write, u"write"},
+        {a.service, u"TAnMa"},
     }};
     for (const auto &[action, key] : buttons) {
         if (action == a.read)
@@ -317,8 +320,8 @@ QWidget *MainWindow::createStatusArea()
 
 void MainWindow::createControllers()
 {
-    const LinkControls controls{m_status, m_progress, m_toolbar, m_programmingMenu,
-                                m_actions.read, m_actions.write, m_frame1, m_combo1};
+    const LinkControls controls{m_status,       m_progress,      m_toolbar, m_programmingMenu,
+                                m_actions.read, m_actions.write, m_frame1,  m_combo1};
     const LinkPlanAccess access{
         [this] { return encodeImage(); },
         [this](const QByteArray &image) { decodeImage(image); },
@@ -373,11 +376,13 @@ void MainWindow::initConnections()
     connectPlanCommand(a.traditional,
                        std::bind_front(&MainWindow::switchLanguage, this, Language::TraditionalChinese));
     connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
-    connect(a.optionalFunctions, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form5()); });
+    connect(a.optionalFunctions, &QAction::triggered, this,
+            [this] { FeatureDialogs::present(m_dialogs->Form5()); });
     connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form6()); });
     connect(a.embedded, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form7()); });
     connect(a.debug, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form2()); });
-    connect(a.testFrequencies, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form4()); });
+    connect(a.testFrequencies, &QAction::triggered, this,
+            [this] { FeatureDialogs::present(m_dialogs->Form4()); });
     connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
     connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
     connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
@@ -491,9 +496,8 @@ void MainWindow::startBatch()
     }
     // One batch at a time: the item comes back when the batch is over.
     m_actions.batchWrite->setEnabled(false);
-    connect(m_batchPanel->batch(), &BatchWriter::finished, m_actions.batchWrite, [this] {
-        m_actions.batchWrite->setEnabled(true);
-    });
+    connect(m_batchPanel->batch(), &BatchWriter::finished, m_actions.batchWrite,
+            [this] { m_actions.batchWrite->setEnabled(true); });
     m_batchPanel->show();
 }
 
@@ -751,7 +755,8 @@ void MainWindow::createEditActions()
     a.undo = newAction(this, u"mnuUndo"_s, QKeySequence::Undo);
     a.redo = newAction(this, u"mnuRedo"_s);
     // Both redo keys work everywhere, whatever the desktop's own convention.
-    a.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    a.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     a.copy = newAction(this, u"mnuCopy"_s, QKeySequence::Copy);
     a.paste = newAction(this, u"mnuPaste"_s, QKeySequence::Paste);
     a.deleteChannels = newAction(this, u"mnuDelete"_s, QKeySequence::Delete);

@@ -46,7 +46,8 @@ class MainWindow : public QMainWindow
 public:
     /// Builds the window and runs the start-up sequence; the parameter file is read from and
     /// written to parameterPath.
-    explicit MainWindow(const QString &parameterPath = ParameterFile::defaultPath(), QWidget *parent = nullptr);
+    explicit MainWindow(const QString &parameterPath = ParameterFile::defaultPath(),
+                        QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const CodePlan &plan() const { return m_plan; }

@@ -110,9 +110,10 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
     for (const Cable &cable : cables) {
         const QString prefix = cable.prefix(several);
         BatchWriter *batch = cable.batch.get();
-        QObject::connect(batch, &BatchWriter::radioDone, batch, [prefix](const BatchWriter::RadioResult &result) {
-            QTextStream(stdout) << prefix << BatchResultText(result, EnglishWords) << Qt::endl;
-        });
+        QObject::connect(
+            batch, &BatchWriter::radioDone, batch, [prefix](const BatchWriter::RadioResult &result) {
+                QTextStream(stdout) << prefix << BatchResultText(result, EnglishWords) << Qt::endl;
+            });
         QObject::connect(batch, &BatchWriter::stageChanged, batch, [prefix, batch](BatchWriter::Stage stage) {
             const QString text = stageText(stage);
             if (!text.isEmpty() && !batch->stopRequested())
@@ -149,14 +150,16 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
     for (const Cable &cable : cables) {
         total += cable.batch->tally();
         if (several)
-            QTextStream(stdout) << cable.prefix(true) << BatchTallyText(cable.batch->tally(), EnglishWords) << Qt::endl;
+            QTextStream(stdout) << cable.prefix(true) << BatchTallyText(cable.batch->tally(), EnglishWords)
+                                << Qt::endl;
         // A batch cut short by its cable did not do what it was asked to.
         if (cable.batch->ending() == BatchWriter::Ending::PortLost) {
             portLost = true;
             printError(cable.prefix(several) + BatchEndText(BatchWriter::Ending::PortLost, EnglishWords));
         }
     }
-    QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << BatchTallyText(total, EnglishWords) << Qt::endl;
+    QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << BatchTallyText(total, EnglishWords)
+                        << Qt::endl;
     return total.failed > 0 || startFailed || portLost ? LinkFailure : Success;
 }
 

@@ -11,7 +11,7 @@ namespace vm280::cli {
 /// What a batch on the command line is asked to do beyond the write itself.
 struct BatchRequest
 {
-    LinkOptions link;  ///< service mode, --yes and verify; the backup comes from backupFolder
+    LinkOptions link;     ///< service mode, --yes and verify; the backup comes from backupFolder
     QString backupFolder; ///< each radio's memory is first saved in this folder; none when empty
     int count = 0;        ///< radios per cable; 0 until Ctrl+C
 };

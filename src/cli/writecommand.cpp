@@ -34,15 +34,18 @@ std::optional<QString> conflict(const QCommandLineParser &parser, const QStringL
 
 int runWrite(const QStringList &arguments)
 {
-    const QString usage = u"write --port DEVICE PLAN.DAT [--service] [--yes] [--backup FILE.DAT | --backup-dir DIR] "
-                          u"[--verify] [--repeat [--count N]]"_s;
+    const QString usage =
+        u"write --port DEVICE PLAN.DAT [--service] [--yes] [--backup FILE.DAT | --backup-dir DIR] "
+        u"[--verify] [--repeat [--count N]]"_s;
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Writes a plan file into the radio, or into radio after radio with --repeat."_s);
+    parser.setApplicationDescription(
+        u"Writes a plan file into the radio, or into radio after radio with --repeat."_s);
     parser.addPositionalArgument(u"PLAN.DAT"_s, u"The plan to write."_s);
-    const QCommandLineOption port(u"port"_s,
-                                  u"The radio's serial device, or COM1 to COM20; with --repeat it may be given "
-                                  u"several times, and each cable runs its own batch at the same time."_s,
-                                  u"DEVICE"_s);
+    const QCommandLineOption port(
+        u"port"_s,
+        u"The radio's serial device, or COM1 to COM20; with --repeat it may be given "
+        u"several times, and each cable runs its own batch at the same time."_s,
+        u"DEVICE"_s);
     const QCommandLineOption service(u"service"_s,
                                      u"Service mode: also write the power trims (block 0x0180)."_s);
     const QCommandLineOption yes(
@@ -65,7 +68,8 @@ int runWrite(const QStringList &arguments)
         u"repeat"_s, u"Program radio after radio: after each one wait until it is unplugged and the next "
                      u"one answers; Ctrl+C stops once the radio being written is done. Exit 4 when any "
                      u"radio failed."_s);
-    const QCommandLineOption count(u"count"_s, u"With --repeat: stop after N radios on each cable."_s, u"N"_s);
+    const QCommandLineOption count(u"count"_s, u"With --repeat: stop after N radios on each cable."_s,
+                                   u"N"_s);
     parser.addOptions({port, service, yes, backup, backupDir, verify, repeat, count});
     if (const auto exit = parseArguments(parser, arguments, 1, usage))
         return *exit;

@@ -104,7 +104,8 @@ FrequencyEntry::Outcome CommitFrequency(ChannelTable &table, int row, int column
         break;
     case FrequencyEntry::Accepted:
         table.cell(row, column) = entry.text;
-        if (column == ChannelTable::RxFrequencyColumn && table.cell(row, ChannelTable::TxFrequencyColumn).isEmpty())
+        if (column == ChannelTable::RxFrequencyColumn &&
+            table.cell(row, ChannelTable::TxFrequencyColumn).isEmpty())
             createChannel(table, row, texts);
         break;
     }

@@ -12,7 +12,10 @@ namespace {
 
 constexpr qint64 kUnitsPerMHz = 100000; // the table's frequencies are whole tens of hertz
 
-qint64 toUnits(double mhz) { return std::llround(mhz * kUnitsPerMHz); }
+qint64 toUnits(double mhz)
+{
+    return std::llround(mhz * kUnitsPerMHz);
+}
 
 } // namespace
 

@@ -67,7 +67,8 @@ ToneEntry normaliseCtcss(QStringView text)
 // "D", digits, "N" or "I". Only digits are taken: a code such as D2.5N has no meaning.
 ToneEntry normaliseDcs(QStringView text)
 {
-    const bool shaped = text.size() >= 3 && text.front() == u'D' && (text.back() == u'N' || text.back() == u'I');
+    const bool shaped =
+        text.size() >= 3 && text.front() == u'D' && (text.back() == u'N' || text.back() == u'I');
     if (!shaped || !allDigits(text.sliced(1, text.size() - 2)))
         return {ToneEntry::Keep, {}};
     // Leading zeros beyond three digits are dropped (D0023N becomes D023N). Counting the

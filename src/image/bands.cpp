@@ -22,7 +22,10 @@ constexpr std::array<BandEntry, kBandCount> kBands{{
     {u"600-720MHz", "73"},
 }};
 
-bool inRange(int index) { return index >= 0 && index < kBandCount; }
+bool inRange(int index)
+{
+    return index >= 0 && index < kBandCount;
+}
 
 } // namespace
 

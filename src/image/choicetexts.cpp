@@ -21,11 +21,7 @@ const std::array<QString, 2> &ChoiceTexts::forColumn(int column) const
 const ChoiceTexts &ChoiceTexts::simplifiedChinese()
 {
     static const ChoiceTexts texts{
-        u"关闭"_s,
-        {u"低"_s, u"高"_s},
-        {u"关闭"_s, u"载波"_s},
-        {u"窄带"_s, u"宽带"_s},
-        {u"无"_s, u"有"_s},
+        u"关闭"_s, {u"低"_s, u"高"_s}, {u"关闭"_s, u"载波"_s}, {u"窄带"_s, u"宽带"_s}, {u"无"_s, u"有"_s},
     };
     return texts;
 }

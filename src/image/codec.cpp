@@ -17,7 +17,7 @@ using Column = ChannelTable::Column;
 
 constexpr QByteArrayView kNoFrequency = "FFFFFFFF";
 constexpr QByteArrayView kNoTone = "FFFF";
-constexpr QByteArrayView kHeadTag = "54525A3238";   // "TRZ28"
+constexpr QByteArrayView kHeadTag = "54525A3238";      // "TRZ28"
 constexpr QByteArrayView kModelTag = "54525A50323830"; // "TRZP280"
 constexpr QByteArrayView kSerial = "3538323134373339"; // "58214739"
 
@@ -25,7 +25,10 @@ constexpr QByteArrayView kSerial = "3538323134373339"; // "58214739"
 // the same value (Latin-1), so every byte a radio holds reads back and writes back unchanged.
 // A character beyond U+00FF has no single-byte form and is written as '?', so a field never
 // grows past its width.
-uchar textByte(char32_t c) { return c <= 0xFF ? uchar(c) : uchar('?'); }
+uchar textByte(char32_t c)
+{
+    return c <= 0xFF ? uchar(c) : uchar('?');
+}
 
 // Writes the image byte after byte from offset 0, or from where at() moves it.
 class ImageWriter
@@ -152,7 +155,10 @@ public:
     }
 
     // The code as four digits, high byte first.
-    QByteArray toneCode(int offset) const { return digits(offset + 1, 1).toByteArray().append(digits(offset, 1)); }
+    QByteArray toneCode(int offset) const
+    {
+        return digits(offset + 1, 1).toByteArray().append(digits(offset, 1));
+    }
 
 private:
     QByteArrayView m_hex;
@@ -279,7 +285,10 @@ void encodeTone(ImageWriter &out, const QString &cell, const ChoiceTexts &texts)
 
 // Choice cells count as entry 1 unless they hold entry 0: an empty cell of an empty channel
 // is thereby carrier, high power and wide, the radio's own unprogrammed pattern.
-bool isSecond(const QString &cell, const std::array<QString, 2> &list) { return cell != list[0]; }
+bool isSecond(const QString &cell, const std::array<QString, 2> &list)
+{
+    return cell != list[0];
+}
 
 void encodeChannels(ImageWriter &out, const ChannelTable &table, const ChoiceTexts &texts)
 {

@@ -16,9 +16,15 @@ QByteArray hexPadded(quint32 value, int width)
 
 } // namespace
 
-QByteArray ToHex2(quint32 value) { return hexPadded(value, 2); }
+QByteArray ToHex2(quint32 value)
+{
+    return hexPadded(value, 2);
+}
 
-QByteArray ToHex4(quint32 value) { return hexPadded(value, 4); }
+QByteArray ToHex4(quint32 value)
+{
+    return hexPadded(value, 4);
+}
 
 QByteArray BitsToHex(QByteArrayView bits)
 {

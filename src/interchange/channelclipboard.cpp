@@ -40,7 +40,8 @@ CsvRecord chirpHeader()
 }
 
 // The channel a row makes in band, or why it makes none.
-std::variant<ChannelValues, ChirpNote> channelOf(const CsvRecord &record, const ChirpColumns &columns, int band)
+std::variant<ChannelValues, ChirpNote> channelOf(const CsvRecord &record, const ChirpColumns &columns,
+                                                 int band)
 {
     const auto row = ChirpRow::read(record, columns);
     if (const auto *note = std::get_if<ChirpNote>(&row))
@@ -64,7 +65,8 @@ QString CopyChannels(const ChannelTable &table, const QList<int> &rows, const Ch
     return QString::fromUtf8(ChirpCsv::write(chosen, texts, u'\t'));
 }
 
-PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, int band, const ChoiceTexts &texts)
+PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, int band,
+                          const ChoiceTexts &texts)
 {
     PasteReport report;
     CsvReader reader(text, separatorOf(text));

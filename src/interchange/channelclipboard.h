@@ -19,9 +19,9 @@ namespace vm280 {
 /// What a paste did.
 struct PasteReport
 {
-    int pasted = 0;           ///< channels filled
+    int pasted = 0;            ///< channels filled
     QList<ImportNote> refused; ///< the rows not pasted, in text order, each with its reason
-    int rowsBelowTable = 0;   ///< rows left over below channel 16
+    int rowsBelowTable = 0;    ///< rows left over below channel 16
     /// The text could not be read as rows at all; nothing was pasted.
     std::optional<InputError> error;
 };
@@ -34,6 +34,7 @@ QString CopyChannels(const ChannelTable &table, const QList<int> &rows, const Ch
 /// CHIRP's column order; Location is not used. Every row goes through the rules of typing for
 /// band (limits, raster, tones) and is written in the words of texts; a row that cannot be
 /// pasted leaves its channel as it was and is reported, the others are pasted.
-PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, int band, const ChoiceTexts &texts);
+PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, int band,
+                          const ChoiceTexts &texts);
 
 } // namespace vm280

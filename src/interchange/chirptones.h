@@ -10,12 +10,12 @@ using namespace Qt::StringLiterals;
 /// defaults, as CHIRP writes them.
 struct ChirpTones
 {
-    QString tone;                                ///< "", "Tone", "TSQL", "DTCS" or "Cross"
-    QString rToneFreq = u"88.5"_s;               ///< transmit CTCSS (Tone, Cross)
-    QString cToneFreq = u"88.5"_s;               ///< receive CTCSS (Cross), both (TSQL)
-    QString dtcsCode = u"023"_s;                 ///< both (DTCS), transmit (Cross)
-    QString dtcsPolarity = u"NN"_s;              ///< transmit then receive; R is inverted
-    QString rxDtcsCode = u"023"_s;               ///< receive DCS (Cross)
+    QString tone;                   ///< "", "Tone", "TSQL", "DTCS" or "Cross"
+    QString rToneFreq = u"88.5"_s;  ///< transmit CTCSS (Tone, Cross)
+    QString cToneFreq = u"88.5"_s;  ///< receive CTCSS (Cross), both (TSQL)
+    QString dtcsCode = u"023"_s;    ///< both (DTCS), transmit (Cross)
+    QString dtcsPolarity = u"NN"_s; ///< transmit then receive; R is inverted
+    QString rxDtcsCode = u"023"_s;  ///< receive DCS (Cross)
     QString crossMode = u"Tone->Tone"_s;
 
     /// The columns for a channel's tones, each empty (off) or a tone list text ("67.0",

@@ -16,8 +16,8 @@ struct LinkState
     QByteArray ReadImage;   ///< the image being read, 128 digits per block received
     int RadioBand = 0;      ///< the band the radio was last read or written with
     bool BreakSeen = false; ///< a break arrived: the next receive drops two digits
-    int TimeoutTicks =
-        0; ///< Timer1 ticks since the start or the last accepted answer (a handshake ack does not count)
+    /// Timer1 ticks since the start or the last accepted answer (a handshake ack does not count)
+    int TimeoutTicks = 0;
     bool OperationDone = false;  ///< received bytes are collected but no longer interpreted
     bool OperationEnded = false; ///< success or refusal: Timer2 counts down to giving the commands back
     int BlinkTicks = 0;          ///< Timer2 ticks counted since OperationEnded

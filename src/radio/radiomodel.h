@@ -23,11 +23,11 @@ struct RadioAnswer
 struct RadioStep
 {
     std::optional<RadioAnswer> answer;
-    bool operationStarted = false; ///< the handshake word arrived
-    bool operationEnded = false;   ///< the end byte closed an operation
-    bool memoryWritten = false;    ///< with operationEnded: the operation wrote at least one block
-    bool blocksMoved = false;      ///< with operationEnded: a block was read or written (no mere probe)
-    bool hangUp = false;           ///< close the line once the answer (if any) has left
+    bool operationStarted = false;   ///< the handshake word arrived
+    bool operationEnded = false;     ///< the end byte closed an operation
+    bool memoryWritten = false;      ///< with operationEnded: the operation wrote at least one block
+    bool blocksMoved = false;        ///< with operationEnded: a block was read or written (no mere probe)
+    bool hangUp = false;             ///< close the line once the answer (if any) has left
     std::optional<int> readRequest;  ///< the address of a read request taken, answered or not
     std::optional<int> blockWritten; ///< the address of a write block taken, answered or not
 };

@@ -53,7 +53,8 @@ QString BatchResultText(const BatchWriter::RadioResult &result, const WordChoose
         text += words(u"写频成功（%1 秒）", u"written in %1 s").arg(seconds);
     // The failure of a radio that stopped answering names the backup itself.
     if (result.steps.backupSaved() && !communicationFailed(result))
-        text += words(u"；备份已保存到 ", u"; backup saved to ") + QDir::toNativeSeparators(result.steps.backupPath);
+        text += words(u"；备份已保存到 ", u"; backup saved to ") +
+                QDir::toNativeSeparators(result.steps.backupPath);
     return text;
 }
 

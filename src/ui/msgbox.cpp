@@ -178,7 +178,8 @@ MsgboxRequest DecodeMsgbox(const QString &prompt, int style, const QString &titl
     request.title = title.isEmpty() ? ApplicationTitle() : title;
     request.buttons = buttonSet(style);
     for (qsizetype i = 0; i < request.buttons.size(); ++i)
-        request.captions << (captions.value(i).isEmpty() ? MsgboxButtonCaption(request.buttons[i]) : captions[i]);
+        request.captions << (captions.value(i).isEmpty() ? MsgboxButtonCaption(request.buttons[i])
+                                                         : captions[i]);
     const int defaultIndex = (style & kDefaultMask) >> 8;
     request.defaultButton = request.buttons.value(defaultIndex, request.buttons.first());
     request.icon = iconOf(style);

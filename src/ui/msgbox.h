@@ -45,10 +45,10 @@ struct MsgboxRequest
     QString prompt;
     QString informativeText; ///< more on the prompt, shown under it; empty for none
     int style = 0;
-    QString title;              ///< never empty: an empty title became the application title
-    QList<int> buttons;         ///< identifiers, in the order the box shows them
-    QList<QString> captions;    ///< the caption of each button in the current language
-    int defaultButton = 0;      ///< identifier of the default button
+    QString title;           ///< never empty: an empty title became the application title
+    QList<int> buttons;      ///< identifiers, in the order the box shows them
+    QList<QString> captions; ///< the caption of each button in the current language
+    int defaultButton = 0;   ///< identifier of the default button
     Icon icon = NoIcon;
     bool systemModal = false;
 };

@@ -148,7 +148,8 @@ void MainWindowTest::shouldCreateAChannelFromATypedFrequency()
     WindowRig rig;
     QVERIFY(rig.start());
     rig.enterFrequency(1, 1, u"438.013"_s);
-    const QStringList row{u"438.01250"_s, u"关闭"_s, u"438.01250"_s, u"关闭"_s, u"高"_s, u"关闭"_s, u"宽带"_s, u"有"_s};
+    const QStringList row{u"438.01250"_s, u"关闭"_s, u"438.01250"_s, u"关闭"_s,
+                          u"高"_s,        u"关闭"_s, u"宽带"_s,      u"有"_s};
     for (int column = 1; column <= 8; ++column)
         QCOMPARE(rig.cell(1, column), row[column - 1]);
     QVERIFY(!rig.grid()->frequencyEditor()->isVisible());
@@ -215,8 +216,11 @@ void MainWindowTest::shouldNormaliseTypedTones()
     {
         QString typed;
         QString stored;
-    } cases[] = {{u"67"_s, u"67.0"_s}, {u"d23n"_s, u"D023N"_s}, {u"D1000N"_s, u"D777N"_s},
-                 {u"254.2"_s, u"关闭"_s}, {u"dxyz23i"_s, u"D023I"_s}};
+    } cases[] = {{u"67"_s, u"67.0"_s},
+                 {u"d23n"_s, u"D023N"_s},
+                 {u"D1000N"_s, u"D777N"_s},
+                 {u"254.2"_s, u"关闭"_s},
+                 {u"dxyz23i"_s, u"D023I"_s}};
     for (const auto &c : cases) {
         rig.click(1, 2);
         QCOMPARE(rig.grid()->openEditor(), rig.grid()->toneEditor());

@@ -101,8 +101,8 @@ void WindowBatchTest::shouldSpeakTheWindowsLanguage()
     auto *panel = rig.child<BatchPanel>(u"FormBatch"_s);
     QCOMPARE(panel->windowTitle(), u"Batch write"_s);
     auto *stage = rig.child<QLabel>(u"LabelStage"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"LabelTally"_s)->text(), u"written 1, verified 1, failed 0"_s,
-                              kBatchMs);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"LabelTally"_s)->text(),
+                              u"written 1, verified 1, failed 0"_s, kBatchMs);
     QCOMPARE(stage->text(), u"Unplug the radio; the next one is written as soon as it is plugged in."_s);
     QVERIFY(rig.child<QLabel>(u"LabelLast"_s)->text().startsWith(u"Radio 1: written and verified in "_s));
 

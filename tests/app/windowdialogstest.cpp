@@ -58,7 +58,8 @@ void WindowDialogsTest::shouldRefreshTheDialogsWhenAPlanIsOpened()
     FeatureDialogs *dialogs = rig.window->dialogs();
     QCOMPARE(dialogs->Form6()->findChild<QComboBox *>(u"Combo2"_s)->currentIndex(), plan.KeyPf2);
     QCOMPARE(dialogs->Form2()->findChild<QSlider *>(u"Slider3"_s)->value(), plan.PowerTrimLow);
-    QCOMPARE(dialogs->Form2()->findChild<QLabel *>(u"Lblpower3"_s)->text(), QString::number(plan.PowerTrimLow));
+    QCOMPARE(dialogs->Form2()->findChild<QLabel *>(u"Lblpower3"_s)->text(),
+             QString::number(plan.PowerTrimLow));
 }
 
 void WindowDialogsTest::shouldWriteADialogIntoThePlanOnlyOnOk()

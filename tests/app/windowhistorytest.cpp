@@ -71,42 +71,50 @@ const QList<std::pair<const char *, Change>> &changes()
 {
     static const QList<std::pair<const char *, Change>> list{
         {"frequency typed", [](WindowRig &rig) { rig.enterFrequency(3, 1, u"440.013"_s); }},
-        {"tone typed", [](WindowRig &rig) {
+        {"tone typed",
+         [](WindowRig &rig) {
              rig.click(1, 2);
              rig.type(u"88.5"_s);
          }},
         {"channel erased", [](WindowRig &rig) { rig.enterFrequency(1, 1, QString()); }},
-        {"band changed and cleared", [](WindowRig &rig) {
+        {"band changed and cleared",
+         [](WindowRig &rig) {
              rig.answers << MsgboxOk;
              rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(5);
          }},
-        {"band change refused", [](WindowRig &rig) {
+        {"band change refused",
+         [](WindowRig &rig) {
              rig.answers << MsgboxCancel;
              rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(5);
          }},
         {"function setting", [](WindowRig &rig) { rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(8); }},
-        {"new", [](WindowRig &rig) {
+        {"new",
+         [](WindowRig &rig) {
              rig.answers << MsgboxNo << MsgboxOk;
              trigger(rig, u"mnuNew"_s);
          }},
-        {"open", [](WindowRig &rig) {
+        {"open",
+         [](WindowRig &rig) {
              rig.files << kRichPlan;
              rig.answers << MsgboxNo;
              trigger(rig, u"mnuOpen"_s);
          }},
-        {"dialog OK", [](WindowRig &rig) {
+        {"dialog OK",
+         [](WindowRig &rig) {
              KeySettingsDialog *keys = rig.window->dialogs()->Form6();
              keys->findChild<QComboBox *>(u"Combo2"_s)->setCurrentIndex(6);
              keys->findChild<QPushButton *>(u"Command1"_s)->click();
          }},
-        {"paste", [](WindowRig &rig) {
+        {"paste",
+         [](WindowRig &rig) {
              // A click on the number of an empty channel opens its receive frequency; Paste ends
              // that edit first.
              selectChannelRows(rig, 5, 5);
              QGuiApplication::clipboard()->setText(u"Location,Frequency\n1,446.00625\n2,446.0125\n"_s);
              trigger(rig, u"mnuPaste"_s);
          }},
-        {"delete", [](WindowRig &rig) {
+        {"delete",
+         [](WindowRig &rig) {
              selectChannelRows(rig, 1, 2);
              trigger(rig, u"mnuDelete"_s);
          }},
@@ -182,7 +190,8 @@ void WindowHistoryTest::shouldAskToSaveChangesBeforeEachCommandThatDropsThem()
     QCOMPARE(QFile::exists(savePath), answer == MsgboxYes);
     if (answer == MsgboxYes) {
         CodePlan saved;
-        DecodeImage(saved, std::get<QByteArray>(ReadCodePlanFile(savePath)), ChoiceTexts::simplifiedChinese());
+        DecodeImage(saved, std::get<QByteArray>(ReadCodePlanFile(savePath)),
+                    ChoiceTexts::simplifiedChinese());
         QCOMPARE(saved.channels.cell(1, 1), u"438.00000"_s);
     }
     const bool goesOn = answer != MsgboxCancel;
@@ -407,18 +416,19 @@ void WindowHistoryTest::shouldCaptionTheEditMenuInEveryLanguage()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    const QStringList names{u"mnuEdit"_s, u"mnuUndo"_s, u"mnuRedo"_s, u"mnuCopy"_s, u"mnuPaste"_s, u"mnuDelete"_s};
+    const QStringList names{u"mnuEdit"_s, u"mnuUndo"_s,  u"mnuRedo"_s,
+                            u"mnuCopy"_s, u"mnuPaste"_s, u"mnuDelete"_s};
     const auto captions = [&rig, &names] {
         QStringList texts{rig.child<QMenu>(names.first())->title()};
         for (qsizetype i = 1; i < names.size(); ++i)
             texts << rig.child<QAction>(names[i])->text();
         return texts;
     };
-    QCOMPARE(captions(), (QStringList{u"编辑(&E)"_s, u"撤销(&U)"_s, u"重做(&R)"_s, u"复制(&C)"_s, u"粘贴(&P)"_s,
-                                      u"删除(&D)"_s}));
+    QCOMPARE(captions(), (QStringList{u"编辑(&E)"_s, u"撤销(&U)"_s, u"重做(&R)"_s, u"复制(&C)"_s,
+                                      u"粘贴(&P)"_s, u"删除(&D)"_s}));
     trigger(rig, u"mnuEnglish"_s);
-    QCOMPARE(captions(), (QStringList{u"Edit(&E)"_s, u"Undo(&U)"_s, u"Redo(&R)"_s, u"Copy(&C)"_s, u"Paste(&P)"_s,
-                                      u"Delete(&D)"_s}));
+    QCOMPARE(captions(), (QStringList{u"Edit(&E)"_s, u"Undo(&U)"_s, u"Redo(&R)"_s, u"Copy(&C)"_s,
+                                      u"Paste(&P)"_s, u"Delete(&D)"_s}));
     rig.enterFrequency(1, 1, u"438"_s);
     rig.answers << MsgboxCancel;
     rig.window->close();
@@ -427,7 +437,8 @@ void WindowHistoryTest::shouldCaptionTheEditMenuInEveryLanguage()
     trigger(rig, u"mnuChineseF"_s);
     // Converted from the Simplified captions, as every caption of the window.
     QStringList traditional;
-    for (const char16_t *simplified : {u"编辑(&E)", u"撤销(&U)", u"重做(&R)", u"复制(&C)", u"粘贴(&P)", u"删除(&D)"})
+    for (const char16_t *simplified :
+         {u"编辑(&E)", u"撤销(&U)", u"重做(&R)", u"复制(&C)", u"粘贴(&P)", u"删除(&D)"})
         traditional << StringJtoF(simplified);
     QCOMPARE(captions(), traditional);
     QCOMPARE(captions().first(), u"編輯(&E)"_s);

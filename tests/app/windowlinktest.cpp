@@ -98,7 +98,8 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
     QVERIFY(rig.messages.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(saved), kOperationMs);
     // What the radio held before is kept in the backups folder.
-    const QFileInfoList backups = QDir(DefaultBackupFolder()).entryInfoList({u"*_400-480MHz.DAT"_s}, QDir::Files);
+    const QFileInfoList backups =
+        QDir(DefaultBackupFolder()).entryInfoList({u"*_400-480MHz.DAT"_s}, QDir::Files);
     QCOMPARE(backups.size(), 1);
     QCOMPARE(std::get<QByteArray>(ReadCodePlanFile(backups.first().filePath())),
              std::get<QByteArray>(ReadCodePlanFile(dataFile(u"plan-uhf.DAT"_s))));
@@ -149,8 +150,7 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     rig.answers << MsgboxNo; // discard the edits, as far as the read gets
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 2, kOperationMs);
-    QCOMPARE(rig.messages.last().prompt,
-             u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
+    QCOMPARE(rig.messages.last().prompt, u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
     QCOMPARE(rig.messages.last().style, 16);
     // A read leaves nothing behind in the radio: there is nothing more to say.
     QVERIFY(rig.messages.last().informativeText.isEmpty());

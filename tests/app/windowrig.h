@@ -221,11 +221,7 @@ struct WindowRig
             texts << request.prompt;
         return texts;
     }
-    template <typename T>
-    T *child(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
+    template <typename T> T *child(const QString &name) const { return window->findChild<T *>(name); }
 };
 
 } // namespace vm280::test

@@ -1,16 +1,16 @@
 // write --repeat against simulated radios that are swapped on their pseudo-terminal: each radio
 // is unplugged after its write and verify read, and the next one is plugged in a moment later.
 
-#include "radio/radioprocess.h"
 #include "clirunner.h"
 #include "link/writeblocks.h"
+#include "radio/radioprocess.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using namespace vm280::test;
@@ -44,16 +44,11 @@ protected:
     /// A line-up of radios on one pseudo-terminal, each saved as r-N.DAT under prefix.
     QStringList lineUp(int radios, int operationsPerRadio, const QString &prefix = u"r"_s) const
     {
-        return {"--baud",
-                "0",
-                "--unplug-after",
-                QString::number(operationsPerRadio),
-                "--swap-time",
-                "1600",
-                "--radios",
-                QString::number(radios),
-                "--save",
-                path(prefix + "-%n.DAT")};
+        return {"--baud",         "0",
+                "--unplug-after", QString::number(operationsPerRadio),
+                "--swap-time",    "1600",
+                "--radios",       QString::number(radios),
+                "--save",         path(prefix + "-%n.DAT")};
     }
 
     QTemporaryDir m_dir;
@@ -64,8 +59,8 @@ protected:
 TEST_F(BatchCommand, shouldWriteAndVerifyThreeRadiosSwappedOnOneCable)
 {
     RadioProcess radio(lineUp(3, 2));
-    const CliRun run = runCli(
-        {"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--verify", "--yes"});
+    const CliRun run =
+        runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--verify", "--yes"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (int number = 1; number <= 3; ++number) {
         EXPECT_TRUE(run.out.contains(
@@ -82,14 +77,15 @@ TEST_F(BatchCommand, shouldCountAFailedRadioAndGoOnWithTheNext)
 {
     // Radio 2 acknowledges the first block without storing it.
     RadioProcess radio(lineUp(3, 2) + QStringList{"--fault", "forget-block=0x0010", "--fault-radio", "2"});
-    const CliRun run = runCli(
-        {"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--verify", "--yes"});
+    const CliRun run =
+        runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "3", "--verify", "--yes"});
     EXPECT_EQ(run.exitCode, 4);
-    EXPECT_TRUE(run.out.contains(QRegularExpression(
-        "^Radio 2: failed after \\d+\\.\\d\\d s: Write verify failed.* First difference at address 0x0010\\.$",
-        QRegularExpression::MultilineOption)))
+    EXPECT_TRUE(run.out.contains(QRegularExpression("^Radio 2: failed after \\d+\\.\\d\\d s: Write verify "
+                                                    "failed.* First difference at address 0x0010\\.$",
+                                                    QRegularExpression::MultilineOption)))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(QRegularExpression("^Radio 3: written and verified", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(run.out.contains(
+        QRegularExpression("^Radio 3: written and verified", QRegularExpression::MultilineOption)));
     EXPECT_TRUE(holdsPlan(path("r-3.DAT")));
     EXPECT_FALSE(holdsPlan(path("r-2.DAT")));
     EXPECT_TRUE(run.out.endsWith("Batch: written 2, verified 2, failed 1\n")) << run.out.toStdString();
@@ -100,8 +96,8 @@ TEST_F(BatchCommand, shouldKeepEveryRadiosBackupInTheFolder)
     // Backup read, write and verify read: three operations per radio.
     RadioProcess radio(lineUp(2, 3));
     const QString folder = path("backups/new");
-    const CliRun run = runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "2", "--verify",
-                               "--yes", "--backup-dir", folder});
+    const CliRun run = runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "2",
+                               "--verify", "--yes", "--backup-dir", folder});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList backups = QDir(folder).entryList({"*.DAT"}, QDir::Files);
     ASSERT_EQ(backups.size(), 2) << run.out.toStdString();
@@ -116,11 +112,12 @@ TEST_F(BatchCommand, shouldRunACableEachAtOnceWithTalliesPerCableAndInTotal)
 {
     RadioProcess first(lineUp(1, 2, "a"));
     RadioProcess second(lineUp(1, 2, "b"));
-    const CliRun run = runCli({"write", kPlan, "--port", first.devicePath, "--port", second.devicePath, "--repeat",
-                               "--count", "1", "--verify", "--yes"});
+    const CliRun run = runCli({"write", kPlan, "--port", first.devicePath, "--port", second.devicePath,
+                               "--repeat", "--count", "1", "--verify", "--yes"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     for (const QString &device : {first.devicePath, second.devicePath}) {
-        EXPECT_TRUE(run.out.contains("[" + device + "] Radio 1: written and verified")) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("[" + device + "] Radio 1: written and verified"))
+            << run.out.toStdString();
         EXPECT_TRUE(run.out.contains("[" + device + "] written 1, verified 1, failed 0"));
     }
     EXPECT_TRUE(run.out.endsWith("Total: written 2, verified 2, failed 0\n"));
@@ -190,7 +187,8 @@ TEST_F(BatchCommand, shouldRefuseOptionsThatDoNotGoTogether)
         {{"--port", "COM1", "--count", "2"}, "--count belongs to --repeat"},
         {{"--port", "COM1", "--port", "COM1", "--repeat"}, "a port is given twice"},
         {{"--port", "COM1", "--repeat", "--backup", "old.DAT"}, "--backup-dir DIR, not in one --backup file"},
-        {{"--port", "COM1", "--backup", "old.DAT", "--backup-dir", "old"}, "give either --backup or --backup-dir"},
+        {{"--port", "COM1", "--backup", "old.DAT", "--backup-dir", "old"},
+         "give either --backup or --backup-dir"},
         {{"--port", "COM1", "--repeat", "--count", "0"}, "--count takes a number of radios, 1 or more"},
         {{"--port", "COM1", "--repeat", "--count", "many"}, "--count takes a number of radios, 1 or more"},
     };

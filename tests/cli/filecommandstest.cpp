@@ -29,7 +29,8 @@ TEST_F(FileCommands, shouldWriteTheStartUpPlan)
 {
     const CliRun run = runCli({"new", "-o", path("new.DAT")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(fileBytes(path("new.DAT")), CodePlanBytes(EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese())));
+    EXPECT_EQ(fileBytes(path("new.DAT")),
+              CodePlanBytes(EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese())));
 }
 
 TEST_F(FileCommands, shouldConvertAsOpeningAndSavingWould)

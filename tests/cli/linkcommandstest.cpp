@@ -1,13 +1,13 @@
-#include "radio/radioprocess.h"
 #include "clirunner.h"
 #include "link/writeblocks.h"
+#include "radio/radioprocess.h"
 
+#include "scopedenvironment.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include "scopedenvironment.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -275,7 +275,8 @@ TEST_F(LinkCommands, shouldAcceptAnswersThatArriveInPieces)
 TEST_F(LinkCommands, shouldFindTheRadioBehindAPortSlot)
 {
     RadioProcess radio({"--baud", "0", "--once", dataFile("plan-uhf.DAT")});
-    const ScopedEnvironment environment("VM280_PORTS", "/dev/vm280-missing:" + radio.devicePath.toLocal8Bit());
+    const ScopedEnvironment environment("VM280_PORTS",
+                                        "/dev/vm280-missing:" + radio.devicePath.toLocal8Bit());
 
     const CliRun empty = runCli({"read", "--port", "com3", "-o", path("none.DAT")});
     EXPECT_EQ(empty.exitCode, 4);
@@ -321,8 +322,8 @@ TEST_F(LinkCommands, shouldBackUpWhatTheRadioHeldBeforeWriting)
 {
     const QString saved = path("saved.DAT");
     RadioProcess radio({"--baud", "0", "--save", saved, dataFile("memory-pattern.DAT")});
-    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("backup.DAT"),
-                               dataFile("plan-uhf.DAT")});
+    const CliRun run = runCli(
+        {"write", "--port", radio.devicePath, "--backup", path("backup.DAT"), dataFile("plan-uhf.DAT")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Write frequency success!\nBackup saved to " + path("backup.DAT") + "\n");
     EXPECT_EQ(fileBytes(path("backup.DAT")), fileBytes(dataFile("memory-pattern.DAT")));
@@ -336,12 +337,13 @@ TEST_F(LinkCommands, shouldNameTheBackupByDateTimeAndBandInAGivenFolder)
 {
     RadioProcess radio({"--baud", "0", dataFile("plan-vhf.DAT")});
     ASSERT_TRUE(QDir().mkpath(path("backups")));
-    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("backups"),
-                               dataFile("plan-vhf.DAT")});
+    const CliRun run =
+        runCli({"write", "--port", radio.devicePath, "--backup", path("backups"), dataFile("plan-vhf.DAT")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList files = QDir(path("backups")).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_136-174MHz\\.DAT$").match(files.first()).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d_\\d{6}_136-174MHz\\.DAT$").match(files.first()).hasMatch())
         << files.first().toStdString();
     EXPECT_EQ(fileBytes(path("backups/" + files.first())), fileBytes(dataFile("plan-vhf.DAT")));
 }
@@ -349,7 +351,8 @@ TEST_F(LinkCommands, shouldNameTheBackupByDateTimeAndBandInAGivenFolder)
 TEST_F(LinkCommands, shouldWriteNothingWhenTheBackupReadFails)
 {
     const QString saved = path("saved.DAT");
-    RadioProcess radio({"--baud", "0", "--fault", "drop-after=8", "--save", saved, dataFile("memory-pattern.DAT")});
+    RadioProcess radio(
+        {"--baud", "0", "--fault", "drop-after=8", "--save", saved, dataFile("memory-pattern.DAT")});
     const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", "--backup", path("backup.DAT"),
                                dataFile("plan-uhf.DAT")});
     EXPECT_EQ(run.exitCode, 4);
@@ -452,14 +455,14 @@ TEST_F(LinkCommands, shouldAskTheBandQuestionOnlyWhenTheRadioOnTheCableHasAnothe
         // Without a backup the tool knows no radio yet and asks (a script gets No).
         RadioProcess radio({"--baud", "0", dataFile("plan-vhf.DAT")});
         EXPECT_EQ(runCli({"write", "--port", radio.devicePath, dataFile("plan-vhf.DAT")}).exitCode, 4);
-        const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("same.DAT"),
-                                   dataFile("plan-vhf.DAT")});
+        const CliRun run = runCli(
+            {"write", "--port", radio.devicePath, "--backup", path("same.DAT"), dataFile("plan-vhf.DAT")});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     }
     const QString saved = path("saved.DAT");
     RadioProcess radio({"--baud", "0", "--save", saved, dataFile("plan-uhf.DAT")});
-    const CliRun run = runCli({"write", "--port", radio.devicePath, "--backup", path("other.DAT"),
-                               dataFile("plan-vhf.DAT")});
+    const CliRun run = runCli(
+        {"write", "--port", radio.devicePath, "--backup", path("other.DAT"), dataFile("plan-vhf.DAT")});
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(run.err.startsWith("vm280-cli: Frequency band with discrepancies")) << run.err.toStdString();
     EXPECT_EQ(fileBytes(path("other.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
@@ -471,8 +474,8 @@ TEST_F(LinkCommands, shouldAskTheBandQuestionOnlyWhenTheRadioOnTheCableHasAnothe
 TEST_F(LinkCommands, shouldVerifyWhatWasWritten)
 {
     RadioProcess radio({"--baud", "0", dataFile("memory-pattern.DAT")});
-    const CliRun run = runCli({"write", "--port", radio.devicePath, "--verify", "--service",
-                               dataFile("plan-uhf.DAT")});
+    const CliRun run =
+        runCli({"write", "--port", radio.devicePath, "--verify", "--service", dataFile("plan-uhf.DAT")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Write frequency success, verified!\n");
 }
@@ -486,18 +489,21 @@ TEST_F(LinkCommands, shouldCatchARadioThatForgetsABlock)
         ++firstDifference;
     ASSERT_LT(firstDifference, 0x0210);
     RadioProcess radio({"--baud", "0", "--fault", "forget-block=0x0200", dataFile("memory-pattern.DAT")});
-    const CliRun run = runCli({"write", "--port", radio.devicePath, "--verify", "--yes", dataFile("plan-uhf.DAT")});
+    const CliRun run =
+        runCli({"write", "--port", radio.devicePath, "--verify", "--yes", dataFile("plan-uhf.DAT")});
     EXPECT_EQ(run.exitCode, 5);
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     const QString address = QString::number(firstDifference, 16).toUpper().rightJustified(4, '0');
     EXPECT_EQ(run.err, "vm280-cli: Write verify failed, the radio holds other data than was written! "
-                       "First difference at address 0x" + address + ".\n");
+                       "First difference at address 0x" +
+                           address + ".\n");
 }
 
 TEST_F(LinkCommands, shouldRefuseABackupOverThePlanBeingWritten)
 {
     QFile::copy(dataFile("plan-uhf.DAT"), path("plan.DAT"));
-    const CliRun run = runCli({"write", "--port", "/dev/null", "--backup", path("plan.DAT"), path("plan.DAT")});
+    const CliRun run =
+        runCli({"write", "--port", "/dev/null", "--backup", path("plan.DAT"), path("plan.DAT")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(fileBytes(path("plan.DAT")), fileBytes(dataFile("plan-uhf.DAT")));
 }
@@ -506,11 +512,13 @@ TEST_F(LinkCommands, shouldCompareAPlanWithWhatTheRadioHolds)
 {
     RadioProcess radio({"--baud", "0", dataFile("plan-uhf.DAT")});
     ASSERT_FALSE(radio.devicePath.isEmpty());
-    const CliRun same = runCli({"diff", dataFile("plan-uhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
+    const CliRun same =
+        runCli({"diff", dataFile("plan-uhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
     EXPECT_EQ(same.exitCode, 0) << same.err.toStdString();
     EXPECT_FALSE(same.out.contains("Channel 01"));
 
-    const CliRun other = runCli({"diff", dataFile("plan-vhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
+    const CliRun other =
+        runCli({"diff", dataFile("plan-vhf.DAT"), "--port", radio.devicePath, "--lang", "en"});
     EXPECT_EQ(other.exitCode, 1) << other.err.toStdString();
     EXPECT_TRUE(other.out.contains(QRegularExpression("^Channel 01 RX frequency +145\\.50000 +438\\.50000$",
                                                       QRegularExpression::MultilineOption)))

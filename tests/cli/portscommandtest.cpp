@@ -1,5 +1,5 @@
-#include "radio/radioprocess.h"
 #include "clirunner.h"
+#include "radio/radioprocess.h"
 
 #include "scopedenvironment.h"
 

@@ -90,7 +90,8 @@ TEST(CliManPage, shouldDescribeEveryOptionOfEveryCommand)
     for (const QString &command : helpCommands(outputOf(kCli, {u"--help"_s}))) {
         SCOPED_TRACE(command.toStdString());
         const QSet<QString> options = helpOptions(outputOf(kCli, {command, u"--help"_s}));
-        EXPECT_FALSE(options.isEmpty()) << "vm280-cli " << command.toStdString() << " --help lists no options";
+        EXPECT_FALSE(options.isEmpty())
+            << "vm280-cli " << command.toStdString() << " --help lists no options";
         const QSet<QString> missing = options - page.options(command) - general;
         EXPECT_TRUE(missing.isEmpty()) << "not in the man page: " << listed(missing);
     }

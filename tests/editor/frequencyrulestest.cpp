@@ -11,7 +11,8 @@ TEST(FrequencyRules, shouldReadBandLimitsFromEveryEntry)
     const struct
     {
         int low, high;
-    } expected[kBandCount] = {{400, 480}, {450, 490}, {400, 430}, {370, 390}, {350, 370}, {136, 174}, {600, 720}};
+    } expected[kBandCount] = {{400, 480}, {450, 490}, {400, 430}, {370, 390},
+                              {350, 370}, {136, 174}, {600, 720}};
     for (int band = 0; band < kBandCount; ++band) {
         SCOPED_TRACE(BandText(band).toStdString());
         const BandLimits limits = BandLimitsOf(BandText(band));
@@ -73,8 +74,9 @@ TEST(FrequencyRules, shouldComputeRasterRemainders)
     const struct
     {
         double step, f, remainder;
-    } cases[] = {{0.005, 438.013, 0.003},  {0.00625, 438.013, 0.0005}, {0.00625, 438.0125, 0}, {0.005, 438.010, 0},
-                 {0.005, 438.0138, 0.0038}, {0.00625, 438.0138, 0.0013}, {0.005, 0.003, 0.003}, {0.005, 0, 0}};
+    } cases[] = {
+        {0.005, 438.013, 0.003},   {0.00625, 438.013, 0.0005},  {0.00625, 438.0125, 0}, {0.005, 438.010, 0},
+        {0.005, 438.0138, 0.0038}, {0.00625, 438.0138, 0.0013}, {0.005, 0.003, 0.003},  {0.005, 0, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.step << " " << c.f);
         EXPECT_NEAR(RasterRemainder(c.step, c.f), c.remainder, 1e-9);

@@ -10,8 +10,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const ChoiceTexts &zh() { return ChoiceTexts::simplifiedChinese(); }
-const ChoiceTexts &en() { return ChoiceTexts::english(); }
+const ChoiceTexts &zh()
+{
+    return ChoiceTexts::simplifiedChinese();
+}
+const ChoiceTexts &en()
+{
+    return ChoiceTexts::english();
+}
 
 CodePlan decoded(const ImageBytes &image, const ChoiceTexts &texts = zh())
 {
@@ -104,10 +110,8 @@ TEST(ChannelCodec, shouldDecodeOnlyTheForbidAndModeBits)
         int forbid, power, bandwidth;
         const char *english[3];
     } cases[] = {
-        {0xF8, 0xF0, 1, 1, 1, {"Carrow", "Hight", "Wide"}},
-        {0xF0, 0xC0, 0, 0, 0, {"Off", "Low", "Narrow"}},
-        {0x08, 0xE0, 1, 1, 0, {"Carrow", "Hight", "Narrow"}},
-        {0xF7, 0xD0, 0, 0, 1, {"Off", "Low", "Wide"}},
+        {0xF8, 0xF0, 1, 1, 1, {"Carrow", "Hight", "Wide"}},   {0xF0, 0xC0, 0, 0, 0, {"Off", "Low", "Narrow"}},
+        {0x08, 0xE0, 1, 1, 0, {"Carrow", "Hight", "Narrow"}}, {0xF7, 0xD0, 0, 0, 1, {"Off", "Low", "Wide"}},
         {0x00, 0x30, 0, 1, 1, {"Off", "Hight", "Wide"}},
     };
     for (const auto &c : cases) {
@@ -142,7 +146,8 @@ TEST(ChannelCodec, shouldEncodeScanAddWithChannelOneInBitZero)
 {
     CodePlan plan;
     for (int row : {1, 2, 3, 8, 9, 16})
-        setChannel(plan, row, u"438.00000"_s, u"关闭"_s, u"438.00000"_s, u"关闭"_s, 1, 0, 1, row == 2 ? 0 : 1);
+        setChannel(plan, row, u"438.00000"_s, u"关闭"_s, u"438.00000"_s, u"关闭"_s, 1, 0, 1,
+                   row == 2 ? 0 : 1);
     const ImageBytes image(EncodeImage(plan, zh()));
     EXPECT_EQ(image.at(366), 0x85);
     EXPECT_EQ(image.at(367), 0x81);
@@ -165,7 +170,8 @@ TEST(ChannelCodec, shouldEncodeChoicesFromTheirWords)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes);
         CodePlan plan;
-        setChannel(plan, 1, u"436.12500"_s, u"D023N"_s, u"436.12500"_s, u"88.5"_s, c.power, c.forbid, c.bandwidth);
+        setChannel(plan, 1, u"436.12500"_s, u"D023N"_s, u"436.12500"_s, u"88.5"_s, c.power, c.forbid,
+                   c.bandwidth);
         const ImageBytes image(EncodeImage(plan, zh()));
         EXPECT_EQ(image.slice(0, 16), QByteArray("00256143002561431328750") + "3" + c.bytes + "FCFF");
     }
@@ -176,8 +182,10 @@ TEST(ChannelCodec, shouldReproduceWhatItWritesAndCanonicaliseTheRest)
     ImageBytes image(EncodeImage(CodePlan(), zh()));
     // Channel records as a radio might hold them: odd fill bits in the forbid and mode bytes
     // and anything in the two constant bytes.
-    image.set(0, {0x00, 0x25, 0x61, 0x43, 0x50, 0x37, 0x61, 0x43, 0x9E, 0x02, 0xFF, 0xFF, 0x08, 0x25, 0x00, 0x12});
-    image.set(16, {0x75, 0x93, 0x49, 0x17, 0xFF, 0xFF, 0xFF, 0xFF, 0x13, 0xA8, 0xEC, 0x29, 0xF7, 0xDF, 0xFC, 0xFF});
+    image.set(
+        0, {0x00, 0x25, 0x61, 0x43, 0x50, 0x37, 0x61, 0x43, 0x9E, 0x02, 0xFF, 0xFF, 0x08, 0x25, 0x00, 0x12});
+    image.set(
+        16, {0x75, 0x93, 0x49, 0x17, 0xFF, 0xFF, 0xFF, 0xFF, 0x13, 0xA8, 0xEC, 0x29, 0xF7, 0xDF, 0xFC, 0xFF});
     const QByteArray again = EncodeImage(decoded(image), zh());
     const ImageBytes result(again);
     EXPECT_EQ(result.slice(0, 12), image.slice(0, 12));

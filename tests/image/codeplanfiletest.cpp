@@ -1,5 +1,5 @@
-#include "image/codec.h"
 #include "image/codeplanfile.h"
+#include "image/codec.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray defaultImage() { return EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese()); }
+QByteArray defaultImage()
+{
+    return EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese());
+}
 
 } // namespace
 
@@ -99,6 +102,7 @@ TEST(CodePlanFile, shouldLeaveNothingBehindWhenASaveFails)
     const auto error = WriteCodePlanFile(path, defaultImage());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileError::NotRegularFile);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"plan.DAT"_s});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{u"plan.DAT"_s});
     EXPECT_TRUE(QFileInfo(path).isDir());
 }

@@ -43,8 +43,8 @@ TEST(Numeric, shouldReadTheLeadingNumber)
     {
         const char16_t *text;
         double value;
-    } cases[] = {{u"12", 12},     {u"12abc", 12}, {u"abc", 0},  {u"", 0},     {u" -3.5", -3.5},
-                 {u"4..3", 4},    {u"1.2.3", 1.2}, {u".5", 0.5}, {u"-", 0},    {u"300", 300}};
+    } cases[] = {{u"12", 12},  {u"12abc", 12},  {u"abc", 0},  {u"", 0},  {u" -3.5", -3.5},
+                 {u"4..3", 4}, {u"1.2.3", 1.2}, {u".5", 0.5}, {u"-", 0}, {u"300", 300}};
     for (const auto &c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());
         EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromUtf16(c.text)), c.value);

@@ -32,7 +32,8 @@ private:
 
 /// Fills a channel row as the editor would, with the Simplified Chinese words.
 inline void setChannel(CodePlan &plan, int row, const QString &rx, const QString &rxTone, const QString &tx,
-                       const QString &txTone, int power = 1, int forbid = 0, int bandwidth = 1, int scanAdd = 1)
+                       const QString &txTone, int power = 1, int forbid = 0, int bandwidth = 1,
+                       int scanAdd = 1)
 {
     const ChoiceTexts &texts = ChoiceTexts::simplifiedChinese();
     auto &table = plan.channels;

@@ -2,8 +2,8 @@
 
 #include "image/codec.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace vm280;
 using namespace vm280::test;
@@ -11,9 +11,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const ChoiceTexts &zh() { return ChoiceTexts::simplifiedChinese(); }
+const ChoiceTexts &zh()
+{
+    return ChoiceTexts::simplifiedChinese();
+}
 
-ImageBytes encoded(const CodePlan &plan) { return ImageBytes(EncodeImage(plan, zh())); }
+ImageBytes encoded(const CodePlan &plan)
+{
+    return ImageBytes(EncodeImage(plan, zh()));
+}
 
 CodePlan decodedOver(CodePlan plan, const ImageBytes &image)
 {
@@ -48,8 +54,18 @@ TEST(SettingsCodec, shouldEncodeTheStartUpConfiguration)
 TEST(SettingsCodec, shouldFillEveryUnusedByteWithFF)
 {
     const ImageBytes image = encoded(CodePlan());
-    for (auto [first, last] : {std::pair{264, 268}, {271, 271}, {282, 286}, {301, 301}, {303, 303}, {345, 365},
-                               {368, 370}, {372, 375}, {377, 423}, {431, 495}, {823, 827}, {829, 831}}) {
+    for (auto [first, last] : {std::pair{264, 268},
+                               {271, 271},
+                               {282, 286},
+                               {301, 301},
+                               {303, 303},
+                               {345, 365},
+                               {368, 370},
+                               {372, 375},
+                               {377, 423},
+                               {431, 495},
+                               {823, 827},
+                               {829, 831}}) {
         for (int offset = first; offset <= last; ++offset)
             EXPECT_EQ(image.at(offset), 0xFF) << "offset " << offset;
     }
@@ -72,7 +88,9 @@ TEST(SettingsCodec, shouldAcceptInRangeBytesAndKeepOutOfRangeOnes)
     const auto dtmf = [](int entry) {
         return [entry](const CodePlan &p) { return QString::number(p.DtmfSettings[entry]); };
     };
-    const auto number = [](auto member) { return [member](const CodePlan &p) { return QString::number(p.*member); }; };
+    const auto number = [](auto member) {
+        return [member](const CodePlan &p) { return QString::number(p.*member); };
+    };
     const auto selector = [](int FunctionSelectors::*member) {
         return [member](const CodePlan &p) { return QString::number(p.selectors.*member); };
     };
@@ -270,9 +288,9 @@ TEST(SettingsCodec, shouldRoundTripAFullPlan)
     setChannel(plan, 16, u"470.00625"_s, u"关闭"_s, u"475.00000"_s, u"254.1"_s);
     plan.band = 0;
     plan.selectors = {2, 39, 10, 9, 0, 0};
-    plan.OptionTexts = {u"1"_s, u"1"_s, u"1"_s, u"2"_s, u"1"_s, u"0"_s, u"10"_s, u"5"_s, u"0"_s, u"0"_s, u"2"_s,
-                        u"16"_s, u"91"_s, u"1"_s, u"3"_s, u"ID12345678"_s, u"*123#"_s, u"ABCD"_s, u"300"_s,
-                        u"-1"_s, u"1"_s, u"1"_s, u"0"_s, u"0"_s};
+    plan.OptionTexts = {u"1"_s,     u"1"_s,    u"1"_s,   u"2"_s,  u"1"_s,  u"0"_s, u"10"_s, u"5"_s,
+                        u"0"_s,     u"0"_s,    u"2"_s,   u"16"_s, u"91"_s, u"1"_s, u"3"_s,  u"ID12345678"_s,
+                        u"*123#"_s, u"ABCD"_s, u"300"_s, u"-1"_s, u"1"_s,  u"1"_s, u"0"_s,  u"0"_s};
     plan.DtmfSettings = {3, 3, 1000, 2, 16, 0, 6, 15};
     plan.KeyPf1 = 11;
     plan.KeyPf2 = 3;

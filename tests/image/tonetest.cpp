@@ -14,17 +14,21 @@ struct ToneCase
 };
 
 // The code as the decoder forms it: high byte first.
-QByteArray highFirst(const QByteArray &stored) { return stored.mid(2, 2) + stored.mid(0, 2); }
+QByteArray highFirst(const QByteArray &stored)
+{
+    return stored.mid(2, 2) + stored.mid(0, 2);
+}
 
 } // namespace
 
 TEST(Tones, shouldEncodeAndDecodeListedTones)
 {
-    const ToneCase cases[] = {
-        {u"67.0", "9E02"},  {u"100.0", "E803"}, {u"254.1", "ED09"}, {u"88.5", "7503"},
-        {u"D023N", "1328"}, {u"D023I", "13A8"}, {u"D754N", "EC29"}, {u"D777I", "FFA9"},
-        {u"100.1", "E903"}, // typed, not in the list: still stored and read back
-    };
+    const ToneCase cases[] =
+        {
+            {u"67.0", "9E02"},  {u"100.0", "E803"}, {u"254.1", "ED09"}, {u"88.5", "7503"},
+            {u"D023N", "1328"}, {u"D023I", "13A8"}, {u"D754N", "EC29"}, {u"D777I", "FFA9"},
+            {u"100.1", "E903"}, // typed, not in the list: still stored and read back
+        };
     for (const auto &c : cases) {
         const QString text = QString::fromUtf16(c.text);
         SCOPED_TRACE(text.toStdString());

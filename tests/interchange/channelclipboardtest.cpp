@@ -40,7 +40,8 @@ TEST(ChannelClipboard, shouldPasteCopiedChannelsAsTheSameChannelsInOtherRows)
     ChannelTable table = plan.channels;
     for (int row = 9; row <= 16; ++row)
         ClearNO(table, row);
-    const PasteReport report = PasteChannels(CopyChannels(plan.channels, {1, 2, 3}, zh()), table, 9, plan.band, zh());
+    const PasteReport report =
+        PasteChannels(CopyChannels(plan.channels, {1, 2, 3}, zh()), table, 9, plan.band, zh());
     EXPECT_EQ(report.pasted, 3);
     EXPECT_TRUE(report.refused.isEmpty());
     for (int row = 1; row <= 3; ++row) {
@@ -69,8 +70,8 @@ TEST(ChannelClipboard, shouldCheckPastedRowsByTheTypingRulesAndKeepTheChannelsOf
         ChannelTable table;
         CommitFrequency(table, 1, ChannelTable::RxFrequencyColumn, u"440", BandLimits{}, zh());
         const ChannelTable before = table;
-        const PasteReport report =
-            PasteChannels(u"Location,Frequency,Duplex,Offset,Tone,rToneFreq\n"_s + c.row, table, 1, kUhf, zh());
+        const PasteReport report = PasteChannels(
+            u"Location,Frequency,Duplex,Offset,Tone,rToneFreq\n"_s + c.row, table, 1, kUhf, zh());
         if (c.frequency.isEmpty()) {
             ASSERT_EQ(report.refused.size(), 1);
             EXPECT_EQ(report.refused.first().line, 2);
@@ -108,7 +109,8 @@ TEST(ChannelClipboard, shouldCountRowsBelowTheLastChannelAndPasteTheRest)
 TEST(ChannelClipboard, shouldPasteNothingFromMalformedText)
 {
     ChannelTable table;
-    const PasteReport report = PasteChannels(u"Location,Frequency\n1,438.0\n2,\"439.0\n"_s, table, 1, kUhf, zh());
+    const PasteReport report =
+        PasteChannels(u"Location,Frequency\n1,438.0\n2,\"439.0\n"_s, table, 1, kUhf, zh());
     ASSERT_TRUE(report.error.has_value());
     EXPECT_EQ(report.error->line, 3);
     EXPECT_EQ(report.pasted, 0);

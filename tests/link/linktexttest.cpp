@@ -29,7 +29,8 @@ TEST(LinkText, shouldGiveEachTextInBothLanguagesWithItsStyle)
         {LinkText::WriteVerified, "写频成功，已校验！", "Write frequency success, verified!", 0},
         {LinkText::VerifyMismatch, "写频校验出错，对讲机中的数据与写入的不符！",
          "Write verify failed, the radio holds other data than was written!", 16},
-        {LinkText::BackupFailed, "备份未能保存，未写频！", "Backup could not be saved, nothing was written!", 16},
+        {LinkText::BackupFailed, "备份未能保存，未写频！", "Backup could not be saved, nothing was written!",
+         16},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.english);

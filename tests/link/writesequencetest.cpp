@@ -223,13 +223,8 @@ TEST(WriteSequence, shouldCompareExactlyTheWrittenBlocksWithWhatWasSent)
         int forgotten; ///< the radio keeps its own byte here; 0 for a faithful radio
         std::optional<int> firstDifference;
     } cases[] = {
-        {false, 0, std::nullopt},
-        {true, 0, std::nullopt},
-        {false, 0x0203, 0x0203},
-        {false, 0x035F, 0x035F},
-        {false, 0x0010, 0x0010},
-        {true, 0x018A, 0x018A},
-        {false, 0x01B7, 0x01B7},
+        {false, 0, std::nullopt}, {true, 0, std::nullopt}, {false, 0x0203, 0x0203}, {false, 0x035F, 0x035F},
+        {false, 0x0010, 0x0010},  {true, 0x018A, 0x018A},  {false, 0x01B7, 0x01B7},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "service " << c.service << ", forgotten " << c.forgotten);
@@ -243,7 +238,8 @@ TEST(WriteSequence, shouldCompareExactlyTheWrittenBlocksWithWhatWasSent)
         EXPECT_EQ(rig.sequence.result().firstDifference, c.firstDifference);
         EXPECT_EQ(rig.effects.outcomes,
                   QList<LinkOutcome>({c.firstDifference ? LinkOutcome::Failed : LinkOutcome::Success}));
-        EXPECT_EQ(rig.effects.statusText, c.firstDifference ? LinkText::VerifyMismatch : LinkText::WriteVerified);
+        EXPECT_EQ(rig.effects.statusText,
+                  c.firstDifference ? LinkText::VerifyMismatch : LinkText::WriteVerified);
         EXPECT_EQ(rig.radio.readRequests.size(), 16);
         EXPECT_TRUE(rig.effects.decoded.isEmpty());
     }

@@ -201,9 +201,9 @@ TEST(RadioFaults, shouldAcknowledgeButNotStoreTheForgottenBlockWhenForgetBlock)
 {
     RadioModel radio(RadioFault{RadioFault::ForgetBlock, 0, 0x0030});
     radio.loadMemory(patternedMemory());
-    const Exchange exchange = feed(radio, kOpening + writeBlock(0x20, QByteArray(16, 'a')) +
-                                              writeBlock(0x30, QByteArray(16, 'b')) +
-                                              writeBlock(0x40, QByteArray(16, 'c')) + kEnd);
+    const Exchange exchange =
+        feed(radio, kOpening + writeBlock(0x20, QByteArray(16, 'a')) + writeBlock(0x30, QByteArray(16, 'b')) +
+                        writeBlock(0x40, QByteArray(16, 'c')) + kEnd);
     EXPECT_EQ(exchange.sent, kAck + kIdentification + kAck + kAck + kAck + kAck);
     EXPECT_EQ(radio.memory().mid(0x10, 16), QByteArray(16, 'a'));
     EXPECT_EQ(radio.memory().mid(0x20, 16), patternedMemory().mid(0x20, 16));

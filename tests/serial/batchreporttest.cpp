@@ -1,5 +1,5 @@
-#include "image/codeplanfile.h"
 #include "serial/batchreport.h"
+#include "image/codeplanfile.h"
 
 #include <QDir>
 
@@ -62,7 +62,8 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
         QString english;
         QString chinese;
     } cases[] = {
-        {"written", radio(LinkOutcome::Success), "Radio 7: written in 2.04 s", "第 7 台：写频成功（2.04 秒）"},
+        {"written", radio(LinkOutcome::Success), "Radio 7: written in 2.04 s",
+         "第 7 台：写频成功（2.04 秒）"},
         {"verified", radio(LinkOutcome::Success, true), "Radio 7: written and verified in 2.04 s",
          "第 7 台：写频成功，已校验（2.04 秒）"},
         {"backed up", backedUp, "Radio 7: written and verified in 2.04 s; backup saved to " + oldB,
@@ -72,30 +73,43 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
          "First difference at address 0x0200.",
          "第 7 台：失败（2.04 秒）：写频校验出错，对讲机中的数据与写入的不符！第一处不同：地址 0x0200。"},
         {"backup lost", backupLost,
-         "Radio 7: failed after 2.04 s: Backup could not be saved, nothing was written! " + oldA + ": disk full",
+         "Radio 7: failed after 2.04 s: Backup could not be saved, nothing was written! " + oldA +
+             ": disk full",
          "第 7 台：失败（2.04 秒）：备份未能保存，未写频！ " + oldA + ": disk full"},
         {"silent", silent,
-         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "
+         "attachment "
          "and computer serial choice! Nothing was written to the radio.",
-         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"},
+         "第 7 台：失败（2.04 "
+         "秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"},
         {"silent after the backup", silentBackedUp,
-         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
-         "and computer serial choice! Nothing was written to the radio. Its memory before the write was saved "
-         "to " + oldB + ".",
-         "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"
-         "写频前对讲机中的数据已保存到 " + oldB + "。"},
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "
+         "attachment "
+         "and computer serial choice! Nothing was written to the radio. Its memory before the write was "
+         "saved "
+         "to " +
+             oldB + ".",
+         "第 7 台：失败（2.04 "
+         "秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！对讲机未被写入。"
+         "写频前对讲机中的数据已保存到 " +
+             oldB + "。"},
         {"cut off in the write", cutOff,
-         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "
+         "attachment "
          "and computer serial choice! The radio may be partly written. Its memory before the write was saved "
-         "to " + oldB + ".",
+         "to " +
+             oldB + ".",
          "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"
-         "对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " + oldB + "。"},
+         "对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " +
+             oldB + "。"},
         {"cut off in the read-back", unverified,
-         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, attachment "
+         "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "
+         "attachment "
          "and computer serial choice! The radio was written, but could not be read back to verify it.",
          "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"
          "对讲机已写入，但未能回读校验。"},
-        {"refused", refused, "Radio 7: failed after 2.04 s: the radio is for another band; nothing was written",
+        {"refused", refused,
+         "Radio 7: failed after 2.04 s: the radio is for another band; nothing was written",
          "第 7 台：失败（2.04 秒）：频段不符，未写频"},
     };
     for (const auto &c : cases) {

@@ -2,13 +2,13 @@
 // side runs in this process, answers at once, and while no radio is plugged in the PC's bytes
 // fall on the floor as they would on a cable with nothing at its end.
 
+#include "serial/batchwriter.h"
 #include "image/bands.h"
 #include "image/codec.h"
 #include "image/hex.h"
 #include "link/writelist.h"
 #include "radio/pseudoterminal.h"
 #include "radio/radiomodel.h"
-#include "serial/batchwriter.h"
 #include "serial/radioport.h"
 
 #include <QSignalSpy>
@@ -101,7 +101,10 @@ public:
         return bandAnswer;
     }
     QByteArray encodeImage() override { return EncodeImage(plan, ChoiceTexts::simplifiedChinese()); }
-    void decodeImage(const QByteArray &hex) override { DecodeImage(plan, hex, ChoiceTexts::simplifiedChinese()); }
+    void decodeImage(const QByteArray &hex) override
+    {
+        DecodeImage(plan, hex, ChoiceTexts::simplifiedChinese());
+    }
     int bandSelectorIndex() const override { return plan.band; }
     void selectBandWithoutPrompt(int index) override { plan.band = index; }
     bool serviceMode() const override { return false; }
@@ -207,10 +210,11 @@ BatchWriter::Options BatchWriterTest::fastOptions(int count) const
 void BatchWriterTest::swapRadiosAutomatically(std::function<RadioFault(int radio)> faults)
 {
     connect(m_batch.get(), &BatchWriter::radioDone, m_socket.get(), [this] { m_socket->unplug(); });
-    connect(m_batch.get(), &BatchWriter::stageChanged, m_socket.get(), [this, faults](BatchWriter::Stage stage) {
-        if (stage == BatchWriter::Stage::WaitingForRadio && !m_socket->plugged())
-            m_socket->plugIn(faults ? faults(m_socket->radioCount() + 1) : RadioFault{});
-    });
+    connect(m_batch.get(), &BatchWriter::stageChanged, m_socket.get(),
+            [this, faults](BatchWriter::Stage stage) {
+                if (stage == BatchWriter::Stage::WaitingForRadio && !m_socket->plugged())
+                    m_socket->plugIn(faults ? faults(m_socket->radioCount() + 1) : RadioFault{});
+            });
 }
 
 void BatchWriterTest::writesEachRadioOnceAsTheyAreSwapped()

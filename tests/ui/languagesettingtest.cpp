@@ -1,5 +1,5 @@
-#include "ui/languagemode.h"
 #include "ui/languagesetting.h"
+#include "ui/languagemode.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
+#include "ui/msgbox.h"
 #include "ui/apptitle.h"
 #include "ui/languagemode.h"
-#include "ui/msgbox.h"
 
 #include <gtest/gtest.h>
 
