@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ clang ninja-build make pkg-config
+    cmake g++ clang clang-format ninja-build make pkg-config
     qt6-base-dev qt6-serialport-dev qt6-base-dev-tools libqt6serialport6
     libgl-dev
     libopencc-dev libopencc-data opencc
