@@ -32,6 +32,7 @@
 #include "link/backupname.h"
 #include "ui/apptitle.h"
 #include "ui/formjtof.h"
+#include "ui/inisettings.h"
 #include "ui/languagemode.h"
 #include "ui/languagesetting.h"
 #include "ui/msgbox.h"
@@ -436,6 +437,8 @@ void MainWindow::readParameters()
 {
     const ParameterFile::ReadResult read = ParameterFile::read(m_parameterPath);
     reportOnce(read.problem);
+    // The settings file beside it is read where it is needed; one that cannot be is left alone.
+    reportOnce(CheckRegularFile(ToolSettingsPath()));
     m_portNumber = read.parameters.PortNumber;
     // A language left for this start by an installer or a script wins over the remembered one.
     LoadLanguageSetting(u"VM-280"_s, read.parameters.language);

@@ -1,5 +1,7 @@
 #include "recentfiles.h"
 
+#include "ui/inisettings.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
@@ -32,9 +34,7 @@ QStringList normalised(const QStringList &list)
 
 } // namespace
 
-RecentFiles::RecentFiles()
-    : RecentFiles(QSettings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s).fileName())
-{}
+RecentFiles::RecentFiles() : RecentFiles(ToolSettingsPath()) {}
 
 RecentFiles::RecentFiles(const QString &settingsPath) : m_settingsPath(settingsPath) {}
 
@@ -72,29 +72,33 @@ QStringList RecentFiles::pruned(const QStringList &list)
 
 QStringList RecentFiles::load() const
 {
-    QSettings settings(m_settingsPath, QSettings::IniFormat);
+    const auto settings = OpenIniSettings(m_settingsPath);
+    if (!settings)
+        return {};
     QStringList list;
     // A hand-edited size may say anything: no more entries than the list holds are read.
-    const int size = std::clamp(settings.beginReadArray(kGroup), 0, int(kLimit));
+    const int size = std::clamp(settings->beginReadArray(kGroup), 0, int(kLimit));
     for (int i = 0; i < size; ++i) {
-        settings.setArrayIndex(i);
-        list << settings.value(kKey).toString();
+        settings->setArrayIndex(i);
+        list << settings->value(kKey).toString();
     }
-    settings.endArray();
+    settings->endArray();
     return normalised(list);
 }
 
 // A list that cannot be stored is not worth a message: the plan itself was opened or saved.
 void RecentFiles::save(const QStringList &list) const
 {
-    QSettings settings(m_settingsPath, QSettings::IniFormat);
-    settings.remove(kGroup);
-    settings.beginWriteArray(kGroup, int(list.size()));
+    const auto settings = OpenIniSettings(m_settingsPath);
+    if (!settings)
+        return;
+    settings->remove(kGroup);
+    settings->beginWriteArray(kGroup, int(list.size()));
     for (int i = 0; i < list.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(kKey, list[i]);
+        settings->setArrayIndex(i);
+        settings->setValue(kKey, list[i]);
     }
-    settings.endArray();
+    settings->endArray();
 }
 
 } // namespace vm280

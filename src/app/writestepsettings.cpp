@@ -1,5 +1,7 @@
 #include "writestepsettings.h"
 
+#include "ui/inisettings.h"
+
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -10,11 +12,6 @@ namespace {
 
 const QString kBackupKey = u"Write/BackUpBefore"_s;
 const QString kVerifyKey = u"Write/VerifyAfter"_s;
-
-QSettings userSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s);
-}
 
 // QVariant::toBool() takes an empty or hand-mangled value for "off", which would turn the backup
 // off unasked: only the words QSettings writes, and 1 and 0, count.
@@ -32,16 +29,20 @@ bool flag(const QSettings &settings, const QString &key, bool absent)
 
 WriteStepSettings WriteStepSettings::load()
 {
-    const QSettings settings = userSettings();
     const WriteStepSettings defaults;
-    return {flag(settings, kBackupKey, defaults.backup), flag(settings, kVerifyKey, defaults.verify)};
+    const auto settings = OpenIniSettings(ToolSettingsPath());
+    if (!settings)
+        return defaults;
+    return {flag(*settings, kBackupKey, defaults.backup), flag(*settings, kVerifyKey, defaults.verify)};
 }
 
 void WriteStepSettings::save() const
 {
-    QSettings settings = userSettings();
-    settings.setValue(kBackupKey, backup);
-    settings.setValue(kVerifyKey, verify);
+    // Settings that cannot be stored are not worth a message: the write itself goes on.
+    if (const auto settings = OpenIniSettings(ToolSettingsPath())) {
+        settings->setValue(kBackupKey, backup);
+        settings->setValue(kVerifyKey, verify);
+    }
 }
 
 } // namespace vm280

@@ -1,5 +1,6 @@
 #include "languagesetting.h"
 
+#include "inisettings.h"
 #include "languagemode.h"
 
 #include <QSettings>
@@ -45,28 +46,35 @@ Language languageOf(const QString &value)
     return Language::SimplifiedChinese;
 }
 
+// Only the user's own store: a value in a system-wide one could never be deleted. Nothing when
+// the store cannot be read without waiting (a pipe in place of the file).
+std::unique_ptr<QSettings> openStore(const QString &keyName)
+{
+#ifdef Q_OS_WIN
+    // Directly under the root, where installers have always put it (not under Software).
+    auto store = std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\"_s + keyName, QSettings::NativeFormat);
+    store->setFallbacksEnabled(false);
+    return store;
+#else
+    return OpenIniSettings(UserIniPath(keyName));
+#endif
+}
+
 } // namespace
 
 void LoadLanguageSetting(const QString &keyName, Language fallback)
 {
     const QString valueName = u"Languages"_s;
-#ifdef Q_OS_WIN
-    // Directly under the root, where installers have always put it (not under Software).
-    QSettings store(u"HKEY_CURRENT_USER\\"_s + keyName, QSettings::NativeFormat);
-#else
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, keyName);
-#endif
-    // Only the user's own store: a value in a system-wide file could never be deleted.
-    store.setFallbacksEnabled(false);
-    const QString value = QueryRegValue(store, valueName);
+    const auto store = openStore(keyName);
+    const QString value = store ? QueryRegValue(*store, valueName) : QString();
     if (value.isEmpty()) {
         SetLanguageMode(fallback);
         return;
     }
     SetLanguageMode(languageOf(value));
     // A deletion that fails goes unnoticed: the same value then applies at the next start.
-    store.remove(valueName);
-    store.sync();
+    store->remove(valueName);
+    store->sync();
 }
 
 } // namespace vm280

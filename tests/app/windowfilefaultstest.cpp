@@ -133,6 +133,7 @@ private slots:
     void shouldRefuseToSaveOrExportIntoAPipe_data();
     void shouldRefuseToSaveOrExportIntoAPipe();
     void shouldStartOverAPipeForTheParameterFile();
+    void shouldStartOverAPipeForTheSettingsFile();
     void shouldSayTheSettingsWereNotSavedWhenTheParameterFileCannotBeWritten_data();
     void shouldSayTheSettingsWereNotSavedWhenTheParameterFileCannotBeWritten();
     void shouldStartWithARecentFilesListOfAnySize();
@@ -342,6 +343,27 @@ void WindowFileFaultsTest::shouldStartOverAPipeForTheParameterFile()
     // Reported once: the file was found unusable at start-up.
     QCOMPARE(rig.messages.size(), 1);
     QVERIFY(!QFileInfo(rig.parameterPath()).isFile());
+}
+
+void WindowFileFaultsTest::shouldStartOverAPipeForTheSettingsFile()
+{
+    WindowRig rig;
+    QVERIFY(QDir(rig.dir.path()).mkpath(u"vm280"_s));
+    const QString settings = fifoIn(rig, u"vm280/vm280.ini"_s);
+    QVERIFY(!settings.isEmpty());
+    const Watchdog watchdog("the window reading a FIFO as its settings file");
+    QVERIFY(rig.start());
+    QTRY_COMPARE(rig.messages.size(), 1);
+    QCOMPARE(rig.prompts().first(),
+             u"设置文件无法使用，将使用默认设置。\n%1: 不是普通文件"_s.arg(native(settings)));
+    // Backup and verify keep their defaults; the recent files and the settings are left alone.
+    QVERIFY(rig.child<QAction>(u"mnuBackup"_s)->isChecked());
+    QVERIFY(rig.child<QAction>(u"mnuVerify"_s)->isChecked());
+    QVERIFY(recentItems(rig).isEmpty());
+    rig.child<QAction>(u"mnuVerify"_s)->trigger();
+    rig.child<QAction>(u"mnuQuit"_s)->trigger();
+    QCOMPARE(rig.messages.size(), 1);
+    QVERIFY(!QFileInfo(settings).isFile());
 }
 
 void WindowFileFaultsTest::shouldSayTheSettingsWereNotSavedWhenTheParameterFileCannotBeWritten_data()

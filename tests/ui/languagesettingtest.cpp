@@ -1,11 +1,14 @@
 #include "ui/languagesetting.h"
+#include "ui/inisettings.h"
 #include "ui/languagemode.h"
+#include "watchdog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace vm280;
 using namespace Qt::StringLiterals;
@@ -107,4 +110,41 @@ TEST_F(LanguageSetting, shouldReadTheStoreOfTheKeyItIsGiven)
     LoadLanguageSetting(u"VM-290"_s, Language::TraditionalChinese);
     EXPECT_EQ(LanguageMode(), Language::TraditionalChinese);
     EXPECT_TRUE(valueIsStored());
+}
+
+TEST_F(LanguageSetting, shouldKeepTheFallbackWithoutWaitingForAPipeInPlaceOfTheStore)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(storePath()).constData(), 0600), 0);
+    const test::Watchdog watchdog("reading a FIFO as the language store");
+    LoadLanguageSetting(u"VM-280"_s, Language::English);
+    EXPECT_EQ(LanguageMode(), Language::English);
+}
+
+TEST(IniSettings, shouldNameTheFilesWhereQSettingsKeepsThem)
+{
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    EXPECT_EQ(UserIniPath(u"VM-280"_s),
+              QSettings(QSettings::IniFormat, QSettings::UserScope, u"VM-280"_s).fileName());
+    EXPECT_EQ(ToolSettingsPath(),
+              QSettings(QSettings::IniFormat, QSettings::UserScope, u"vm280"_s, u"vm280"_s).fileName());
+    // Learning the names wrote nothing.
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(IniSettings, shouldOpenOnlyWhatCanBeReadWithoutWaiting)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(u"fifo.ini"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const test::Watchdog watchdog("opening a FIFO as a settings file");
+    EXPECT_FALSE(OpenIniSettings(fifo));
+    EXPECT_FALSE(OpenIniSettings(dir.path()));
+    const QString missing = dir.filePath(u"new.ini"_s);
+    {
+        const auto settings = OpenIniSettings(missing);
+        ASSERT_TRUE(settings);
+        settings->setValue(u"key"_s, 7);
+    }
+    EXPECT_EQ(OpenIniSettings(missing)->value(u"key"_s).toInt(), 7);
 }
