@@ -8,6 +8,11 @@ bool IsStorableCharacter(QChar c)
     return c.unicode() < 0xFF;
 }
 
+bool IsStorableDialCharacter(QChar c)
+{
+    return IsStorableCharacter(c) && c != u':';
+}
+
 QString StorableText(const QString &text)
 {
     QString storable;

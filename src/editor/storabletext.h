@@ -11,6 +11,10 @@ inline constexpr int kEmbeddedTextLength = 32;
 /// the byte 0xFF ends a field and U+00FF would vanish on the way back.
 bool IsStorableCharacter(QChar c);
 
+/// Whether an auto-dial memory keeps c: a storable character other than ':', whose byte 0x3A is
+/// how the dial field writes the digit 0, so a ':' would come back as "0".
+bool IsStorableDialCharacter(QChar c);
+
 /// The text with every character dropped that the radio's text fields cannot keep, so what is
 /// shown is what the radio stores.
 QString StorableText(const QString &text);

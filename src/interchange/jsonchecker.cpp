@@ -73,23 +73,28 @@ std::optional<QString> JsonChecker::string(const QJsonValue &value, const QStrin
 
 std::optional<QString> JsonChecker::byteText(const QJsonValue &value, const QString &pointer, int width)
 {
-    return fieldText(value, pointer, width, fitsByte, u"U+00FF");
+    return fieldText(value, pointer, width, fitsByte, u"from U+0000 to U+00FF");
 }
 
 std::optional<QString> JsonChecker::storableText(const QJsonValue &value, const QString &pointer, int width)
 {
-    return fieldText(value, pointer, width, IsStorableCharacter, u"U+00FE");
+    return fieldText(value, pointer, width, IsStorableCharacter, u"from U+0000 to U+00FE");
 }
 
-// A text of at most width characters, each one keeps takes; last names the highest of them.
+std::optional<QString> JsonChecker::dialText(const QJsonValue &value, const QString &pointer, int width)
+{
+    return fieldText(value, pointer, width, IsStorableDialCharacter, u"from U+0000 to U+00FE other than ':'");
+}
+
+// A text of at most width characters, each one keeps takes; characters says which they are.
 std::optional<QString> JsonChecker::fieldText(const QJsonValue &value, const QString &pointer, int width,
-                                              bool (*keeps)(QChar), QStringView last)
+                                              bool (*keeps)(QChar), QStringView characters)
 {
     const auto text = string(value, pointer);
     if (!text)
         return std::nullopt;
     if (text->size() > width || !std::all_of(text->cbegin(), text->cend(), keeps)) {
-        fail(pointer, u"at most %1 characters from U+0000 to %2 expected"_s.arg(width).arg(last));
+        fail(pointer, u"at most %1 characters %2 expected"_s.arg(width).arg(characters));
         return std::nullopt;
     }
     return text;

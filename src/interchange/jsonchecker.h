@@ -42,6 +42,9 @@ public:
     /// A string for a text field of width bytes that the byte 0xFF ends: only the characters the
     /// radio keeps (IsStorableCharacter).
     std::optional<QString> storableText(const QJsonValue &value, const QString &pointer, int width);
+    /// A string for an auto-dial memory of width bytes: what storableText takes but ':'
+    /// (IsStorableDialCharacter).
+    std::optional<QString> dialText(const QJsonValue &value, const QString &pointer, int width);
     /// Which of the two words member key of object is; absent when it is missing.
     std::optional<bool> word(const QJsonObject &object, QLatin1StringView key, const QString &pointer,
                              const QLatin1StringView (&words)[2], bool absent);
@@ -54,7 +57,7 @@ public:
 
 private:
     std::optional<QString> fieldText(const QJsonValue &value, const QString &pointer, int width,
-                                     bool (*keeps)(QChar), QStringView last);
+                                     bool (*keeps)(QChar), QStringView characters);
     QString subjectOf(const QString &pointer, const QString &reason) const;
 
     JsonPositions m_positions;

@@ -108,7 +108,7 @@ bool PlanJsonReader::readRoot(const QJsonObject &root)
         return false;
     if (root.contains(kAutoDialMemories) &&
         !readTexts(root[kAutoDialMemories], u"/"_s + kAutoDialMemories, m_plan.AutoDialMemories.data(), 8, 16,
-                   &JsonChecker::byteText))
+                   &JsonChecker::dialText))
         return false;
     if (root.contains(kTestFrequencies) && !readTestFrequencies(root[kTestFrequencies]))
         return false;
@@ -335,6 +335,9 @@ std::optional<QString> PlanJsonReader::optionText(SettingId id, const QJsonValue
                                                   const QString &pointer)
 {
     const SettingPlace place = SettingCatalog::place(id);
+    // A field padded with 0xFF that reads 0xFF back as nothing cannot keep U+00FF.
+    if (place.encoding == SettingEncoding::Text)
+        return m_check->storableText(value, pointer, place.width);
     if (place.holdsText())
         return m_check->byteText(value, pointer, place.width);
     const auto text = m_check->string(value, pointer);

@@ -208,7 +208,21 @@ TEST(PlanJson, shouldRefuseWhatTheRadioCannotHoldWithItsPosition)
          "PowerTrimHigh: a whole number from 0 to 255 expected"},
         {"auto-dial",
          header() + ", \"AutoDialMemories\": [\"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"中\"]}", 1,
-         96, "AutoDialMemories/7: at most 16 characters from U+0000 to U+00FF expected"},
+         96, "AutoDialMemories/7: at most 16 characters from U+0000 to U+00FE other than ':' expected"},
+        // The dial field writes the digit 0 as 0x3A, the code of ':', and ends at 0xFF: neither
+        // character would come back.
+        {"auto-dial colon",
+         header() + ", \"AutoDialMemories\": [\"1:2\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\"]}", 1,
+         61, "AutoDialMemories/0: at most 16 characters from U+0000 to U+00FE other than ':' expected"},
+        {"auto-dial y with diaeresis",
+         header() + ", \"AutoDialMemories\": [\"1\", \"2\u00FF\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\"]}",
+         1, 66, "AutoDialMemories/1: at most 16 characters from U+0000 to U+00FE other than ':' expected"},
+        {"transmit start code y with diaeresis",
+         header() +
+             ", \"OptionTexts\": [\"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", \"1\", "
+             "\"0\", \"1\", \"1\", \"1\", \"1\", \"\", \"1\u00FF\", \"2\", \"\", \"\", \"1\", \"1\", \"1\", "
+             "\"1\"]}",
+         1, 135, "OptionTexts/16: at most 16 characters from U+0000 to U+00FE expected"},
         {"embedded", header() + ", \"EmbeddedTexts\": [\"\", \"123456789012345678901234567890123\"]}", 1, 62,
          "EmbeddedTexts/1: at most 32 characters"},
         // The byte 0xFF ends an embedded line: U+00FF would vanish on the way back.
