@@ -27,7 +27,7 @@ expect()
 expect "vm280-cli " "--help --version -h convert diff export import new ports read show write"
 expect "vm280-cli sh" "show"
 expect "vm280-cli write --" "--backup --backup-dir --count --help --port --repeat --service --verify --yes"
-expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
+expect "vm280-cli import x.csv --" "--band --base --help --keep --locations --output --strict --to"
 expect "vm280-cli export x.DAT --format " "csv html json pdf"
 expect "vm280-cli export x.DAT --" "--format --help --lang --output"
 expect "vm280-cli diff a.DAT b.DAT --" "--help --lang --port"
