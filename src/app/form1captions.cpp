@@ -30,6 +30,7 @@ struct Caption
 constexpr std::array kCaptions{
     Caption{u"mnuFile", u"文件(&F)", u"File(&F)"},
     Caption{u"mnuNew", u"新建(&N)", u"New(&N)"},
+    Caption{u"mnuTemplates", u"从模板新建(&T)", u"New from template(&T)"},
     Caption{u"mnuOpen", u"打开(&O)", u"Open(&O)"},
     Caption{u"mnuAssave", u"保存(&S)", u"Save(&S)"},
     Caption{u"mnuImport", u"导入(&I)…", u"Import(&I)…"},

@@ -14,6 +14,7 @@
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
+#include "templatesmenu.h"
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
@@ -199,7 +200,11 @@ void MainWindow::createMenus()
         return menu;
     };
     QMenu *file = addMenu(u"mnuFile"_s);
-    file->addActions({a.newPlan, a.open, a.save, a.importPlan, a.exportPlan});
+    file->addAction(a.newPlan);
+    m_templatesMenu = new TemplatesMenu(this);
+    m_templatesMenu->setObjectName(u"mnuTemplates"_s);
+    file->addMenu(m_templatesMenu);
+    file->addActions({a.open, a.save, a.importPlan, a.exportPlan});
     m_fileMenu = file;
     m_recentMenu = new RecentFilesMenu(this);
     m_recentMenu->setObjectName(u"mnuRecent"_s);
@@ -341,6 +346,7 @@ void MainWindow::createControllers()
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
         [this] { return MaySendChannelsOutsideBand(m_plan); },
+        [this] { return m_files->askToSaveChanges(); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
@@ -362,6 +368,10 @@ void MainWindow::initConnections()
     connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
+    connect(m_fileMenu, &QMenu::aboutToShow, m_templatesMenu, &TemplatesMenu::refresh);
+    connect(m_templatesMenu, &TemplatesMenu::chosen, this, [this](const ChannelTemplate &found) {
+        runPlanCommand([this, found] { m_interchange->newFromTemplate(found); });
+    });
     connect(m_recentMenu, &RecentFilesMenu::chosen, this, &MainWindow::openFile);
     connect(m_files, &CodePlanCommands::fileUsed, m_recentMenu, &RecentFilesMenu::add);
     connectPlanCommand(a.read, std::bind_front(&MainWindow::startRead, this));

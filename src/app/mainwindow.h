@@ -35,6 +35,7 @@ struct PlanState;
 class PlanTools;
 class PortDialog;
 class RecentFilesMenu;
+class TemplatesMenu;
 
 /// The main window `Form1`: the channel grid, the band selector, the function settings, the
 /// menus and toolbar, the status line, and the commands that read and write the radio and
@@ -159,6 +160,7 @@ private:
     QMenu *m_programmingMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
     RecentFilesMenu *m_recentMenu = nullptr;
+    TemplatesMenu *m_templatesMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
     InterchangeCommands *m_interchange = nullptr;

@@ -45,6 +45,13 @@ void ImportChoice::setTicked(int row, bool ticked)
     place();
 }
 
+void ImportChoice::setTicked(const QList<int> &rows, bool ticked)
+{
+    for (int row : rows)
+        m_ticked[row] = ticked;
+    place();
+}
+
 void ImportChoice::tickLocations(const LocationList &locations)
 {
     for (int row = 0; row < m_list.size(); ++row) {

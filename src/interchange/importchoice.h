@@ -52,6 +52,7 @@ public:
 
     bool isTicked(int row) const { return m_ticked[row]; }
     void setTicked(int row, bool ticked);
+    void setTicked(const QList<int> &rows, bool ticked);
     /// Ticks the rows whose Location lies in locations, and no others.
     void tickLocations(const LocationList &locations);
     /// Ticks the rows a plan takes without being told: rows the radio can take in some band, as
