@@ -46,6 +46,7 @@ constexpr std::array kCaptions{
     Caption{u"mnuCopy", u"复制(&C)", u"Copy(&C)"},
     Caption{u"mnuPaste", u"粘贴(&P)", u"Paste(&P)"},
     Caption{u"mnuDelete", u"删除(&D)", u"Delete(&D)"},
+    Caption{u"mnuFillDown", u"向下填充(&F)…", u"Fill down(&F)…"},
     Caption{u"mnupro", u"编程(&P)", u"Programming(&P)"},
     Caption{u"mnureadFre", u"读频(&R)", u"Read Frequency(&R)"},
     Caption{u"mnuwriteFre", u"写频(&W)", u"Write Frequency(&W)"},
