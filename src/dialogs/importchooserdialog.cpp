@@ -268,6 +268,13 @@ void ImportChooserDialog::tickLocations()
     m_choice.tickLocations(*locations);
     m_model->choiceChanged();
     updateSummary();
+    // The rows ticked may lie far down a long list: the first of them comes into view.
+    for (int row = 0; row < m_choice.list().size(); ++row) {
+        if (m_choice.isTicked(row)) {
+            m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtTop);
+            break;
+        }
+    }
 }
 
 void ImportChooserDialog::tickNone()

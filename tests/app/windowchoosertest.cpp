@@ -219,6 +219,10 @@ void WindowChooserTest::shouldPutThePmrRowsOfAEuropeanListIntoChannelsOneToSixte
     QCOMPARE(shown(chooser, rowAt(chooser, 1), Column::ChannelColumn), QString());
     QCOMPARE(part<QLabel>(chooser, u"lblSummary"_s)->text(), u"16 个勾选行将放入信道 01-16。"_s);
     QVERIFY2(chooser->isVisible(), "Enter in the Locations ticks them, it does not import");
+    QTableView *table = chooser->table();
+    QVERIFY2(table->viewport()->rect().contains(
+                 table->visualRect(table->model()->index(rowAt(chooser, 71), Column::FrequencyColumn))),
+             "the first row ticked comes into view");
 
     click(chooser, u"cmdOK"_s);
     QTRY_VERIFY(rig.window->interchange()->chooser() == nullptr);
