@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkAccepted(ImportPlan(bytes, InterchangeFormat::Json, CodePlan(), options, texts));
     }
     options.band.kind = BandChoice::Automatic;
-    options.locations = LocationRange{1, 100};
+    options.locations = LocationList{{{1, 100}}};
     checkAccepted(ImportPlan(bytes, InterchangeFormat::ChirpCsv, CodePlan(), options, texts));
     options = {};
     checkAccepted(ImportPlan(bytes, InterchangeFormat::ChirpCsv, CodePlan(), options, texts));

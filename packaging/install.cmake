@@ -4,6 +4,10 @@ include(GNUInstallDirs)
 
 find_program(VM280_GZIP gzip)
 
+# An installed program finds the data the tool ships (share/vm280) through this path from its own
+# folder, so any prefix works.
+file(RELATIVE_PATH VM280_DATA_FROM_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}")
+
 # vm280_install_compressed(FILE DESTINATION): installs FILE of the current folder into
 # DESTINATION as FILE.gz, compressed as Debian wants it (gzip -9n: no name, no time stamp);
 # uncompressed where there is no gzip.

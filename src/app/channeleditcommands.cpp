@@ -61,9 +61,18 @@ void ChannelEditCommands::pasteText(const QString &pasted)
                    MsgboxOkOnly + MsgboxExclamation);
         return;
     }
-    // Typed frequencies are checked against the band shown; pasted ones are too.
+    // Typed frequencies are checked against the band shown; pasted ones are too. A column of
+    // values from a spreadsheet fills the column of the current cell (a frequency or a tone),
+    // else the receive frequencies.
     const int first = channels.isEmpty() ? 1 : channels.first();
-    const PasteReport result = PasteChannels(pasted, m_plan.channels, first, m_plan.band, m_texts);
+    const int column = m_grid->currentIndex().column();
+    const bool valueColumn =
+        column >= ChannelTable::RxFrequencyColumn && column <= ChannelTable::TxToneColumn;
+    const PasteReport result =
+        IsColumnText(pasted)
+            ? PasteColumn(pasted, m_plan.channels, first,
+                          valueColumn ? column : int(ChannelTable::RxFrequencyColumn), m_plan.band, m_texts)
+            : PasteChannels(pasted, m_plan.channels, first, m_plan.band, m_texts);
     m_model->tableReplaced();
     if (result.pasted > 0)
         emit changed();

@@ -13,8 +13,8 @@ struct PasteReport;
 
 /// Copy, Paste and Delete of the channels selected in the grid. Copied channels go to the
 /// clipboard as tab-separated rows under CHIRP's column names, so a spreadsheet takes them as
-/// cells; pasted text goes through the rules of typing, and the rows it cannot take are reported
-/// in one message.
+/// cells; pasted text (such rows, or a column of values for the current cell's column) goes
+/// through the rules of typing, and the rows it cannot take are reported in one message.
 class ChannelEditCommands : public QObject
 {
     Q_OBJECT

@@ -157,13 +157,16 @@ void ChannelGrid::createEditors()
 
 void ChannelGrid::mousePressEvent(QMouseEvent *event)
 {
-    // A press is a click on the cell under the pointer; it never starts a drag selection, and
-    // the right button only takes the focus.
+    // A press is a click on the cell under the pointer; it never starts a drag selection. The
+    // right button selects the row under it unless it is selected already, so the context menu
+    // acts on what was clicked.
     setFocus(Qt::MouseFocusReason);
-    if (event->button() != Qt::LeftButton)
-        return;
     const QModelIndex index = indexAt(event->position().toPoint());
     if (!index.isValid())
+        return;
+    if (event->button() == Qt::RightButton && !selectedChannels().contains(index.row() + 1))
+        selectRows(index, Qt::NoModifier);
+    if (event->button() != Qt::LeftButton)
         return;
     // The channel number of a programmed channel opens no editor, so a click there selects the
     // row; on an empty channel any cell opens its receive frequency, the number included.

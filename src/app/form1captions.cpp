@@ -30,6 +30,7 @@ struct Caption
 constexpr std::array kCaptions{
     Caption{u"mnuFile", u"文件(&F)", u"File(&F)"},
     Caption{u"mnuNew", u"新建(&N)", u"New(&N)"},
+    Caption{u"mnuTemplates", u"从模板新建(&T)", u"New from template(&T)"},
     Caption{u"mnuOpen", u"打开(&O)", u"Open(&O)"},
     Caption{u"mnuAssave", u"保存(&S)", u"Save(&S)"},
     Caption{u"mnuImport", u"导入(&I)…", u"Import(&I)…"},
@@ -45,6 +46,7 @@ constexpr std::array kCaptions{
     Caption{u"mnuCopy", u"复制(&C)", u"Copy(&C)"},
     Caption{u"mnuPaste", u"粘贴(&P)", u"Paste(&P)"},
     Caption{u"mnuDelete", u"删除(&D)", u"Delete(&D)"},
+    Caption{u"mnuFillDown", u"向下填充(&F)…", u"Fill down(&F)…"},
     Caption{u"mnupro", u"编程(&P)", u"Programming(&P)"},
     Caption{u"mnureadFre", u"读频(&R)", u"Read Frequency(&R)"},
     Caption{u"mnuwriteFre", u"写频(&W)", u"Write Frequency(&W)"},

@@ -3,8 +3,9 @@
 #include "featuredialogs.h"
 #include "filechooser.h"
 
+#include "dialogs/importchooserdialog.h"
 #include "dialogs/importreportdialog.h"
-#include "image/bands.h"
+#include "editor/channeledits.h"
 #include "image/codec.h"
 #include "interchange/planinterchange.h"
 #include "ui/languagemode.h"
@@ -24,51 +25,39 @@ QString suffixOf(InterchangeFormat format)
     return format == InterchangeFormat::Json ? u".json"_s : u".csv"_s;
 }
 
-// The dialogs' filters: CHIRP CSV first, then the JSON plan.
-FileRequest exchangeRequest(FileChoice choice)
+QString csvFilter()
 {
-    return {choice,
-            {ShownText(u"CHIRP CSV 信道表 (*.csv)", u"CHIRP CSV channel list (*.csv)"),
-             ShownText(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)")}};
+    return ShownText(u"CHIRP CSV 信道表 (*.csv)", u"CHIRP CSV channel list (*.csv)");
 }
 
-InterchangeFormat formatOfFilter(int filter)
+QString jsonFilter()
+{
+    return ShownText(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)");
+}
+
+// Import reads another plan too: channels are taken from a plan file or a radio's backup.
+FileRequest importRequest()
+{
+    return {FileChoice::Open,
+            {csvFilter(), jsonFilter(), ShownText(u"写频文件 (*.DAT)", u"Code plan (*.DAT)")}};
+}
+
+FileRequest exportRequest()
+{
+    return {FileChoice::Save, {csvFilter(), jsonFilter()}};
+}
+
+// The name says the format; a name that says none is read as the filter it was chosen with.
+ChannelFileFormat importFormat(const ChosenFile &chosen)
+{
+    constexpr ChannelFileFormat kByFilter[] = {ChannelFileFormat::ChirpCsv, ChannelFileFormat::JsonPlan,
+                                               ChannelFileFormat::CodePlan};
+    return ChannelFileFormatOf(chosen.path).value_or(kByFilter[qBound(0, chosen.filter, 2)]);
+}
+
+InterchangeFormat exportFormat(int filter)
 {
     return filter == 1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv;
-}
-
-// A programmed channel would be replaced by another or emptied.
-bool replacesProgrammedChannels(const CodePlan &before, const CodePlan &after)
-{
-    for (int row = 1; row <= ChannelTable::kRows; ++row) {
-        if (!before.channels.isEmpty(row) && before.channels.cells[row - 1] != after.channels.cells[row - 1])
-            return true;
-    }
-    return false;
-}
-
-bool confirmReplacing(InterchangeFormat format)
-{
-    const QString prompt =
-        format == InterchangeFormat::ChirpCsv
-            ? ShownText(u"导入将替换全部信道，确定吗？", u"The import replaces all channels. Continue?")
-            : ShownText(u"导入将替换信道和文件中的设置，确定吗？",
-                        u"The import replaces the channels and the settings the file holds. Continue?");
-    return ShowMsgbox(prompt, MsgboxOkCancel + MsgboxExclamation + MsgboxDefaultButton2,
-                      ShownText(u"警告", u"Warnning")) == MsgboxOk;
-}
-
-QString importedHeading(const QString &path, const ImportReport &report)
-{
-    QString heading = ShownText(u"已从 %1 导入。频段：%2", u"Imported from %1. Band: %2")
-                          .arg(QDir::toNativeSeparators(path), BandText(report.band));
-    // The count a list of many skipped rows would otherwise hide at the end of the report.
-    if (report.format == InterchangeFormat::ChirpCsv)
-        heading +=
-            u'\n' + ShownText(u"已导入 %1 个信道，跳过 %2 行。", u"Channels imported: %1; rows skipped: %2.")
-                        .arg(report.imported)
-                        .arg(report.skipped);
-    return heading;
 }
 
 QString refusedHeading(const QString &path)
@@ -86,35 +75,77 @@ InterchangeCommands::InterchangeCommands(QWidget *window, const PlanDocument &do
 
 void InterchangeCommands::importPlan()
 {
-    const ChosenFile chosen = ChooseFile(m_window, exchangeRequest(FileChoice::Open));
+    const ChosenFile chosen = ChooseFile(m_window, importRequest());
     if (!chosen.path.isEmpty())
-        importFile(chosen.path, formatOfFilter(chosen.filter));
+        importFile(chosen.path, importFormat(chosen));
 }
 
-bool InterchangeCommands::importFile(const QString &path, InterchangeFormat format)
+bool InterchangeCommands::importFile(const QString &path, ChannelFileFormat format)
 {
-    const auto bytes = ReadImportFile(path);
-    if (const auto *error = std::get_if<ImportError>(&bytes); error && error->kind != ImportError::BadInput) {
-        ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
+    const auto source = readSource(path, format);
+    if (!source)
         return false;
-    }
-    const CodePlan before = shownPlan();
-    const QString name = QFileInfo(path).fileName();
-    // The window's band and the file's Locations, as the command line does by default.
-    ImportResult result =
-        std::holds_alternative<ImportError>(bytes)
-            ? ImportResult{std::get<ImportError>(bytes), {}}
-            : ImportPlan(std::get<QByteArray>(bytes), format, before, {}, m_document.texts());
-    if (const auto *error = std::get_if<ImportError>(&result.plan)) {
-        showReport(refusedHeading(path), result.report.lines(name) << error->message(name));
-        return false;
-    }
-    const CodePlan &after = std::get<CodePlan>(result.plan);
-    if (replacesProgrammedChannels(before, after) && !confirmReplacing(format))
-        return false;
-    m_document.decode(EncodeImage(after, m_document.texts()));
-    showReport(importedHeading(path, result.report), result.report.lines(name));
+    openChooser(*source, QDir::toNativeSeparators(path), false);
     return true;
+}
+
+bool InterchangeCommands::newFromTemplate(const ChannelTemplate &found)
+{
+    if (!m_document.askToSave())
+        return false;
+    const auto format = ChannelFileFormatOf(found.path);
+    const auto source = format ? readSource(found.path, *format) : std::nullopt;
+    if (!source)
+        return false;
+    openChooser(*source, found.name, true);
+    return true;
+}
+
+std::optional<ChannelSource> InterchangeCommands::readSource(const QString &path, ChannelFileFormat format)
+{
+    auto source = ReadChannelSource(path, format, shownPlan(), m_document.texts());
+    const auto *error = std::get_if<ImportError>(&source);
+    if (error == nullptr)
+        return std::get<ChannelSource>(std::move(source));
+    if (error->kind != ImportError::BadInput)
+        ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
+    else if (format == ChannelFileFormat::CodePlan)
+        ShowMsgbox(ShownText(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
+    else
+        showRefusal(path, error->message(QFileInfo(path).fileName()));
+    return std::nullopt;
+}
+
+void InterchangeCommands::openChooser(const ChannelSource &source, const QString &fileName, bool newPlan)
+{
+    const CodePlan plan = shownPlan();
+    ImportChoice choice(source.list, plan.band);
+    // A new plan follows its template's band unless the plan's can hold it; an import keeps the
+    // plan's band until the user picks another.
+    if (newPlan)
+        choice.fitBand(plan.band);
+    m_sourcePlan = source.plan;
+    m_newPlan = newPlan;
+    delete m_chooser;
+    m_chooser = new ImportChooserDialog(std::move(choice), plan, m_document.texts(),
+                                        {fileName, newPlan, source.plan.has_value() && !newPlan}, m_window);
+    m_chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_chooser, &QDialog::accepted, this, &InterchangeCommands::importChosen);
+    m_chooser->open();
+}
+
+// The ticked rows replace the channels they land on, as one change of the plan.
+void InterchangeCommands::importChosen()
+{
+    const CodePlan shown = shownPlan();
+    CodePlan after = m_chooser->takesSettings() ? *m_sourcePlan : shown;
+    after.channels = shown.channels;
+    if (m_newPlan)
+        ClearGrid(after.channels);
+    const ImportChoice &choice = m_chooser->choice();
+    after.band = choice.band();
+    choice.apply(after.channels, m_document.texts());
+    m_document.decode(EncodeImage(after, m_document.texts()));
 }
 
 void InterchangeCommands::exportPlan()
@@ -130,10 +161,10 @@ void InterchangeCommands::exportPlan()
 QString InterchangeCommands::chooseExportTarget(InterchangeFormat &format)
 {
     for (;;) {
-        const ChosenFile chosen = ChooseFile(m_window, exchangeRequest(FileChoice::Save));
+        const ChosenFile chosen = ChooseFile(m_window, exportRequest());
         if (chosen.path.isEmpty())
             return QString();
-        format = formatOfFilter(chosen.filter);
+        format = exportFormat(chosen.filter);
         // The name says the format, so the file imports again as what it is.
         QString path = chosen.path;
         if (!path.endsWith(suffixOf(format), Qt::CaseInsensitive))
@@ -141,6 +172,11 @@ QString InterchangeCommands::chooseExportTarget(InterchangeFormat &format)
         if (MayReplaceFile(path))
             return path;
     }
+}
+
+ImportChooserDialog *InterchangeCommands::chooser() const
+{
+    return m_chooser;
 }
 
 CodePlan InterchangeCommands::shownPlan() const
@@ -151,9 +187,9 @@ CodePlan InterchangeCommands::shownPlan() const
     return plan;
 }
 
-void InterchangeCommands::showReport(const QString &heading, const QStringList &lines)
+void InterchangeCommands::showRefusal(const QString &path, const QString &message)
 {
-    m_report->setReport(LanguageMode(), heading, lines);
+    m_report->setReport(LanguageMode(), refusedHeading(path), {message});
     FeatureDialogs::present(m_report);
 }
 

@@ -14,6 +14,9 @@
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
+#include "selectedchannelcommands.h"
+#include "setforselectedmenu.h"
+#include "templatesmenu.h"
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
@@ -200,7 +203,11 @@ void MainWindow::createMenus()
         return menu;
     };
     QMenu *file = addMenu(u"mnuFile"_s);
-    file->addActions({a.newPlan, a.open, a.save, a.importPlan, a.exportPlan});
+    file->addAction(a.newPlan);
+    m_templatesMenu = new TemplatesMenu(this);
+    m_templatesMenu->setObjectName(u"mnuTemplates"_s);
+    file->addMenu(m_templatesMenu);
+    file->addActions({a.open, a.save, a.importPlan, a.exportPlan});
     m_fileMenu = file;
     m_recentMenu = new RecentFilesMenu(this);
     m_recentMenu->setObjectName(u"mnuRecent"_s);
@@ -342,6 +349,7 @@ void MainWindow::createControllers()
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
         [this] { return MaySendChannelsOutsideBand(m_plan); },
+        [this] { return m_files->askToSaveChanges(); },
     };
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
@@ -363,6 +371,10 @@ void MainWindow::initConnections()
     connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
+    connect(m_fileMenu, &QMenu::aboutToShow, m_templatesMenu, &TemplatesMenu::refresh);
+    connect(m_templatesMenu, &TemplatesMenu::chosen, this, [this](const ChannelTemplate &found) {
+        runPlanCommand([this, found] { m_interchange->newFromTemplate(found); });
+    });
     connect(m_recentMenu, &RecentFilesMenu::chosen, this, &MainWindow::openFile);
     connect(m_files, &CodePlanCommands::fileUsed, m_recentMenu, &RecentFilesMenu::add);
     connectPlanCommand(a.read, std::bind_front(&MainWindow::startRead, this));
@@ -566,6 +578,7 @@ void MainWindow::applyCaptions()
 {
     m_texts = LocalChoiceTexts(LanguageMode());
     ApplyForm1Captions(this, m_model, LanguageMode());
+    m_setSelectedMenu->applyCaptions(LanguageMode());
     m_dialogs->applyCaptions(LanguageMode());
     // Plain text does not show as a link; the label opens the maker's page.
     if (!m_maker->text().isEmpty())
@@ -763,6 +776,7 @@ void MainWindow::createEditActions()
     a.copy = newAction(this, u"mnuCopy"_s, QKeySequence::Copy);
     a.paste = newAction(this, u"mnuPaste"_s, QKeySequence::Paste);
     a.deleteChannels = newAction(this, u"mnuDelete"_s, QKeySequence::Delete);
+    a.fillDown = newAction(this, u"mnuFillDown"_s);
 }
 
 void MainWindow::createEditMenu()
@@ -773,6 +787,28 @@ void MainWindow::createEditMenu()
     m_editMenu->addActions({a.undo, a.redo});
     m_editMenu->addSeparator()->setObjectName(u"mnuline2"_s);
     m_editMenu->addActions({a.copy, a.paste, a.deleteChannels});
+    m_editMenu->addSeparator()->setObjectName(u"mnuline3"_s);
+    m_setSelectedMenu = new SetForSelectedMenu(this);
+    m_editMenu->addMenu(m_setSelectedMenu);
+    m_editMenu->addAction(a.fillDown);
+}
+
+// The grid's context menu: the Edit menu's commands for the channels selected.
+void MainWindow::createGridMenu()
+{
+    const Actions &a = m_actions;
+    m_gridMenu = new QMenu(this);
+    m_gridMenu->setObjectName(u"mnuGrid"_s);
+    m_gridMenu->addActions({a.copy, a.paste, a.deleteChannels});
+    m_gridMenu->addSeparator();
+    m_gridMenu->addMenu(m_setSelectedMenu);
+    m_gridMenu->addAction(a.fillDown);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void MainWindow::showGridMenu(const QPoint &position)
+{
+    m_gridMenu->popup(m_grid->viewport()->mapToGlobal(position));
 }
 
 void MainWindow::createHistory()
@@ -781,6 +817,8 @@ void MainWindow::createHistory()
                                 [this](const PlanState &state) { showState(state); },
                                 [this] { return encodeImage(); }, this);
     m_channelEdits = new ChannelEditCommands(m_grid, m_model, m_plan, m_texts, this);
+    m_selectedEdits = new SelectedChannelCommands(m_grid, m_model, m_plan, m_texts, &m_band.limits(), this);
+    createGridMenu();
     // Their keys act on the grid's channels only while the grid has the focus: Del in the band
     // list must not empty channels. The menu items work from anywhere.
     const Actions &a = m_actions;
@@ -802,6 +840,17 @@ void MainWindow::initEditConnections()
     connectPlanCommand(a.deleteChannels,
                        std::bind_front(&ChannelEditCommands::deleteSelected, m_channelEdits));
     connect(m_channelEdits, &ChannelEditCommands::changed, this, &MainWindow::recordChange);
+    connectPlanCommand(a.fillDown, std::bind_front(&SelectedChannelCommands::askFillDown, m_selectedEdits));
+    connect(m_setSelectedMenu, &SetForSelectedMenu::toneAsked, this, [this](int column) {
+        runPlanCommand(
+            std::bind_front(&SelectedChannelCommands::askToneForSelected, m_selectedEdits, column));
+    });
+    connect(m_setSelectedMenu, &SetForSelectedMenu::entryPicked, this, [this](int column, int index) {
+        runPlanCommand(
+            std::bind_front(&SelectedChannelCommands::pickForSelected, m_selectedEdits, column, index));
+    });
+    connect(m_selectedEdits, &SelectedChannelCommands::changed, this, &MainWindow::recordChange);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &MainWindow::showGridMenu);
     connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateEditActions);
     connect(m_history, &PlanHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // Each change the window makes to the plan is recorded once it is complete.
@@ -854,6 +903,8 @@ void MainWindow::updateEditActions()
     a.redo->setEnabled(editable && m_history->stack()->canRedo());
     a.paste->setEnabled(editable);
     a.deleteChannels->setEnabled(editable);
+    a.fillDown->setEnabled(editable);
+    m_setSelectedMenu->menuAction()->setEnabled(editable);
 }
 
 } // namespace vm280

@@ -35,6 +35,9 @@ struct PlanState;
 class PlanTools;
 class PortDialog;
 class RecentFilesMenu;
+class SelectedChannelCommands;
+class SetForSelectedMenu;
+class TemplatesMenu;
 
 /// The main window `Form1`: the channel grid, the band selector, the function settings, the
 /// menus and toolbar, the status line, and the commands that read and write the radio and
@@ -57,6 +60,7 @@ public:
     FeatureDialogs *dialogs() const { return m_dialogs; }
     PlanHistory *history() const { return m_history; }
     ChannelEditCommands *channelEdits() const { return m_channelEdits; }
+    SelectedChannelCommands *selectedEdits() const { return m_selectedEdits; }
     PlanTools *tools() const { return m_tools; }
     /// The serial port in use, 1 to 20 for COM1 to COM20 (0 none); known once the window was
     /// first painted or a read or write began.
@@ -126,6 +130,8 @@ private:
     // The Edit menu and the undo history.
     void createEditActions();
     void createEditMenu();
+    void createGridMenu();
+    void showGridMenu(const QPoint &position);
     void createHistory();
     void initEditConnections();
     PlanState currentState() const;
@@ -159,13 +165,17 @@ private:
     QMenu *m_programmingMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
     RecentFilesMenu *m_recentMenu = nullptr;
+    TemplatesMenu *m_templatesMenu = nullptr;
     LinkController *m_link = nullptr;
     CodePlanCommands *m_files = nullptr;
     InterchangeCommands *m_interchange = nullptr;
     FeatureDialogs *m_dialogs = nullptr;
     PlanHistory *m_history = nullptr;
     ChannelEditCommands *m_channelEdits = nullptr;
+    SelectedChannelCommands *m_selectedEdits = nullptr;
     QMenu *m_editMenu = nullptr;
+    SetForSelectedMenu *m_setSelectedMenu = nullptr;
+    QMenu *m_gridMenu = nullptr;
     PlanTools *m_tools = nullptr;
     QPointer<PortDialog> m_portDialog;
     QPointer<BatchPanel> m_batchPanel;
@@ -178,7 +188,7 @@ private:
         QAction *simplified, *traditional, *english;
         QAction *help, *about;
         QAction *service;
-        QAction *undo, *redo, *copy, *paste, *deleteChannels;
+        QAction *undo, *redo, *copy, *paste, *deleteChannels, *fillDown;
     } m_actions{};
 };
 

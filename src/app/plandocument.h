@@ -18,6 +18,8 @@ struct PlanDocument
     std::function<ChoiceTexts()> texts;             ///< the words the channel cells are shown in
     std::function<bool()> modified;                 ///< the plan changed since it was last kept
     std::function<bool()> mayStore;                 ///< asks before a doubtful plan is stored; false stops
+    std::function<bool()>
+        askToSave; ///< asks whether to save a modified plan before it is replaced; false stops
 };
 
 } // namespace vm280

@@ -1,6 +1,7 @@
 #include "cliutil.h"
 #include "commands.h"
 
+#include "image/channeltable.h"
 #include "interchange/planinterchange.h"
 
 #include <QCommandLineParser>
@@ -13,7 +14,7 @@ namespace {
 
 const QString kUsage =
     u"import FILE.json|FILE.csv -o PLAN.DAT [--base PLAN.DAT] [--strict] [--band N|TEXT|auto] "
-    u"[--locations A-B]"_s;
+    u"[--locations A-B,C-D] [--to N] [--keep]"_s;
 
 int usageError(const QString &message)
 {
@@ -21,14 +22,27 @@ int usageError(const QString &message)
     return UsageError;
 }
 
+// The channel --to names, from 1 to 16.
+std::optional<int> channelNumber(const QString &text)
+{
+    bool ok = false;
+    const int channel = text.trimmed().toInt(&ok);
+    if (!ok || channel < 1 || channel > ChannelTable::kRows)
+        return std::nullopt;
+    return channel;
+}
+
 // The CSV options of the command line, or the exit code of a usage error.
 std::variant<ImportOptions, int> importOptions(const QCommandLineParser &parser, InterchangeFormat format)
 {
     ImportOptions options;
     options.strict = parser.isSet(u"strict"_s);
-    const bool csvOnly = parser.isSet(u"band"_s) || parser.isSet(u"locations"_s);
+    options.keep = parser.isSet(u"keep"_s);
+    const bool csvOnly = parser.isSet(u"band"_s) || parser.isSet(u"locations"_s) || parser.isSet(u"to"_s) ||
+                         parser.isSet(u"keep"_s);
     if (csvOnly && format != InterchangeFormat::ChirpCsv)
-        return usageError(u"--band and --locations are for CSV files; a JSON plan has its own"_s);
+        return usageError(
+            u"--band, --locations, --to and --keep are for CSV files; a JSON plan has its own"_s);
     if (parser.isSet(u"band"_s)) {
         const auto band = BandChoice::parse(parser.value(u"band"_s));
         if (!band)
@@ -36,9 +50,14 @@ std::variant<ImportOptions, int> importOptions(const QCommandLineParser &parser,
         options.band = *band;
     }
     if (parser.isSet(u"locations"_s)) {
-        options.locations = LocationRange::parse(parser.value(u"locations"_s));
+        options.locations = LocationList::parse(parser.value(u"locations"_s));
         if (!options.locations)
-            return usageError(u"--locations takes a range such as 71-88"_s);
+            return usageError(u"--locations takes ranges such as 71-88 or 1-8,71-78"_s);
+    }
+    if (parser.isSet(u"to"_s)) {
+        options.firstChannel = channelNumber(parser.value(u"to"_s));
+        if (!options.firstChannel)
+            return usageError(u"--to takes a channel from 1 to 16"_s);
     }
     return options;
 }
@@ -67,8 +86,14 @@ int runImport(const QStringList &arguments)
         u"N|TEXT|auto"_s);
     const QCommandLineOption locations(
         u"locations"_s,
-        u"CSV: take the rows whose Location is A to B, into channels 1 to 16 in file order."_s, u"A-B"_s);
-    parser.addOptions({output, base, strict, band, locations});
+        u"CSV: take only the rows whose Location lies in the ranges (1-8,71-78), in file order from "
+        u"channel 1 (or --to N)."_s,
+        u"A-B,C-D"_s);
+    const QCommandLineOption to(
+        u"to"_s, u"CSV: place the rows in file order from channel N on, whatever their Location."_s, u"N"_s);
+    const QCommandLineOption keep(
+        u"keep"_s, u"CSV: keep the base plan's channels no row lands on (else they are emptied)."_s);
+    parser.addOptions({output, base, strict, band, locations, to, keep});
     if (const auto exit = parseArguments(parser, arguments, 1, kUsage))
         return *exit;
     const QString path = parser.positionalArguments().first();

@@ -21,7 +21,9 @@ struct Command
 };
 
 constexpr std::array kCommands{
-    Command{"new", runNew, "new -o PLAN.DAT", "write a plan in the start-up state"},
+    Command{"new", runNew, "new [--template NAME] -o PLAN.DAT",
+            "write a plan in the start-up state, or from a ready-made plan"},
+    Command{"templates", runTemplates, "templates", "list the ready-made channel plans"},
     Command{"convert", runConvert, "convert IN.DAT OUT.DAT", "open IN and save it as OUT"},
     Command{"show", runShow, "show PLAN.DAT [--lang zh|zh-Hant|en]", "print the channels and settings"},
     Command{"diff", runDiff, "diff A.DAT B.DAT|--port DEVICE [--lang zh|zh-Hant|en]",

@@ -5,7 +5,11 @@
 #include "chirprow.h"
 #include "csvreader.h"
 
+#include "valuechecks.h"
+
 #include "editor/channeledits.h"
+#include "editor/selectionedits.h"
+#include "image/bands.h"
 #include "image/codeplan.h"
 
 #include <algorithm>
@@ -51,6 +55,15 @@ std::variant<ChannelValues, ChirpNote> channelOf(const CsvRecord &record, const 
     return std::get<ChirpRow>(row).inBand(band, warnings);
 }
 
+// A tone as typed, the off word of texts or "off" turning it off (an empty text).
+CheckedValue toneValue(QStringView value, const ChoiceTexts &texts)
+{
+    const QStringView trimmed = value.trimmed();
+    if (trimmed == texts.toneOff || trimmed.compare(u"off", Qt::CaseInsensitive) == 0)
+        return {};
+    return ValueChecks::typedTone(trimmed);
+}
+
 } // namespace
 
 QString CopyChannels(const ChannelTable &table, const QList<int> &rows, const ChoiceTexts &texts)
@@ -72,15 +85,9 @@ PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, i
     CsvReader reader(text, separatorOf(text));
     QList<CsvRecord> records;
     CsvRecord record;
-    // The whole text is read before anything is pasted, so a malformed end pastes nothing; only
-    // the rows the table can hold are kept.
-    const int room = std::max(ChannelTable::kRows - firstRow + 1, 0) + 1;
-    while (reader.next(record)) {
-        if (records.size() < room)
-            records.append(record);
-        else
-            ++report.rowsBelowTable;
-    }
+    // The whole text is read before anything is pasted, so a malformed end pastes nothing.
+    while (reader.next(record))
+        records.append(record);
     if (reader.error()) {
         report.error = reader.error();
         return report;
@@ -100,14 +107,60 @@ PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, i
         const auto values = channelOf(row, columns, band);
         if (const auto *note = std::get_if<ChirpNote>(&values)) {
             report.refused.append({ImportNote::Skipped, note->field.line, note->field.column, note->text()});
-        } else {
-            ClearNO(pasted, channel);
-            std::get<ChannelValues>(values).write(pasted, channel, texts);
-            ++report.pasted;
+            continue;
         }
+        ClearNO(pasted, channel);
+        std::get<ChannelValues>(values).write(pasted, channel, texts);
+        ++report.pasted;
         ++channel;
     }
     table = pasted;
+    return report;
+}
+
+bool IsColumnText(QStringView text)
+{
+    const auto lines = text.split(u'\n');
+    const bool oneField = std::none_of(lines.cbegin(), lines.cend(), [](QStringView line) {
+        return line.contains(u'\t') || line.contains(u',');
+    });
+    return oneField && lines.first().trimmed().compare(ChirpColumn::kFrequency, Qt::CaseInsensitive) != 0;
+}
+
+PasteReport PasteColumn(QStringView text, ChannelTable &table, int firstRow, int column, int band,
+                        const ChoiceTexts &texts)
+{
+    PasteReport report;
+    const bool frequencies =
+        column == ChannelTable::RxFrequencyColumn || column == ChannelTable::TxFrequencyColumn;
+    int channel = firstRow;
+    int line = 0;
+    for (const QStringView value : text.split(u'\n')) {
+        ++line;
+        if (value.trimmed().isEmpty())
+            continue;
+        // Only the receive frequency makes a channel; the other cells are those of programmed ones.
+        while (channel <= ChannelTable::kRows && column != ChannelTable::RxFrequencyColumn &&
+               table.isEmpty(channel))
+            ++channel;
+        if (channel > ChannelTable::kRows) {
+            ++report.rowsBelowTable;
+            continue;
+        }
+        const CheckedValue checked =
+            frequencies ? ValueChecks::typedFrequency(value, band) : toneValue(value, texts);
+        if (checked.refused()) {
+            report.refused.append({ImportNote::Skipped, line, 1, checked.fault});
+            continue;
+        }
+        if (frequencies)
+            CommitFrequency(table, channel, column, checked.text, BandLimitsOf(BandText(band)), texts);
+        else
+            SetToneFor(table, {channel}, column, checked.text.isEmpty() ? texts.toneOff : checked.text,
+                       texts);
+        ++report.pasted;
+        ++channel;
+    }
     return report;
 }
 

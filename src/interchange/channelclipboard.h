@@ -33,8 +33,21 @@ QString CopyChannels(const ChannelTable &table, const QList<int> &rows, const Ch
 /// tab-separated (a spreadsheet's cells) or CSV, with CHIRP's header row or, without one, in
 /// CHIRP's column order; Location is not used. Every row goes through the rules of typing for
 /// band (limits, raster, tones) and is written in the words of texts; a row that cannot be
-/// pasted leaves its channel as it was and is reported, the others are pasted.
+/// pasted is reported and uses up no channel, the next row taking its place.
 PasteReport PasteChannels(QStringView text, ChannelTable &table, int firstRow, int band,
                           const ChoiceTexts &texts);
+
+/// True for text that is one column of values, one a line (a column copied from a spreadsheet):
+/// no line holds a tab or a comma, and the first is no CHIRP header.
+bool IsColumnText(QStringView text);
+
+/// Pastes a column of values into column (1 or 3 a frequency, 2 or 4 a tone) of channels
+/// firstRow and below, one value to a channel, as typing each into its cell would (band limits
+/// and raster for band, the tone rules; the off word or "off" turns a tone off). A receive
+/// frequency creates an empty channel; the other columns pass over empty channels, which have
+/// no such cell. A value that cannot be taken is reported with its line and reason and uses up
+/// no channel. Blank lines are skipped.
+PasteReport PasteColumn(QStringView text, ChannelTable &table, int firstRow, int column, int band,
+                        const ChoiceTexts &texts);
 
 } // namespace vm280

@@ -12,6 +12,7 @@ namespace vm280 {
 /// The columns of CHIRP's generic CSV layout that the radio's channels use.
 namespace ChirpColumn {
 inline constexpr QLatin1StringView kLocation{"Location"};
+inline constexpr QLatin1StringView kName{"Name"};
 inline constexpr QLatin1StringView kFrequency{"Frequency"};
 inline constexpr QLatin1StringView kDuplex{"Duplex"};
 inline constexpr QLatin1StringView kOffset{"Offset"};
@@ -25,6 +26,7 @@ inline constexpr QLatin1StringView kCrossMode{"CrossMode"};
 inline constexpr QLatin1StringView kMode{"Mode"};
 inline constexpr QLatin1StringView kSkip{"Skip"};
 inline constexpr QLatin1StringView kPower{"Power"};
+inline constexpr QLatin1StringView kComment{"Comment"};
 } // namespace ChirpColumn
 
 /// Where each column of a CHIRP CSV file is, found by its name in the header row: any order,

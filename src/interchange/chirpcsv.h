@@ -28,12 +28,12 @@ public:
     /// separator gives the text spreadsheets paste as cells.
     static QByteArray write(const CodePlan &plan, const ChoiceTexts &texts, QChar separator = u',');
 
-    /// base with its channel table replaced by the rows of csv, read by column name and placed
-    /// by Location (or, with options.locations, in file order from channel 1). Rows are checked
-    /// by the channel editor's rules for the band of options.band and written in the words of
-    /// texts; a row the radio cannot take is skipped and noted in report, unless
-    /// options.strict, which refuses the file there. A file without one importable row is
-    /// refused as well.
+    /// base with the rows of csv in its channel table, read by column name and placed by
+    /// Location (or, with options.locations or options.firstChannel, in file order); the other
+    /// channels are emptied unless options.keep. Rows are checked by the channel editor's rules
+    /// for the band of options.band and written in the words of texts; a row the radio cannot
+    /// take is skipped and noted in report, unless options.strict, which refuses the file there.
+    /// A file without one importable row is refused as well.
     static std::variant<CodePlan, InputError> read(QStringView csv, const CodePlan &base,
                                                    const ImportOptions &options, const ChoiceTexts &texts,
                                                    ImportReport &report);

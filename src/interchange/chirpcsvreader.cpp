@@ -1,6 +1,6 @@
 #include "chirpcsvreader.h"
 
-#include "image/bands.h"
+#include "chirpcolumns.h"
 
 #include <algorithm>
 
@@ -13,138 +13,96 @@ ChirpCsvReader::ChirpCsvReader(const CodePlan &base, const ImportOptions &option
     : m_plan(base), m_options(options), m_texts(texts), m_report(report)
 {}
 
+Placement ChirpCsvReader::placementOf(const ImportOptions &options)
+{
+    if (options.firstChannel)
+        return {Placement::FileOrder, *options.firstChannel};
+    if (options.locations)
+        return {Placement::FileOrder, 1};
+    return {Placement::ByLocation, 1};
+}
+
 std::variant<CodePlan, InputError> ChirpCsvReader::read(QStringView csv)
 {
-    if (csv.startsWith(QChar::ByteOrderMark))
-        csv = csv.sliced(1);
-    if (m_options.band.kind == BandChoice::Fixed) {
-        m_plan.band = m_options.band.index;
-    } else if (m_options.band.kind == BandChoice::Automatic) {
-        if (auto error = chooseBand(csv))
-            return *error;
-    }
-    m_report.band = m_plan.band;
-    ChannelValues::clearAll(m_plan.channels);
-    if (auto error = forEachRow(csv, [this](const CsvRecord &record) { return importRow(record); }))
+    auto read = ChannelList::fromCsv(csv);
+    if (const auto *error = std::get_if<InputError>(&read))
         return *error;
+    const ChannelList &list = std::get<ChannelList>(read);
+    const Placement placement = placementOf(m_options);
+    const QList<bool> taken = takenRows(list);
+    chooseBand(list, taken, placement);
+    m_report.band = m_plan.band;
+    const QList<Landing> landings = PlaceRows(list, taken, m_plan.band, placement);
+    if (!noteRows(list, taken, landings))
+        return *m_error;
     m_report.finished = true;
+    m_report.imported = int(std::count_if(landings.cbegin(), landings.cend(), [](const Landing &landing) {
+        return landing.outcome == Landing::Placed;
+    }));
     if (m_report.imported == 0)
         return InputError{0, 0, u"no row of the file can be programmed into the radio"_s};
+    if (!m_options.keep)
+        ChannelValues::clearAll(m_plan.channels);
+    WriteLandings(landings, m_plan.channels, m_texts);
     return m_plan;
 }
 
-std::optional<InputError> ChirpCsvReader::forEachRow(QStringView csv,
-                                                     const std::function<bool(const CsvRecord &)> &take)
+QList<bool> ChirpCsvReader::takenRows(const ChannelList &list) const
 {
-    CsvReader reader(csv);
-    CsvRecord record;
-    if (!reader.next(record))
-        return reader.error().value_or(InputError{1, 1, u"the file has no header row"_s});
-    if (auto error = m_columns.readHeader(record))
-        return error;
-    while (reader.next(record)) {
-        if (!take(record))
-            return m_error;
+    QList<bool> taken(list.size(), true);
+    if (!m_options.locations)
+        return taken;
+    for (int index = 0; index < list.size(); ++index) {
+        const auto *location = std::get_if<int>(&list.row(index).number);
+        taken[index] = !location || m_options.locations->contains(*location);
     }
-    return reader.error();
+    return taken;
 }
 
-// The band that holds the most rows the import would take; ties go to the lower index, and
-// with no such row at all the plan keeps its band.
-std::optional<InputError> ChirpCsvReader::chooseBand(QStringView csv)
+// The band that holds the most rows the import would take; with no such row at all the plan
+// keeps its band.
+void ChirpCsvReader::chooseBand(const ChannelList &list, const QList<bool> &taken, Placement placement)
 {
-    std::array<int, kBandCount> counts{};
-    auto error = forEachRow(csv, [&](const CsvRecord &record) {
-        if (!std::holds_alternative<int>(takenLocation(record)))
-            return true;
-        const auto row = ChirpRow::read(record, m_columns);
-        if (!std::holds_alternative<ChirpRow>(row))
-            return true;
-        QList<ChirpNote> warnings;
-        for (int band = 0; band < kBandCount; ++band)
-            counts[band] +=
-                std::holds_alternative<ChannelValues>(std::get<ChirpRow>(row).inBand(band, warnings));
-        return true;
-    });
-    const auto best = std::max_element(counts.begin(), counts.end());
-    if (*best > 0)
-        m_plan.band = int(best - counts.begin());
-    m_report.bandRows = *best;
-    return error;
+    if (m_options.band.kind == BandChoice::Fixed) {
+        m_plan.band = m_options.band.index;
+    } else if (m_options.band.kind == BandChoice::Automatic) {
+        const int best = BestBand(list, taken, placement);
+        if (best >= 0)
+            m_plan.band = best;
+        m_report.bandRows = best >= 0 ? RowsInBand(list, taken, best, placement) : 0;
+    }
 }
 
-bool ChirpCsvReader::importRow(const CsvRecord &record)
+bool ChirpCsvReader::noteRows(const ChannelList &list, const QList<bool> &taken,
+                              const QList<Landing> &landings)
 {
-    const auto location = takenLocation(record);
-    if (const auto *note = std::get_if<ChirpNote>(&location))
-        return skip(*note);
-    const auto row = ChirpRow::read(record, m_columns);
-    if (const auto *note = std::get_if<ChirpNote>(&row))
-        return skip(*note);
-    QList<ChirpNote> warnings = std::get<ChirpRow>(row).warnings();
-    const auto values = std::get<ChirpRow>(row).inBand(m_plan.band, warnings);
-    if (const auto *note = std::get_if<ChirpNote>(&values))
-        return skip(*note);
-    const CsvField locationField = m_columns.field(record, ChirpColumn::kLocation);
-    const auto channel = place(std::get<int>(location), locationField);
-    if (const auto *note = std::get_if<ChirpNote>(&channel))
-        return skip(*note);
-    for (const ChirpNote &warning : warnings) {
-        if (!warn(warning))
+    for (int index = 0; index < list.size(); ++index) {
+        const Landing &landing = landings[index];
+        if (!taken[index]) {
+            const ListRow &row = list.row(index);
+            const QString reason = u"%1 is outside the locations taken, %2"_s.arg(std::get<int>(row.number))
+                                       .arg(m_options.locations->text());
+            if (!note(ImportNote::Skipped, {row.location, ChirpColumn::kLocation, reason}))
+                return false;
+        } else if (landing.outcome != Landing::Placed) {
+            if (!note(ImportNote::Skipped, *landing.note))
+                return false;
+        } else if (!std::all_of(
+                       landing.warnings.cbegin(), landing.warnings.cend(),
+                       [this](const ChirpNote &warning) { return note(ImportNote::Warning, warning); })) {
             return false;
+        }
     }
-    std::get<ChannelValues>(values).write(m_plan.channels, std::get<int>(channel), m_texts);
-    m_channelLines[std::get<int>(channel) - 1] = locationField.line;
-    ++m_report.imported;
     return true;
 }
 
-std::variant<int, ChirpNote> ChirpCsvReader::takenLocation(const CsvRecord &record) const
-{
-    const auto location = ChirpRow::location(record, m_columns);
-    if (!std::holds_alternative<int>(location))
-        return location;
-    const int number = std::get<int>(location);
-    const CsvField field = m_columns.field(record, ChirpColumn::kLocation);
-    if (m_options.locations && !m_options.locations->contains(number))
-        return ChirpNote{
-            field, ChirpColumn::kLocation,
-            u"%1 is outside the locations taken, %2"_s.arg(number).arg(m_options.locations->text())};
-    if (!m_options.locations && (number < 1 || number > ChannelTable::kRows))
-        return ChirpNote{field, ChirpColumn::kLocation, u"%1 is not a channel from 1 to 16"_s.arg(number)};
-    return number;
-}
-
-// Without a range a row keeps its Location as the channel; with one, the rows taken fill the
-// channels in file order.
-std::variant<int, ChirpNote> ChirpCsvReader::place(int location, const CsvField &field) const
-{
-    const int channel = m_options.locations ? m_report.imported + 1 : location;
-    if (channel > ChannelTable::kRows)
-        return ChirpNote{field, ChirpColumn::kLocation, u"all 16 channels are taken by earlier rows"_s};
-    if (const int line = m_channelLines[channel - 1])
-        return ChirpNote{field, ChirpColumn::kLocation,
-                         u"channel %1 is already given on line %2"_s.arg(channel).arg(line)};
-    return channel;
-}
-
-bool ChirpCsvReader::skip(const ChirpNote &note)
+bool ChirpCsvReader::note(ImportNote::Kind kind, const ChirpNote &note)
 {
     if (m_options.strict) {
         m_error = InputError{note.field.line, note.field.column, note.text()};
         return false;
     }
-    m_report.add(ImportNote::Skipped, note.field.line, note.field.column, note.text());
-    return true;
-}
-
-bool ChirpCsvReader::warn(const ChirpNote &note)
-{
-    if (m_options.strict) {
-        m_error = InputError{note.field.line, note.field.column, note.text()};
-        return false;
-    }
-    m_report.add(ImportNote::Warning, note.field.line, note.field.column, note.text());
+    m_report.add(kind, note.field.line, note.field.column, note.text());
     return true;
 }
 

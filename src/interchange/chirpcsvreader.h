@@ -1,17 +1,15 @@
 #pragma once
 
-#include "chirpcolumns.h"
-#include "chirprow.h"
-#include "csvreader.h"
+#include "channellist.h"
 #include "importoptions.h"
+#include "importplacement.h"
 #include "importreport.h"
 #include "inputerror.h"
 
 #include "image/choicetexts.h"
 #include "image/codeplan.h"
 
-#include <array>
-#include <functional>
+#include <QList>
 #include <optional>
 #include <variant>
 
@@ -26,26 +24,24 @@ public:
 
     std::variant<CodePlan, InputError> read(QStringView csv);
 
-private:
-    /// Runs take on every data row, after the header; a malformed text or a false from take
-    /// ends the walk with the error.
-    std::optional<InputError> forEachRow(QStringView csv, const std::function<bool(const CsvRecord &)> &take);
-    std::optional<InputError> chooseBand(QStringView csv);
-    bool importRow(const CsvRecord &record);
-    /// The row's location when the import takes it, or why not.
-    std::variant<int, ChirpNote> takenLocation(const CsvRecord &record) const;
-    /// The channel the row goes to, or why it gets none.
-    std::variant<int, ChirpNote> place(int location, const CsvField &field) const;
-    bool skip(const ChirpNote &note);
-    bool warn(const ChirpNote &note);
+    /// Where the options put the rows: in file order from the first channel given (channel 1
+    /// with locations alone), else by Location.
+    static Placement placementOf(const ImportOptions &options);
 
-    ChirpColumns m_columns;
-    std::array<int, 16> m_channelLines{}; ///< the line each channel was given on, 0 for none
+private:
+    /// The rows the options take: those whose Location is in the locations given (all without
+    /// them), and those without a Location number, which are then noted as such.
+    QList<bool> takenRows(const ChannelList &list) const;
+    void chooseBand(const ChannelList &list, const QList<bool> &taken, Placement placement);
+    /// Notes what became of every row, in file order; false when strict refuses the file.
+    bool noteRows(const ChannelList &list, const QList<bool> &taken, const QList<Landing> &landings);
+    bool note(ImportNote::Kind kind, const ChirpNote &note);
+
     CodePlan m_plan;
     const ImportOptions &m_options;
     const ChoiceTexts &m_texts;
     ImportReport &m_report;
-    InputError m_error;
+    std::optional<InputError> m_error;
 };
 
 } // namespace vm280

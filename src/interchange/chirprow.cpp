@@ -48,6 +48,36 @@ QString ChirpNote::text() const
     return column.isEmpty() ? reason : column + u": "_s + reason;
 }
 
+// Reads one record into a row; the record and its columns live only as long as the reading.
+class ChirpRow::Reader
+{
+public:
+    Reader(const CsvRecord &record, const ChirpColumns &columns) : m_record(record), m_columns(columns) {}
+
+    std::variant<ChirpRow, ChirpNote> read();
+
+private:
+    /// A tone as read from the columns: empty for off, else "67.0" or "D023N".
+    struct Tone
+    {
+        QString text;
+        ChirpNote source;
+    };
+
+    ChirpNote note(QLatin1StringView column, const QString &reason = {}) const;
+    std::optional<ChirpNote> readDuplex();
+    std::optional<ChirpNote> readTones();
+    std::optional<ChirpNote> readCrossTones(Tone &tx, Tone &rx);
+    std::variant<Tone, ChirpNote> ctcss(QLatin1StringView column);
+    std::variant<Tone, ChirpNote> dcs(QLatin1StringView column, int side);
+    std::optional<ChirpNote> checkTone(Tone &tone);
+    std::optional<ChirpNote> readChoices();
+
+    const CsvRecord &m_record;
+    const ChirpColumns &m_columns;
+    ChirpRow m_row;
+};
+
 std::variant<int, ChirpNote> ChirpRow::location(const CsvRecord &record, const ChirpColumns &columns)
 {
     const CsvField field = columns.field(record, kLocation);
@@ -60,16 +90,15 @@ std::variant<int, ChirpNote> ChirpRow::location(const CsvRecord &record, const C
 
 std::variant<ChirpRow, ChirpNote> ChirpRow::read(const CsvRecord &record, const ChirpColumns &columns)
 {
-    ChirpRow row(record, columns);
-    row.m_rx = row.note(kFrequency);
-    row.m_values.rxFrequency = row.m_rx.field.text.trimmed();
-    row.m_tx = row.m_rx;
-    if (auto fault = row.readDuplex())
-        return *fault;
-    if (auto fault = row.readTones())
-        return *fault;
-    if (auto fault = row.readChoices())
-        return *fault;
+    return Reader(record, columns).read();
+}
+
+ChirpRow ChirpRow::fromChannel(const ChannelValues &values, const ChirpNote &rx, const ChirpNote &tx)
+{
+    ChirpRow row;
+    row.m_values = values;
+    row.m_rx = rx;
+    row.m_tx = tx;
     return row;
 }
 
@@ -78,11 +107,14 @@ std::variant<ChannelValues, ChirpNote> ChirpRow::inBand(int band, QList<ChirpNot
     ChannelValues values = m_values;
     for (const auto &[source, text] :
          {std::pair{&m_rx, &values.rxFrequency}, std::pair{&m_tx, &values.txFrequency}}) {
-        // A transmit frequency that is the receive one is checked once.
+        // A transmit frequency that is the receive one is checked once; a channel without one
+        // keeps none.
         if (text == &values.txFrequency && m_values.txFrequency == m_values.rxFrequency) {
             *text = values.rxFrequency;
             break;
         }
+        if (text == &values.txFrequency && text->isEmpty())
+            break;
         const CheckedValue frequency = ValueChecks::typedFrequency(*text, band);
         if (frequency.refused())
             return ChirpNote{source->field, source->column, frequency.fault};
@@ -93,26 +125,40 @@ std::variant<ChannelValues, ChirpNote> ChirpRow::inBand(int band, QList<ChirpNot
     return values;
 }
 
-ChirpNote ChirpRow::note(QLatin1StringView column, const QString &reason) const
+std::variant<ChirpRow, ChirpNote> ChirpRow::Reader::read()
+{
+    m_row.m_rx = note(kFrequency);
+    m_row.m_values.rxFrequency = m_row.m_rx.field.text.trimmed();
+    m_row.m_tx = m_row.m_rx;
+    if (auto fault = readDuplex())
+        return *fault;
+    if (auto fault = readTones())
+        return *fault;
+    if (auto fault = readChoices())
+        return *fault;
+    return m_row;
+}
+
+ChirpNote ChirpRow::Reader::note(QLatin1StringView column, const QString &reason) const
 {
     return {m_columns.field(m_record, column), column, reason};
 }
 
 // The transmit frequency, from Duplex and Offset; "off" is the radio's transmit forbid.
-std::optional<ChirpNote> ChirpRow::readDuplex()
+std::optional<ChirpNote> ChirpRow::Reader::readDuplex()
 {
     const ChirpNote duplex = note(kDuplex);
     const ChirpNote offset = note(kOffset);
-    m_values.txFrequency = m_values.rxFrequency;
+    m_row.m_values.txFrequency = m_row.m_values.rxFrequency;
     if (duplex.field.text.trimmed().isEmpty())
         return std::nullopt;
     if (is(duplex.field, "off"_L1)) {
-        m_values.forbid = true;
+        m_row.m_values.forbid = true;
         return std::nullopt;
     }
-    m_tx = offset;
+    m_row.m_tx = offset;
     if (is(duplex.field, "split"_L1)) {
-        m_values.txFrequency = offset.field.text.trimmed();
+        m_row.m_values.txFrequency = offset.field.text.trimmed();
         return std::nullopt;
     }
     if (!is(duplex.field, "+"_L1) && !is(duplex.field, "-"_L1))
@@ -120,14 +166,14 @@ std::optional<ChirpNote> ChirpRow::readDuplex()
     const std::optional<double> shift = ParseDecimal(offset.field.text);
     if (!shift)
         return note(kOffset, u"'%1' is not a number of MHz"_s.arg(offset.field.text));
-    const std::optional<double> mhz = ParseDecimal(m_values.rxFrequency);
+    const std::optional<double> mhz = ParseDecimal(m_row.m_values.rxFrequency);
     if (!mhz)
-        return note(kFrequency, u"frequency '%1' is not a number"_s.arg(m_values.rxFrequency));
-    m_values.txFrequency = FormatFrequency(is(duplex.field, "+"_L1) ? *mhz + *shift : *mhz - *shift);
+        return note(kFrequency, u"frequency '%1' is not a number"_s.arg(m_row.m_values.rxFrequency));
+    m_row.m_values.txFrequency = FormatFrequency(is(duplex.field, "+"_L1) ? *mhz + *shift : *mhz - *shift);
     return std::nullopt;
 }
 
-std::optional<ChirpNote> ChirpRow::readTones()
+std::optional<ChirpNote> ChirpRow::Reader::readTones()
 {
     const ChirpNote mode = note(kTone);
     Tone tx{{}, mode};
@@ -157,13 +203,13 @@ std::optional<ChirpNote> ChirpRow::readTones()
         if (auto fault = checkTone(std::get<Tone>(*tone)))
             return fault;
     }
-    m_values.txTone = std::get<Tone>(txTone).text;
-    m_values.rxTone = std::get<Tone>(rxTone).text;
+    m_row.m_values.txTone = std::get<Tone>(txTone).text;
+    m_row.m_values.rxTone = std::get<Tone>(rxTone).text;
     return std::nullopt;
 }
 
 // Cross: the transmit side takes rToneFreq or DtcsCode, the receive side cToneFreq or RxDtcsCode.
-std::optional<ChirpNote> ChirpRow::readCrossTones(Tone &tx, Tone &rx)
+std::optional<ChirpNote> ChirpRow::Reader::readCrossTones(Tone &tx, Tone &rx)
 {
     const ChirpNote crossMode = note(kCrossMode);
     const QString text = crossMode.field.text.trimmed();
@@ -194,7 +240,7 @@ std::optional<ChirpNote> ChirpRow::readCrossTones(Tone &tx, Tone &rx)
     return side(text.section(u"->"_s, 1, 1), kCToneFreq, kRxDtcsCode, 1, rx);
 }
 
-std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::ctcss(QLatin1StringView column)
+std::variant<ChirpRow::Reader::Tone, ChirpNote> ChirpRow::Reader::ctcss(QLatin1StringView column)
 {
     const ChirpNote source = note(column);
     const QString text = source.field.text.trimmed();
@@ -204,7 +250,7 @@ std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::ctcss(QLatin1StringView column
 }
 
 // A DCS code with the polarity of side 0 (transmit) or 1 (receive); CHIRP's R is inverted.
-std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::dcs(QLatin1StringView column, int side)
+std::variant<ChirpRow::Reader::Tone, ChirpNote> ChirpRow::Reader::dcs(QLatin1StringView column, int side)
 {
     const ChirpNote source = note(column);
     const QString code = source.field.text.trimmed();
@@ -218,7 +264,7 @@ std::variant<ChirpRow::Tone, ChirpNote> ChirpRow::dcs(QLatin1StringView column, 
 }
 
 // A tone outside the tone list is taken with a warning; one the radio cannot store skips the row.
-std::optional<ChirpNote> ChirpRow::checkTone(Tone &tone)
+std::optional<ChirpNote> ChirpRow::Reader::checkTone(Tone &tone)
 {
     if (tone.text.isEmpty())
         return std::nullopt;
@@ -226,12 +272,12 @@ std::optional<ChirpNote> ChirpRow::checkTone(Tone &tone)
     if (checked.refused())
         return ChirpNote{tone.source.field, tone.source.column, checked.fault};
     if (!checked.warning.isEmpty())
-        m_warnings.append({tone.source.field, tone.source.column, checked.warning});
+        m_row.m_warnings.append({tone.source.field, tone.source.column, checked.warning});
     tone.text = checked.text;
     return std::nullopt;
 }
 
-std::optional<ChirpNote> ChirpRow::readChoices()
+std::optional<ChirpNote> ChirpRow::Reader::readChoices()
 {
     const ChirpNote mode = note(kMode);
     if (!is(mode.field, "FM"_L1) && !is(mode.field, "NFM"_L1))
@@ -239,16 +285,16 @@ std::optional<ChirpNote> ChirpRow::readChoices()
             kMode,
             u"%1 cannot be programmed into this radio, which has FM (wide) and NFM (narrow) only"_s.arg(
                 mode.field.text.trimmed()));
-    m_values.wide = is(mode.field, "FM"_L1);
+    m_row.m_values.wide = is(mode.field, "FM"_L1);
     const ChirpNote skip = note(kSkip);
     if (!skip.field.text.trimmed().isEmpty() && !is(skip.field, "S"_L1) && !is(skip.field, "P"_L1))
-        m_warnings.append(note(
+        m_row.m_warnings.append(note(
             kSkip, u"'%1' is none of \"\", S, P; the channel is added to the scan"_s.arg(skip.field.text)));
-    m_values.scanAdd = !is(skip.field, "S"_L1);
+    m_row.m_values.scanAdd = !is(skip.field, "S"_L1);
     QString warning;
-    m_values.highPower = ChirpPower::isHigh(note(kPower).field.text, warning);
+    m_row.m_values.highPower = ChirpPower::isHigh(note(kPower).field.text, warning);
     if (!warning.isEmpty())
-        m_warnings.append(note(kPower, warning));
+        m_row.m_warnings.append(note(kPower, warning));
     return std::nullopt;
 }
 

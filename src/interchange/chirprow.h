@@ -32,37 +32,27 @@ public:
     static std::variant<int, ChirpNote> location(const CsvRecord &record, const ChirpColumns &columns);
 
     /// Reads the row's duplex, tones, mode, skip and power; the note says why the radio cannot
-    /// take the row. The row is read from record, which must outlive it.
+    /// take the row.
     static std::variant<ChirpRow, ChirpNote> read(const CsvRecord &record, const ChirpColumns &columns);
+
+    /// A channel of a plan as a row: its values as the plan holds them (a channel without a
+    /// transmit frequency keeps none); rx and tx are the cells notes on its frequencies name.
+    static ChirpRow fromChannel(const ChannelValues &values, const ChirpNote &rx, const ChirpNote &tx);
 
     /// The channel in band: both frequencies checked and snapped by the editor's rules, or why
     /// the band cannot hold it. Snaps add to warnings.
     std::variant<ChannelValues, ChirpNote> inBand(int band, QList<ChirpNote> &warnings) const;
 
+    /// The values as read, the frequencies as the file gives them.
+    const ChannelValues &values() const { return m_values; }
     /// Tones outside the tone list, a Power or Skip cell taken by default.
     const QList<ChirpNote> &warnings() const { return m_warnings; }
 
 private:
-    /// A tone as read from the columns: empty for off, else "67.0" or "D023N".
-    struct Tone
-    {
-        QString text;
-        ChirpNote source;
-    };
+    class Reader;
 
-    ChirpRow(const CsvRecord &record, const ChirpColumns &columns) : m_record(record), m_columns(columns) {}
+    ChirpRow() = default;
 
-    ChirpNote note(QLatin1StringView column, const QString &reason = {}) const;
-    std::optional<ChirpNote> readDuplex();
-    std::optional<ChirpNote> readTones();
-    std::optional<ChirpNote> readCrossTones(Tone &tx, Tone &rx);
-    std::variant<Tone, ChirpNote> ctcss(QLatin1StringView column);
-    std::variant<Tone, ChirpNote> dcs(QLatin1StringView column, int side);
-    std::optional<ChirpNote> checkTone(Tone &tone);
-    std::optional<ChirpNote> readChoices();
-
-    const CsvRecord &m_record;
-    const ChirpColumns &m_columns;
     ChannelValues m_values; ///< frequencies as the file gives them
     ChirpNote m_rx;
     ChirpNote m_tx;

@@ -2,6 +2,9 @@
 
 #include "image/bands.h"
 
+#include <QStringList>
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace vm280 {
@@ -33,19 +36,33 @@ std::optional<BandChoice> BandChoice::parse(QStringView text)
     return std::nullopt;
 }
 
-std::optional<LocationRange> LocationRange::parse(QStringView text)
+bool LocationList::contains(int location) const
 {
-    const qsizetype dash = text.indexOf(u'-');
-    const auto first = wholeNumber(dash < 0 ? text : text.first(dash));
-    const auto last = dash < 0 ? first : wholeNumber(text.sliced(dash + 1));
-    if (!first || !last || *first > *last)
-        return std::nullopt;
-    return LocationRange{*first, *last};
+    return std::any_of(ranges.cbegin(), ranges.cend(), [location](const auto &range) {
+        return range.first <= location && location <= range.second;
+    });
 }
 
-QString LocationRange::text() const
+std::optional<LocationList> LocationList::parse(QStringView text)
 {
-    return first == last ? QString::number(first) : u"%1-%2"_s.arg(first).arg(last);
+    LocationList list;
+    for (const QStringView range : text.split(u',')) {
+        const qsizetype dash = range.indexOf(u'-');
+        const auto first = wholeNumber(dash < 0 ? range : range.first(dash));
+        const auto last = dash < 0 ? first : wholeNumber(range.sliced(dash + 1));
+        if (!first || !last || *first > *last)
+            return std::nullopt;
+        list.ranges.append({*first, *last});
+    }
+    return list;
+}
+
+QString LocationList::text() const
+{
+    QStringList texts;
+    for (const auto &[first, last] : ranges)
+        texts << (first == last ? QString::number(first) : u"%1-%2"_s.arg(first).arg(last));
+    return texts.join(u',');
 }
 
 } // namespace vm280

@@ -25,23 +25,22 @@ ImportError fileFailure(const FileProblem &problem)
             0, 0, problem.reason};
 }
 
-ImportError badInput(const InputError &error)
-{
-    return {ImportError::BadInput, error.line, error.column, error.reason};
-}
-
 std::variant<CodePlan, InputError> readCsv(QByteArrayView bytes, const CodePlan &base,
                                            const ImportOptions &options, const ChoiceTexts &texts,
                                            ImportReport &report)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        return InputError{0, 0, u"the file is not UTF-8 text"_s};
-    return ChirpCsv::read(text, base, options, texts, report);
+    const auto text = CsvText(bytes);
+    if (const auto *error = std::get_if<InputError>(&text))
+        return *error;
+    return ChirpCsv::read(std::get<QString>(text), base, options, texts, report);
 }
 
 } // namespace
+
+ImportError ImportError::badInput(const InputError &error)
+{
+    return {BadInput, error.line, error.column, error.reason};
+}
 
 QString ImportError::message(const QString &fileName) const
 {
@@ -55,6 +54,15 @@ QString ImportError::message(const QString &fileName) const
 FileProblem ImportError::problem(const QString &path) const
 {
     return {kind == NotRegularFile ? FileProblem::NotRegularFile : FileProblem::Other, path, reason};
+}
+
+std::variant<QString, InputError> CsvText(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return InputError{0, 0, u"the file is not UTF-8 text"_s};
+    return text;
 }
 
 std::variant<QByteArray, ImportError> ReadImportFile(const QString &path)
@@ -84,7 +92,7 @@ ImportResult ImportPlan(QByteArrayView bytes, InterchangeFormat format, const Co
                     ? PlanJson::read(bytes, base, texts, options.strict, result.report)
                     : readCsv(bytes, base, options, texts, result.report);
     if (const auto *error = std::get_if<InputError>(&plan)) {
-        result.plan = badInput(*error);
+        result.plan = ImportError::badInput(*error);
         return result;
     }
     result.plan = std::get<CodePlan>(std::move(plan));

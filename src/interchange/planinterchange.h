@@ -2,6 +2,7 @@
 
 #include "importoptions.h"
 #include "importreport.h"
+#include "inputerror.h"
 #include "interchangeformat.h"
 
 #include "image/choicetexts.h"
@@ -35,6 +36,8 @@ struct ImportError
     int column = 0;
     QString reason;
 
+    /// The content refused as error says.
+    static ImportError badInput(const InputError &error);
     /// "in.csv:3:4: reason", or "in.csv: reason" for the file as a whole; one line.
     QString message(const QString &fileName) const;
     /// The problem with the file at path, when the file could not be read.
@@ -50,6 +53,9 @@ struct ImportResult
 
 /// The content of the file at path, read only when it is at most kMaxImportBytes long.
 std::variant<QByteArray, ImportError> ReadImportFile(const QString &path);
+
+/// The text of a CSV file's bytes, which must be UTF-8.
+std::variant<QString, InputError> CsvText(QByteArrayView bytes);
 
 /// The plan that bytes (the content of a file in format) make on top of base, with every cell
 /// in the words of texts. JSON replaces the parts of base it holds; CSV replaces the channel

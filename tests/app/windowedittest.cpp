@@ -2,9 +2,11 @@
 
 #include "app/codeplancommands.h"
 #include "app/featuredialogs.h"
+#include "app/interchangecommands.h"
 #include "app/sheetprinter.h"
 #include "dialogs/comparedialog.h"
 #include "dialogs/embeddedinfodialog.h"
+#include "dialogs/importchooserdialog.h"
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "dialogs/testfrequencydialog.h"
@@ -132,11 +134,15 @@ const QList<PlanCommand> &planCommands()
         {"Import (menu)",
          [](WindowRig &rig) {
              rig.files << QString::fromUtf8(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
-             rig.answers << MsgboxCancel;
              rig.chooseMenuItem(u"mnuFile"_s, u"mnuImport"_s);
          },
          [](WindowRig &rig) {
-             QCOMPARE(rig.prompts(), QStringList{u"导入将替换全部信道，确定吗？"_s});
+             // The chooser shows channel 1 as it stands once committed.
+             ImportChooserDialog *chooser = rig.window->interchange()->chooser();
+             QVERIFY(chooser != nullptr);
+             QCOMPARE(chooser->table()->model()->index(0, 1).data().toString(),
+                      u"01（替换 %1）"_s.arg(kCommitted));
+             QTest::mouseClick(chooser->findChild<QPushButton *>(u"cmdCancel"_s), Qt::LeftButton);
              QCOMPARE(rig.cell(1, 1), kCommitted);
          }},
         {"Export (menu)",

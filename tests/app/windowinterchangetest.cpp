@@ -1,14 +1,17 @@
 #include "windowrig.h"
 
 #include "app/interchangecommands.h"
+#include "dialogs/importchooserdialog.h"
 #include "dialogs/importreportdialog.h"
 #include "image/codec.h"
-#include "interchange/planinterchange.h"
 #include "ui/languagemode.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 using namespace vm280;
@@ -17,9 +20,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kList = QString::fromUtf8(VM280_TEST_DATA "/interchange/eu-lpd-pmr.csv");
 constexpr int kCsvFilter = 0;
 constexpr int kJsonFilter = 1;
+constexpr int kDatFilter = 2;
 
 ImportReportDialog *report(const WindowRig &rig)
 {
@@ -63,65 +66,39 @@ class WindowInterchangeTest : public QObject
 private slots:
     void init() { SetLanguageMode(Language::SimplifiedChinese); }
 
-    void shouldReportTheSkippedRowsOfAnImportedList();
-    void shouldAskBeforeReplacingProgrammedChannels();
+    void shouldOfferChannelListsPlansAndBackupsToImport();
     void shouldChangeNothingForARefusedFile();
     void shouldImportAnExportedPlanAsTheSameBytes();
     void shouldExportTheChannelsAsChirpCsvWholeOrNotAtAll();
     void shouldCaptionImportAndExportInEveryLanguage();
 };
 
-void WindowInterchangeTest::shouldReportTheSkippedRowsOfAnImportedList()
+void WindowInterchangeTest::shouldOfferChannelListsPlansAndBackupsToImport()
 {
     WindowRig rig;
     QVERIFY(rig.start());
-    rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(8);
-    importFile(rig, kList, kCsvFilter);
-    QVERIFY2(rig.messages.isEmpty(), "an empty window is not asked");
+    // A name that says its format is read as that, whatever the filter.
+    const QString plan = rig.dir.filePath(u"radio.DAT"_s);
+    QVERIFY(QFile::copy(QString::fromUtf8(VM280_TEST_DATA "/rich.DAT"), plan));
+    importFile(rig, plan, kCsvFilter);
     QCOMPARE(rig.fileRequests.last().choice, FileChoice::Open);
-    QCOMPARE(rig.fileRequests.last().filters.size(), 2);
-    QVERIFY(rig.fileRequests.last().filters[kCsvFilter].endsWith(u"(*.csv)"_s));
-    QVERIFY(rig.fileRequests.last().filters[kJsonFilter].endsWith(u"(*.json)"_s));
+    const QStringList filters = rig.fileRequests.last().filters;
+    QCOMPARE(filters.size(), 3);
+    QVERIFY(filters[kCsvFilter].endsWith(u"(*.csv)"_s));
+    QVERIFY(filters[kJsonFilter].endsWith(u"(*.json)"_s));
+    QVERIFY(filters[kDatFilter].endsWith(u"(*.DAT)"_s));
+    ImportChooserDialog *chooser = rig.window->interchange()->chooser();
+    QVERIFY(chooser != nullptr);
+    QCOMPARE(chooser->table()->model()->rowCount(), 6);
+    chooser->reject();
 
-    ImportReportDialog *dialog = report(rig);
-    QVERIFY(dialog->isVisible());
-    const QStringList lines = dialog->lines();
-    QCOMPARE(lines.size(), 75);
-    QCOMPARE(lines.last(), u"imported 16 channels, skipped 74 rows"_s);
-    QVERIFY2(lines[0].startsWith(u"eu-lpd-pmr.csv:18:1: skipped: "_s), qPrintable(lines[0]));
-    const ImportResult cli = ImportPlanFile(kList, CodePlan(), {}, ChoiceTexts::simplifiedChinese());
-    QVERIFY2(lines == cli.report.lines(u"eu-lpd-pmr.csv"_s), "the report the command line prints");
-    QVERIFY(dialog->heading().contains(u"400-480MHz"_s));
-    QVERIFY(dialog->heading().endsWith(u"已导入 16 个信道，跳过 74 行。"_s));
-    QVERIFY(dialog->heading().contains(QDir::toNativeSeparators(kList)));
-    QCOMPARE(rig.cell(1, 1), u"433.07500"_s);
-    QCOMPARE(rig.cell(16, 1), u"433.45000"_s);
-    QCOMPARE(rig.cell(1, 7), u"窄带"_s);
-    QVERIFY2(rig.child<QComboBox>(u"Combo9"_s)->currentIndex() == 8, "the window's settings are kept");
-    QCOMPARE(rig.window->plan().selectors.Combo9, 8);
-}
-
-void WindowInterchangeTest::shouldAskBeforeReplacingProgrammedChannels()
-{
-    WindowRig rig;
-    QVERIFY(rig.start());
-    rig.enterFrequency(1, 1, u"438"_s);
-    const CodePlan before = rig.window->plan();
-    rig.answers << MsgboxCancel;
-    importFile(rig, kList, kCsvFilter);
-    QCOMPARE(rig.prompts(), QStringList{u"导入将替换全部信道，确定吗？"_s});
-    QCOMPARE(rig.messages.last().style, MsgboxOkCancel + MsgboxExclamation + MsgboxDefaultButton2);
-    QCOMPARE(rig.messages.last().defaultButton, MsgboxCancel);
-    QCOMPARE(rig.window->plan(), before);
-    QVERIFY2(!report(rig)->isVisible(), "a cancelled import reports nothing");
-
-    rig.answers << MsgboxOk;
-    importFile(rig, kList, kCsvFilter);
-    QCOMPARE(rig.cell(1, 1), u"433.07500"_s);
-    QVERIFY(report(rig)->isVisible());
-    // The same channels again replace nothing programmed: no question.
-    importFile(rig, kList, kCsvFilter);
-    QCOMPARE(rig.messages.size(), 2);
+    // A name that says none is read as the filter it was chosen with.
+    importFile(rig, writeFile(rig, u"list"_s, "Location,Frequency\n1,438\n"), kCsvFilter);
+    chooser = rig.window->interchange()->chooser();
+    QVERIFY(chooser != nullptr);
+    QCOMPARE(chooser->table()->model()->rowCount(), 1);
+    chooser->reject();
+    QVERIFY(rig.messages.isEmpty());
 }
 
 void WindowInterchangeTest::shouldChangeNothingForARefusedFile()
@@ -137,22 +114,26 @@ void WindowInterchangeTest::shouldChangeNothingForARefusedFile()
         int filter;
         QString error;
     } cases[] = {
-        {u"nothing.csv"_s, "Location,Frequency,Mode\n1,118.100000,AM\n", kCsvFilter,
-         u"nothing.csv: no row of the file can be programmed into the radio"_s},
         {u"open.csv"_s, "Location,Frequency\n1,\"438.0\n", kCsvFilter, u"open.csv:2:3: "_s},
+        {u"latin1.csv"_s, "Location,Name,Frequency\n1,Caf\xe9,438\n", kCsvFilter,
+         u"latin1.csv: the file is not UTF-8 text"_s},
         {u"broken.json"_s, "{\n  \"format\": \"vm280-plan\",\n  \"version\": 1,\n  \"band\": 9\n}\n",
          kJsonFilter, u"broken.json:4:"_s},
     };
     for (const auto &c : cases) {
         importFile(rig, writeFile(rig, c.name, c.content), c.filter);
         const QStringList lines = report(rig)->lines();
-        QVERIFY2(!lines.isEmpty() && lines.last().startsWith(c.error), qPrintable(lines.join(u'\n')));
+        QVERIFY2(lines.size() == 1 && lines.last().startsWith(c.error), qPrintable(lines.join(u'\n')));
         QVERIFY(report(rig)->heading().contains(u"未导入"_s));
+        QVERIFY(rig.window->interchange()->chooser() == nullptr);
         QCOMPARE(rig.window->plan(), before);
     }
     QVERIFY2(rig.messages.isEmpty(), "a refused file asks nothing");
     importFile(rig, rig.dir.filePath(u"missing.csv"_s), kCsvFilter);
     QVERIFY(rig.prompts().last().contains(u"missing.csv"_s));
+    importFile(rig, writeFile(rig, u"other.DAT"_s, "TRZ29" + QByteArray(848, '\xFF')), kDatFilter);
+    QCOMPARE(rig.prompts().last(), u"文件类型不对，无法打开。"_s);
+    QVERIFY(rig.window->interchange()->chooser() == nullptr);
     QCOMPARE(rig.window->plan(), before);
 }
 
@@ -168,15 +149,22 @@ void WindowInterchangeTest::shouldImportAnExportedPlanAsTheSameBytes()
     const QString path = rig.dir.filePath(u"plan.json"_s);
     QVERIFY2(QFile::exists(path), "the filter's suffix is added");
     QCOMPARE(rig.fileRequests.last().choice, FileChoice::Save);
+    QCOMPARE(rig.fileRequests.last().filters.size(), 2);
 
     rig.answers << MsgboxOk;
     rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(band == 0 ? 1 : 0);
     rig.child<QComboBox>(u"Combo9"_s)->setCurrentIndex(0);
     importFile(rig, path, kJsonFilter);
+    ImportChooserDialog *chooser = rig.window->interchange()->chooser();
+    QVERIFY(chooser != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    QTest::mouseClick(chooser->findChild<QPushButton *>(u"cmdBestBand"_s), Qt::LeftButton);
+    auto *settings = chooser->findChild<QCheckBox *>(u"chkSettings"_s);
+    QTest::mouseClick(settings, Qt::LeftButton, {}, QPoint(settings->height() / 2, settings->height() / 2));
+    QTest::mouseClick(chooser->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     QCOMPARE(imageOf(rig), opened);
     QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), band);
     QCOMPARE(rig.messages.size(), 1);
-    QVERIFY(report(rig)->heading().contains(u"已从"_s));
 }
 
 void WindowInterchangeTest::shouldExportTheChannelsAsChirpCsvWholeOrNotAtAll()
@@ -213,24 +201,27 @@ void WindowInterchangeTest::shouldCaptionImportAndExportInEveryLanguage()
     const qsizetype save = items.indexOf(rig.child<QAction>(u"mnuAssave"_s));
     QCOMPARE(items.value(save + 1)->objectName(), u"mnuImport"_s);
     QCOMPARE(items.value(save + 2)->objectName(), u"mnuExport"_s);
+    const QString refused = writeFile(rig, u"open.csv"_s, "Location,Frequency\n1,\"438.0\n");
     const struct
     {
         QString command;
         QString importText;
         QString exportText;
         QString reportTitle;
+        QString datFilter;
     } cases[] = {
-        {u"mnuChineseJ"_s, u"导入(&I)…"_s, u"导出(&E)…"_s, u"导入报告"_s},
-        {u"mnuEnglish"_s, u"Import(&I)…"_s, u"Export(&E)…"_s, u"Import report"_s},
-        {u"mnuChineseF"_s, u"導入(&I)…"_s, u"導出(&E)…"_s, u"導入報告"_s},
+        {u"mnuChineseJ"_s, u"导入(&I)…"_s, u"导出(&E)…"_s, u"导入报告"_s, u"写频文件 (*.DAT)"_s},
+        {u"mnuEnglish"_s, u"Import(&I)…"_s, u"Export(&E)…"_s, u"Import report"_s, u"Code plan (*.DAT)"_s},
+        {u"mnuChineseF"_s, u"導入(&I)…"_s, u"導出(&E)…"_s, u"導入報告"_s, u"寫頻文件 (*.DAT)"_s},
     };
     for (const auto &c : cases) {
         rig.child<QAction>(c.command)->trigger();
         QCOMPARE(rig.child<QAction>(u"mnuImport"_s)->text(), c.importText);
         QCOMPARE(rig.child<QAction>(u"mnuExport"_s)->text(), c.exportText);
-        importFile(rig, kList, kCsvFilter);
+        importFile(rig, refused, kCsvFilter);
         QCOMPARE(report(rig)->windowTitle(), c.reportTitle);
         QVERIFY(rig.fileRequests.last().filters[kCsvFilter].contains(u"CSV"_s));
+        QCOMPARE(rig.fileRequests.last().filters[kDatFilter], c.datFilter);
     }
 }
 

@@ -151,6 +151,55 @@ TEST_F(ExchangeCommands, shouldImportAListNumberedBeyondSixteen)
     EXPECT_TRUE(rows[16].startsWith("16,,446.193750,")) << rows[16].toStdString();
 }
 
+TEST_F(ExchangeCommands, shouldTakeTheRangesOfALocationListInFileOrder)
+{
+    const CliRun run = runCli({"import", fixture("eu-lpd-pmr.csv"), "--locations", "5-6, 81-82", "--to", "3",
+                               "-o", path("mixed.DAT")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("eu-lpd-pmr.csv:2:1: skipped: Location: 1 is outside the locations taken, "
+                                 "5-6,81-82"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith("vm280-cli: imported 4 channels, skipped 86 rows\n"))
+        << run.err.toStdString();
+    const QStringList rows = runCli({"export", path("mixed.DAT"), "--format", "csv"}).out.split("\r\n");
+    ASSERT_EQ(rows.size(), 6);
+    // LPD 5 and 6, then PMR 9 and 10, from channel 3 on.
+    EXPECT_TRUE(rows[1].startsWith("3,,433.175000,")) << rows[1].toStdString();
+    EXPECT_TRUE(rows[2].startsWith("4,,433.200000,")) << rows[2].toStdString();
+    EXPECT_TRUE(rows[3].startsWith("5,,446.106250,")) << rows[3].toStdString();
+    EXPECT_TRUE(rows[4].startsWith("6,,446.118750,")) << rows[4].toStdString();
+}
+
+TEST_F(ExchangeCommands, shouldPlaceAListFromZeroOrTwentyFiveAndKeepTheBaseWhenAsked)
+{
+    ASSERT_TRUE(writeBytes(path("from0.csv"), "Location,Frequency\n0,451\n1,452\n"));
+    ASSERT_TRUE(writeBytes(path("from25.csv"), "Location,Frequency\n25,453\n26,454\n"));
+    // By Location, the first list loses its row 0 and the second has no channel at all.
+    const CliRun byLocation = runCli({"import", path("from0.csv"), "--band", "1", "-o", path("a.DAT")});
+    EXPECT_TRUE(byLocation.err.contains("from0.csv:2:1: skipped: Location: 0 is not a channel from 1 to 16"))
+        << byLocation.err.toStdString();
+    EXPECT_EQ(runCli({"import", path("from25.csv"), "-o", path("b.DAT")}).exitCode, 2);
+
+    ASSERT_EQ(
+        runCli({"import", path("from0.csv"), "--to", "1", "--base", kRichPlan, "-o", path("c.DAT")}).exitCode,
+        0);
+    const QString emptied = runCli({"export", path("c.DAT"), "--format", "csv"}).out;
+    EXPECT_EQ(emptied.count("\r\n"), 3) << emptied.toStdString();
+    EXPECT_TRUE(emptied.contains("\r\n1,,451.000000,")) << emptied.toStdString();
+    EXPECT_TRUE(emptied.contains("\r\n2,,452.000000,")) << emptied.toStdString();
+
+    const CliRun kept = runCli(
+        {"import", path("from25.csv"), "--to", "15", "--keep", "--base", kRichPlan, "-o", path("d.DAT")});
+    ASSERT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+    const QStringList rows = runCli({"export", path("d.DAT"), "--format", "csv"}).out.split("\r\n");
+    const QStringList rich = runCli({"export", kRichPlan, "--format", "csv"}).out.split("\r\n");
+    // The rich plan's channels 1, 2, 3, 5 and 8 stay; 15 and 16 are the list's.
+    ASSERT_EQ(rows.size(), 9);
+    EXPECT_EQ(rows.mid(0, 6), rich.mid(0, 6));
+    EXPECT_TRUE(rows[6].startsWith("15,,453.000000,")) << rows[6].toStdString();
+    EXPECT_TRUE(rows[7].startsWith("16,,454.000000,")) << rows[7].toStdString();
+}
+
 TEST_F(ExchangeCommands, shouldWriteNothingWhenNoRowCanBeImported)
 {
     const CliRun run = runCli({"import", fixture("no-channels.csv"), "-o", path("out.DAT")});
@@ -293,6 +342,12 @@ TEST_F(ExchangeCommands, shouldReportUsageErrors)
         {"import", path("in.csv"), "--band", "7", "-o", path("out.DAT")},
         {"import", path("in.csv"), "--band", "2m", "-o", path("out.DAT")},
         {"import", path("in.csv"), "--locations", "88-71", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--locations", "1-8,", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--to", "0", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--to", "17", "-o", path("out.DAT")},
+        {"import", path("in.csv"), "--to", "x", "-o", path("out.DAT")},
+        {"import", path("in.json"), "--to", "1", "-o", path("out.DAT")},
+        {"import", path("in.json"), "--keep", "-o", path("out.DAT")},
     };
     for (const QStringList &arguments : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());

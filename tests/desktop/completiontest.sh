@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The bash completion of vm280-cli offers the commands, each command's options and the values
-# of --lang, --format and --port.
+# of --lang, --format, --port and --template.
 set -uo pipefail
 export LC_ALL=C
 completion=$1 cli=$2
 source "$completion"
+# The templates are the ones built beside the program, whatever the user keeps.
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+export XDG_DATA_HOME=$data XDG_DATA_DIRS=$data
 
 failures=0
 # expect "WORDS" "OFFERED": completing the last of WORDS offers exactly OFFERED (sorted).
@@ -24,11 +28,15 @@ expect()
     fi
 }
 
-expect "vm280-cli " "--help --version -h convert diff export import new ports read show write"
+expect "vm280-cli " "--help --version -h convert diff export import new ports read show templates write"
 expect "vm280-cli sh" "show"
 expect "vm280-cli write --" "--backup --backup-dir --count --help --port --repeat --service --verify --yes"
-expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
+expect "vm280-cli import x.csv --" "--band --base --help --keep --locations --output --strict --to"
 expect "vm280-cli export x.DAT --format " "csv html json pdf"
+expect "vm280-cli new --" "--help --output --template"
+expect "vm280-cli new --template " "China-409MHz FRS PMR446"
+expect "vm280-cli new --template f" ""
+expect "vm280-cli new --template F" "FRS"
 expect "vm280-cli export x.DAT --" "--format --help --lang --output"
 expect "vm280-cli diff a.DAT b.DAT --" "--help --lang --port"
 expect "vm280-cli show x.DAT --lang " "en zh zh-Hant"

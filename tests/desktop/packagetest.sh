@@ -52,6 +52,9 @@ done <<'LIST'
 /usr/share/doc/vm280/README.md
 /usr/share/doc/vm280/copyright
 /usr/share/doc/vm280/changelog.gz
+/usr/share/vm280/templates/PMR446.csv
+/usr/share/vm280/templates/FRS.csv
+/usr/share/vm280/templates/China-409MHz.csv
 LIST
 [ "$missing" -eq 0 ] || fail "files are missing"
 # Data the tool ships lives in /usr/share/vm280; anything else is a file nobody asked for.
@@ -64,6 +67,7 @@ cli=$work/root/usr/bin/vm280-cli
 version=$("$cli" --version)
 [[ $version =~ ^vm280-cli\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "vm280-cli --version says '$version'"
 "$cli" new -o "$work/x.DAT"
+"$cli" templates | grep -q '^PMR446 ' || fail "the unpacked vm280-cli does not find its templates"
 [ "$(stat -c %s "$work/x.DAT")" -eq 853 ] || fail "vm280-cli new wrote $(stat -c %s "$work/x.DAT") bytes"
 [ "$(head -c 5 "$work/x.DAT")" = TRZ28 ] || fail "vm280-cli new wrote no code plan file"
 "$work/root/usr/bin/vm280-radio" --help >/dev/null || fail "the unpacked vm280-radio does not start"

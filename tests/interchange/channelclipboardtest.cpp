@@ -130,3 +130,83 @@ TEST(CsvReader, shouldReadTabSeparatedCellsWithCommasInside)
     EXPECT_FALSE(bad.next(record));
     EXPECT_EQ(bad.error()->reason, u"a tab or the end of the line expected after the closing quote"_s);
 }
+
+TEST(ChannelClipboard, shouldLetTheNextRowTakeTheChannelOfARefusedOne)
+{
+    ChannelTable table;
+    const PasteReport report =
+        PasteChannels(u"Location,Frequency\n1,438.0\n2,145.5\n3,439.0\n"_s, table, 1, kUhf, zh());
+    EXPECT_EQ(report.pasted, 2);
+    ASSERT_EQ(report.refused.size(), 1);
+    EXPECT_EQ(report.refused.first().line, 3);
+    EXPECT_EQ(table.cell(1, ChannelTable::RxFrequencyColumn), u"438.00000"_s);
+    EXPECT_EQ(table.cell(2, ChannelTable::RxFrequencyColumn), u"439.00000"_s);
+    EXPECT_TRUE(table.isEmpty(3));
+}
+
+TEST(ChannelClipboard, shouldTellAColumnOfValuesFromRows)
+{
+    const struct
+    {
+        const char16_t *text;
+        bool column;
+    } cases[] = {
+        {u"446.00625\n446.01875\n", true},
+        {u"446.00625\r\n446.01875", true},
+        {u"88.5\nD023N\n关闭", true},
+        {u"446.00625", true},
+        {u"Frequency\n438.0\n", false},
+        {u"1\t438.0\n", false},
+        {u"1,438.0\n", false},
+        {u"446.00625\n446,01875\n", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsColumnText(QString::fromUtf16(c.text)), c.column)
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(ChannelClipboard, shouldPasteAColumnOfFrequenciesDownByTheTypingRules)
+{
+    ChannelTable table;
+    CommitFrequency(table, 3, ChannelTable::RxFrequencyColumn, u"440", BandLimits{}, zh());
+    CommitFrequency(table, 3, ChannelTable::TxFrequencyColumn, u"445", BandLimits{}, zh());
+    const QString column = u"446.00625\r\n145.5\r\n\r\n446.013\r\nabc\r\n446.03125\r\n"_s;
+    const PasteReport report = PasteColumn(column, table, 2, ChannelTable::RxFrequencyColumn, kUhf, zh());
+    EXPECT_EQ(report.pasted, 3);
+    ASSERT_EQ(report.refused.size(), 2);
+    EXPECT_EQ(report.refused[0].line, 2);
+    EXPECT_EQ(report.refused[0].text, u"frequency 145.5 is outside the band 400-480MHz"_s);
+    EXPECT_EQ(report.refused[1].line, 5);
+    // Refused values use up no channel: 2, 3 and 4 take the three the radio can.
+    EXPECT_EQ(table.cell(2, ChannelTable::RxFrequencyColumn), u"446.00625"_s);
+    EXPECT_EQ(table.cell(2, ChannelTable::TxFrequencyColumn), u"446.00625"_s) << "a new channel";
+    EXPECT_EQ(table.cell(3, ChannelTable::RxFrequencyColumn), u"446.01250"_s) << "snapped down";
+    EXPECT_EQ(table.cell(3, ChannelTable::TxFrequencyColumn), u"445.00000"_s);
+    EXPECT_EQ(table.cell(4, ChannelTable::RxFrequencyColumn), u"446.03125"_s);
+    EXPECT_TRUE(table.isEmpty(5));
+
+    // Values beyond channel 16 are counted.
+    const PasteReport late =
+        PasteColumn(u"440\n441\n442\n"_s, table, 15, ChannelTable::RxFrequencyColumn, kUhf, zh());
+    EXPECT_EQ(late.pasted, 2);
+    EXPECT_EQ(late.rowsBelowTable, 1);
+}
+
+TEST(ChannelClipboard, shouldPasteAColumnOfTonesIntoTheProgrammedChannelsOnly)
+{
+    ChannelTable table;
+    for (int row : {1, 3, 4})
+        CommitFrequency(table, row, ChannelTable::RxFrequencyColumn, u"440", BandLimits{}, zh());
+    PickEntry(table, 4, ChannelTable::TxToneColumn, 9, zh());
+    const PasteReport report =
+        PasteColumn(u"88.5\n300\nd23n\noff\n100\n"_s, table, 1, ChannelTable::TxToneColumn, kUhf, zh());
+    EXPECT_EQ(report.pasted, 3);
+    ASSERT_EQ(report.refused.size(), 1);
+    EXPECT_EQ(report.refused[0].text, u"tone 300 is outside 67.0 to 254.1 Hz"_s);
+    EXPECT_EQ(report.rowsBelowTable, 1);
+    EXPECT_EQ(table.cell(1, ChannelTable::TxToneColumn), u"88.5"_s);
+    EXPECT_TRUE(table.isEmpty(2)) << "an empty channel has no tone to take";
+    EXPECT_EQ(table.cell(3, ChannelTable::TxToneColumn), u"D023N"_s);
+    EXPECT_EQ(table.cell(4, ChannelTable::TxToneColumn), u"关闭"_s);
+    EXPECT_EQ(table.ChoiceIndex[3][2], 0);
+}

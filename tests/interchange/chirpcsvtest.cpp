@@ -50,7 +50,7 @@ QString fixture(const char *name)
 ImportOptions locations(int first, int last)
 {
     ImportOptions options;
-    options.locations = LocationRange{first, last};
+    options.locations = LocationList{{{first, last}}};
     return options;
 }
 
@@ -343,6 +343,53 @@ TEST(ChirpCsv, shouldTakeTheLocationsOfARangeIntoChannelsOneToSixteen)
     EXPECT_EQ(lpd.last(), "433.45000");
     EXPECT_EQ(plain.skipped, 74);
     EXPECT_EQ(plain.notes.last().text, "Location: 94 is not a channel from 1 to 16");
+}
+
+TEST(ChirpCsv, shouldTakeTheRowsOfEveryRangeOfAList)
+{
+    ImportOptions options;
+    options.locations = LocationList::parse(u"71-78,81-88");
+    ImportReport report;
+    const CodePlan pmr = readPlan(fixture("eu-lpd-pmr.csv"), CodePlan(), options, &report);
+    const QStringList channels = frequencies(pmr);
+    ASSERT_EQ(channels.size(), 16);
+    EXPECT_EQ(channels.first(), "446.00625");
+    EXPECT_EQ(channels.last(), "446.19375");
+    EXPECT_EQ(report.summary(), "imported 16 channels, skipped 74 rows");
+    EXPECT_EQ(report.notes.first().text, "Location: 1 is outside the locations taken, 71-78,81-88");
+    EXPECT_EQ(report.notes[69].text, "Location: 90 is outside the locations taken, 71-78,81-88");
+}
+
+TEST(ChirpCsv, shouldPlaceFromTheChannelGivenAndKeepTheOthersOnlyWhenAsked)
+{
+    // A list numbered from 0: in file order every Location is an ordinary row.
+    const QString csv = kHeader + "\n0,,470\n25,,471\n26,,472\n";
+    const CodePlan base = test::richPlan();
+    ImportOptions options;
+    options.firstChannel = 9;
+    options.band = {BandChoice::Fixed, 1};
+    const CodePlan emptied = readPlan(csv, base, options);
+    EXPECT_EQ(frequencies(emptied), QStringList({"470.00000", "471.00000", "472.00000"}));
+    EXPECT_EQ(emptied.channels.cell(9, 1), "470.00000");
+    EXPECT_EQ(emptied.channels.cell(11, 1), "472.00000");
+
+    options.keep = true;
+    const CodePlan kept = readPlan(csv, base, options);
+    for (int row = 1; row <= ChannelTable::kRows; ++row) {
+        if (row < 9 || row > 11) {
+            EXPECT_EQ(kept.channels.cells[row - 1], base.channels.cells[row - 1]) << row;
+        }
+    }
+    EXPECT_EQ(kept.channels.cell(10, 1), "471.00000");
+
+    // From channel 15 only two rows fit; the third is skipped.
+    options.firstChannel = 15;
+    ImportReport report;
+    const CodePlan late = readPlan(csv, base, options, &report);
+    EXPECT_EQ(late.channels.cell(16, 1), "471.00000");
+    EXPECT_EQ(late.channels.cell(8, 1), base.channels.cell(8, 1));
+    ASSERT_EQ(report.notes.size(), 1);
+    EXPECT_EQ(report.notes[0].text, "Location: channels 15 to 16 are taken by earlier rows");
 }
 
 TEST(ChirpCsv, shouldSkipImportableRowsBeyondTheSixteenth)

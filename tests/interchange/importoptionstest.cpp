@@ -34,27 +34,46 @@ TEST(ImportOptions, shouldReadABandByIndexTextOrAuto)
     }
 }
 
-TEST(ImportOptions, shouldReadALocationRange)
+TEST(ImportOptions, shouldReadAListOfLocationRanges)
 {
+    using Ranges = QList<std::pair<int, int>>;
     struct Row
     {
         const char *text;
-        std::optional<std::pair<int, int>> range;
+        std::optional<Ranges> ranges;
+        const char *normalised;
     } rows[] = {
-        {"71-88", std::pair{71, 88}}, {" 1 - 16 ", std::pair{1, 16}}, {"5", std::pair{5, 5}},
-        {"0-3", std::pair{0, 3}},     {"88-71", std::nullopt},        {"a-b", std::nullopt},
-        {"1-", std::nullopt},         {"-3", std::nullopt},           {"", std::nullopt},
+        {"71-88", Ranges{{71, 88}}, "71-88"},
+        {" 1 - 16 ", Ranges{{1, 16}}, "1-16"},
+        {"5", Ranges{{5, 5}}, "5"},
+        {"0-3", Ranges{{0, 3}}, "0-3"},
+        {"1-8,71-78", Ranges{{1, 8}, {71, 78}}, "1-8,71-78"},
+        {"71-78, 81-88 ,3", Ranges{{71, 78}, {81, 88}, {3, 3}}, "71-78,81-88,3"},
+        {"88-71", std::nullopt, ""},
+        {"1-8,88-71", std::nullopt, ""},
+        {"a-b", std::nullopt, ""},
+        {"1-", std::nullopt, ""},
+        {"-3", std::nullopt, ""},
+        {"1-8,", std::nullopt, ""},
+        {",", std::nullopt, ""},
+        {"", std::nullopt, ""},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.text);
-        const auto range = LocationRange::parse(QString::fromLatin1(row.text));
-        ASSERT_EQ(range.has_value(), row.range.has_value());
-        if (range) {
-            EXPECT_EQ(range->first, row.range->first);
-            EXPECT_EQ(range->last, row.range->second);
-            EXPECT_TRUE(range->contains(range->first) && range->contains(range->last));
-            EXPECT_FALSE(range->contains(range->last + 1));
+        const auto list = LocationList::parse(QString::fromLatin1(row.text));
+        ASSERT_EQ(list.has_value(), row.ranges.has_value());
+        if (list) {
+            EXPECT_EQ(list->ranges, *row.ranges);
+            EXPECT_EQ(list->text(), QString::fromLatin1(row.normalised));
         }
     }
-    EXPECT_EQ((LocationRange{71, 88}.text()), "71-88");
+}
+
+TEST(ImportOptions, shouldContainTheLocationsOfEveryRangeAndNoOthers)
+{
+    const LocationList list = *LocationList::parse(u"1-8,71-78,90");
+    for (int location : {1, 8, 71, 78, 90})
+        EXPECT_TRUE(list.contains(location)) << location;
+    for (int location : {0, 9, 70, 79, 89, 91})
+        EXPECT_FALSE(list.contains(location)) << location;
 }
