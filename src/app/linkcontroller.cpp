@@ -32,17 +32,37 @@ QString shown(LinkText text)
 
 LinkController::LinkController(const LinkControls &controls, const LinkPlanAccess &plan, QObject *parent)
     : SerialLink(parent), m_controls(controls), m_plan(plan), m_slots(PortSlots::detect())
-{}
+{
+    connect(this, &SerialLink::portLost, this, &LinkController::portWentAway);
+}
 
 void LinkController::openSlot(int portNumber)
 {
     setPort(nullptr);
     const QString device = m_slots.devicePath(portNumber);
-    if (device.isEmpty())
+    if (device.isEmpty()) {
+        m_portCause = LinkCauseOf(LinkCause::PortNotOpened);
         return;
+    }
     auto opened = OpenRadioPort(device);
-    if (auto *port = std::get_if<std::unique_ptr<QSerialPort>>(&opened))
-        setPort(std::move(*port));
+    if (auto *problem = std::get_if<PortProblem>(&opened)) {
+        m_portCause = OpenFailureCause(device, *problem);
+        return;
+    }
+    m_portCause.reset();
+    setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
+}
+
+void LinkController::noPortOpened(const SlotProbe &remembered)
+{
+    setPort(nullptr);
+    m_portCause = remembered.problem ? OpenFailureCause(remembered.devicePath, *remembered.problem)
+                                     : LinkCauseOf(LinkCause::PortNotOpened);
+}
+
+void LinkController::portWentAway()
+{
+    m_portCause = LinkCauseOf(LinkCause::PortLost);
 }
 
 bool LinkController::startWrite(bool backup, bool verify)
@@ -94,10 +114,17 @@ void LinkController::prepareForOperation()
 
 void LinkController::showMessage(LinkText text)
 {
-    // A write cut off says what it left in the radio, under the message every failure shows.
-    const bool writeFailed = m_writing && text == LinkText::CommunicationError;
-    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), ShownText) : QString();
-    ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
+    // Under the message every failure shows: what the line showed, and what a write cut off left
+    // in the radio.
+    QStringList more;
+    if (text == LinkText::CommunicationError) {
+        more << LinkCauseText(FailureCause(engine().hearing()), ShownText);
+        if (m_writing)
+            more << WriteLeftoverText(m_sequence.result(), ShownText);
+    } else if (text == LinkText::PortNotOpen && m_portCause) {
+        more << LinkCauseText(*m_portCause, ShownText);
+    }
+    ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, more.join(u'\n'));
 }
 
 bool LinkController::askBandQuestion()

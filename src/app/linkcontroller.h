@@ -1,6 +1,8 @@
 #pragma once
 
 #include "link/writesequence.h"
+#include "serial/linkcause.h"
+#include "serial/portprobe.h"
 #include "serial/portslots.h"
 #include "serial/seriallink.h"
 
@@ -53,6 +55,9 @@ public:
     /// Closes the port and opens the one of slot portNumber; a port that cannot be opened is
     /// left closed (the read and write commands then say so).
     void openSlot(int portNumber);
+    /// The detection opened no port; remembered is what it found in the remembered slot, which
+    /// the port-not-open message then names.
+    void noPortOpened(const SlotProbe &remembered);
 
     /// Writes the plan; with backup the radio is first read and what it held saved in the
     /// backups folder, with verify it is read back and compared with what was written.
@@ -78,13 +83,16 @@ signals:
     void ended(vm280::LinkOutcome outcome);
 
 private:
-    LinkControls m_controls;
     void reportWriteSteps();
+    void portWentAway();
 
+    LinkControls m_controls;
     LinkPlanAccess m_plan;
     PortSlots m_slots;
     WriteSequence m_sequence{engine(), *this};
     bool m_writing = false;
+    /// Why the port is not open, when it is not: the port-not-open message says so.
+    std::optional<LinkCause> m_portCause;
     int m_questionLevel = 0; ///< the message box level the band question opened at
 };
 

@@ -524,6 +524,8 @@ void MainWindow::loadPortDialog()
     m_portNumber = selection.portNumber;
     if (selection.openedPort > 0)
         m_link->openSlot(selection.openedPort);
+    else
+        m_link->noPortOpened(m_portDialog->probes().value(m_portNumber - 1));
 }
 
 void MainWindow::showPortDialog()

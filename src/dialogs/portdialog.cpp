@@ -23,7 +23,8 @@ QString slotTip(int portNumber, const SlotProbe &probe)
     if (probe.devicePath.isEmpty())
         return u"%1: no serial port in this slot"_s.arg(name);
     if (probe.problem)
-        return u"%1: %2 cannot be opened: %3"_s.arg(name, probe.devicePath, probe.problem->reason);
+        return u"%1: %2 cannot be opened: %3"_s.arg(name, probe.devicePath,
+                                                    PortProblemText(*probe.problem, EnglishWords));
     return u"%1: %2"_s.arg(name, probe.devicePath);
 }
 

@@ -35,8 +35,11 @@ QString failureText(const BatchWriter::RadioResult &result, const WordChooser &w
                    .arg(QString::fromLatin1(ToHex4(quint32(*steps.firstDifference))));
     if (result.outcome == LinkOutcome::Refused)
         return words(u"频段不符，未写频", u"the radio is for another band; nothing was written");
-    return linkText(result.reason.value_or(LinkText::CommunicationError), words) + words(u"", u" ") +
-           WriteLeftoverText(steps, words);
+    const QString space = words(u"", u" ");
+    QString text = linkText(result.reason.value_or(LinkText::CommunicationError), words) + space;
+    if (result.cause)
+        text += LinkCauseText(*result.cause, words) + space;
+    return text + WriteLeftoverText(steps, words);
 }
 
 } // namespace

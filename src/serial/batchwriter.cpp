@@ -152,6 +152,8 @@ void BatchWriter::operationEnded(LinkOutcome outcome)
     result.steps = m_sequence.result();
     result.verified = outcome == LinkOutcome::Success && m_options.verify;
     result.reason = failureReason(result.steps, outcome, m_message);
+    if (result.reason == LinkText::CommunicationError)
+        result.cause = FailureCause(m_link.engine().hearing());
     result.elapsed = std::chrono::nanoseconds(m_radioClock.nsecsElapsed());
     result.line = m_link.lineCounts();
     if (result.succeeded()) {

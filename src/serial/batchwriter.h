@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linkcause.h"
 #include "seriallink.h"
 
 #include "link/linkeffectsrelay.h"
@@ -68,6 +69,7 @@ public:
         LinkOutcome outcome = LinkOutcome::Failed;
         bool verified = false;          ///< read back and found equal to what was sent
         std::optional<LinkText> reason; ///< why the radio failed
+        std::optional<LinkCause> cause; ///< what the line showed, when the radio stopped answering
         WriteSequence::Result steps;    ///< the backup saved, the first address read back otherwise
         std::chrono::nanoseconds elapsed{};
         SerialLink::LineCounts line; ///< bytes of this radio's write sequence

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/writereport.h"
+
 #include <QSerialPort>
 #include <QString>
 #include <memory>
@@ -18,13 +20,23 @@ struct PortProblem
         Other,            ///< anything else the system reported
     };
     Kind kind;
-    QString reason; ///< one line for the user, naming the fix where there is one
+    /// The system's words for Busy and Other; for PermissionDenied the group whose members may
+    /// open the device.
+    QString detail;
 };
 
 /// The problem behind a failed open: error and errorString as the port reported them, whether
 /// the user has read and write access to the device, and the group that owns the device.
 PortProblem ClassifyOpenFailure(QSerialPort::SerialPortError error, const QString &errorString,
                                 bool accessAllowed, const QString &deviceGroup);
+
+/// The port's state in a word or two, as a list of ports shows it: "not present", "in use",
+/// "no permission", or the system's words.
+QString PortStateText(const PortProblem &problem, const WordChooser &words);
+
+/// One line on the problem, naming the fix where there is one: "permission denied; add your user
+/// to the 'dialout' group (sudo usermod -aG dialout $USER) and log in again".
+QString PortProblemText(const PortProblem &problem, const WordChooser &words);
 
 /// Opens the device for the radio: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow
 /// control, raw bytes. The open port, or why it could not be opened.

@@ -152,8 +152,8 @@ TEST_F(BatchCommand, shouldFailARadioThatOnlyAcknowledges)
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(run.out.contains(QRegularExpression(
         "^Radio 1: failed after \\d+\\.\\d\\d s: Communication error, please check the "
-        "intercom model, fault, attachment and computer serial choice! Nothing was written "
-        "to the radio\\.$",
+        "intercom model, fault, attachment and computer serial choice! Something answered the handshake, "
+        "but no radio identified itself\\. Nothing was written to the radio\\.$",
         QRegularExpression::MultilineOption)))
         << run.out.toStdString() << run.err.toStdString();
     EXPECT_TRUE(run.out.endsWith("Batch: written 0, verified 0, failed 1\n")) << run.out.toStdString();
