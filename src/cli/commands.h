@@ -12,6 +12,7 @@ int runDiff(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runImport(const QStringList &arguments);
 int runPorts(const QStringList &arguments);
+int runFind(const QStringList &arguments);
 int runRead(const QStringList &arguments);
 int runWrite(const QStringList &arguments);
 

@@ -24,7 +24,7 @@ expect()
     fi
 }
 
-expect "vm280-cli " "--help --version -h convert diff export import new ports read show write"
+expect "vm280-cli " "--help --version -h convert diff export find import new ports read show write"
 expect "vm280-cli sh" "show"
 expect "vm280-cli write --" "--backup --backup-dir --count --help --port --repeat --service --verify --yes"
 expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
