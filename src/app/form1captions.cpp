@@ -49,6 +49,7 @@ constexpr std::array kCaptions{
     Caption{u"mnureadFre", u"读频(&R)", u"Read Frequency(&R)"},
     Caption{u"mnuwriteFre", u"写频(&W)", u"Write Frequency(&W)"},
     Caption{u"mnubatchWrite", u"批量写频…", u"Batch write…"},
+    Caption{u"mnuFindRadio", u"查找对讲机…", u"Find radio…"},
     Caption{u"mnudtmf", u"可选功能", u"Optional function "},
     Caption{u"Key_enactment", u"键设定", u"Keys set "},
     Caption{u"mnusetin", u"嵌入信息", u"Embedded information"},

@@ -1,6 +1,7 @@
 #include "linkcontroller.h"
 
 #include "filechooser.h"
+#include "portmemory.h"
 
 #include "image/hex.h"
 #include "link/backupname.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QToolBar>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -36,9 +38,41 @@ LinkController::LinkController(const LinkControls &controls, const LinkPlanAcces
     connect(this, &SerialLink::portLost, this, &LinkController::portWentAway);
 }
 
+void LinkController::detectSlots()
+{
+    setPort(nullptr);
+    m_slots = PortSlots::detect();
+}
+
+QString LinkController::rememberedDevice() const
+{
+    return RememberedPortDevice();
+}
+
+void LinkController::choosePort(int portNumber)
+{
+    openSlot(portNumber);
+    RememberPortDevice(m_slots.identity(portNumber));
+}
+
+void LinkController::beginSearch(const PortSlots &ports)
+{
+    setPort(nullptr);
+    m_slots = ports;
+    setCommandsEnabled(false);
+}
+
+void LinkController::endSearch()
+{
+    if (m_openSlot > 0)
+        openSlot(m_openSlot);
+    setCommandsEnabled(true);
+}
+
 void LinkController::openSlot(int portNumber)
 {
     setPort(nullptr);
+    m_openSlot = 0;
     const QString device = m_slots.devicePath(portNumber);
     if (device.isEmpty()) {
         m_portCause = LinkCauseOf(LinkCause::PortNotOpened);
@@ -50,14 +84,22 @@ void LinkController::openSlot(int portNumber)
         return;
     }
     m_portCause.reset();
+    m_openSlot = portNumber;
     setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
 }
 
-void LinkController::noPortOpened(const SlotProbe &remembered)
+void LinkController::noPortOpened(const QList<SlotProbe> &probes, int portNumber)
 {
     setPort(nullptr);
-    m_portCause = remembered.problem ? OpenFailureCause(remembered.devicePath, *remembered.problem)
-                                     : LinkCauseOf(LinkCause::PortNotOpened);
+    m_openSlot = 0;
+    const auto hasProblem = [](const SlotProbe &probe) { return probe.problem.has_value(); };
+    SlotProbe named = probes.value(portNumber - 1);
+    if (!named.problem) {
+        const auto first = std::find_if(probes.begin(), probes.end(), hasProblem);
+        named = first == probes.end() ? SlotProbe() : *first;
+    }
+    m_portCause = named.problem ? OpenFailureCause(named.devicePath, *named.problem)
+                                : LinkCauseOf(LinkCause::PortNotOpened);
 }
 
 void LinkController::portWentAway()
@@ -102,6 +144,8 @@ void LinkController::setCommandsEnabled(bool enabled)
     m_controls.programmingMenu->setEnabled(enabled);
     m_controls.read->setEnabled(enabled);
     m_controls.write->setEnabled(enabled);
+    m_commandsEnabled = enabled;
+    emit commandsEnabledChanged(enabled);
 }
 
 void LinkController::prepareForOperation()

@@ -151,6 +151,7 @@ void MainWindow::createActions()
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
     a.batchWrite = newAction(this, u"mnubatchWrite"_s);
+    a.findRadio = newAction(this, u"mnuFindRadio"_s);
     a.optionalFunctions = newAction(this, u"mnudtmf"_s);
     a.keys = newAction(this, u"Key_enactment"_s);
     a.embedded = newAction(this, u"mnusetin"_s);
@@ -210,7 +211,7 @@ void MainWindow::createMenus()
     file->addAction(a.quit);
     createEditMenu();
     m_programmingMenu = addMenu(u"mnupro"_s);
-    m_programmingMenu->addActions({a.read, a.write, a.batchWrite});
+    m_programmingMenu->addActions({a.read, a.write, a.batchWrite, a.findRadio});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
@@ -385,6 +386,7 @@ void MainWindow::initConnections()
             [this] { FeatureDialogs::present(m_dialogs->Form4()); });
     connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
     connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
+    connect(a.findRadio, &QAction::triggered, this, &MainWindow::findRadio);
     connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
     connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
@@ -508,7 +510,9 @@ void MainWindow::rememberWriteSteps()
 
 void MainWindow::detectPorts()
 {
-    if (m_portsDetected)
+    // Once after start-up, and again whenever the port is not open: a cable plugged in since is
+    // found, and the remembered one wherever it is now.
+    if (m_portsDetected && m_link->portIsOpen())
         return;
     m_portsDetected = true;
     loadPortDialog();
@@ -517,21 +521,29 @@ void MainWindow::detectPorts()
 void MainWindow::loadPortDialog()
 {
     // The port in use must be closed to be probed like the others.
-    m_link->setPort(nullptr);
-    m_portDialog = new PortDialog(m_link->portSlots(), m_portNumber, this);
-    connect(m_portDialog, &PortDialog::portClicked, this, &MainWindow::portChosen);
+    m_link->detectSlots();
+    if (m_portDialog.isNull()) {
+        m_portDialog = new PortDialog(this);
+        connect(m_portDialog, &PortDialog::portClicked, this, &MainWindow::portChosen);
+        connect(m_portDialog, &PortDialog::searchStarting, m_link, &LinkController::beginSearch);
+        connect(m_portDialog, &PortDialog::searchEnded, m_link, &LinkController::endSearch);
+        connect(m_link, &LinkController::commandsEnabledChanged, m_portDialog, &PortDialog::setFindAllowed);
+        m_portDialog->setFindAllowed(m_link->commandsEnabled());
+    }
+    m_portDialog->detect(m_link->portSlots(), m_portNumber, m_link->rememberedDevice());
     const PortSelection selection = m_portDialog->selection();
     m_portNumber = selection.portNumber;
     if (selection.openedPort > 0)
         m_link->openSlot(selection.openedPort);
     else
-        m_link->noPortOpened(m_portDialog->probes().value(m_portNumber - 1));
+        m_link->noPortOpened(m_portDialog->probes(), m_portNumber);
 }
 
 void MainWindow::showPortDialog()
 {
     m_portsDetected = true;
-    if (m_portDialog.isNull())
+    // Opening the dialog detects the ports again; while it is open it shows what it found.
+    if (m_portDialog.isNull() || !m_portDialog->isVisible())
         loadPortDialog();
     FeatureDialogs::present(m_portDialog);
 }
@@ -539,7 +551,13 @@ void MainWindow::showPortDialog()
 void MainWindow::portChosen(int portNumber)
 {
     m_portNumber = portNumber;
-    m_link->openSlot(portNumber);
+    m_link->choosePort(portNumber);
+}
+
+void MainWindow::findRadio()
+{
+    showPortDialog();
+    m_portDialog->startSearch();
 }
 
 void MainWindow::fillTimeOutList()
@@ -609,6 +627,8 @@ void MainWindow::switchLanguage(Language language)
     m_model->setGrid1Text();
     if (m_batchPanel)
         m_batchPanel->showTexts();
+    if (m_portDialog)
+        m_portDialog->showTexts();
     m_history->rebase();
 }
 

@@ -99,6 +99,7 @@ private:
     void loadPortDialog();
     void showPortDialog();
     void portChosen(int portNumber);
+    void findRadio();
     void startRead();
     void startWrite();
     void startBatch();
@@ -173,7 +174,8 @@ private:
     struct Actions
     {
         QAction *newPlan, *open, *save, *importPlan, *exportPlan, *compare, *print, *printPreview, *quit;
-        QAction *read, *write, *batchWrite, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
+        QAction *read, *write, *batchWrite, *findRadio, *optionalFunctions, *keys, *embedded, *debug,
+            *testFrequencies;
         QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;
         QAction *help, *about;
