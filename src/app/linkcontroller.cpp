@@ -3,6 +3,7 @@
 #include "filechooser.h"
 #include "portmemory.h"
 
+#include "image/codec.h"
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
@@ -28,6 +29,15 @@ namespace {
 QString shown(LinkText text)
 {
     return ShownText(LinkTextChinese(text), LinkTextEnglish(text));
+}
+
+// The plan of image, as the window would decode it.
+CodePlan planOf(const QByteArray &image, int band)
+{
+    CodePlan plan;
+    plan.band = band;
+    DecodeImage(plan, image, ChoiceTexts::simplifiedChinese());
+    return plan;
 }
 
 } // namespace
@@ -109,6 +119,35 @@ void LinkController::portWentAway()
 
 bool LinkController::startWrite(bool backup, bool verify)
 {
+    m_job = Job::Plan;
+    return startSequence(backup, verify);
+}
+
+bool LinkController::startRestore(const QByteArray &image, bool backup, bool verify)
+{
+    // Sent as a write of the opened file would send it: decoded, then encoded.
+    const CodePlan plan = planOf(image, bandSelectorIndex());
+    m_jobImage = EncodeImage(plan, ChoiceTexts::simplifiedChinese());
+    m_jobBand = plan.band;
+    m_job = Job::Restore;
+    const bool started = startSequence(backup, verify);
+    if (!started)
+        m_job = Job::Plan;
+    return started;
+}
+
+bool LinkController::startCompareRead()
+{
+    m_job = Job::Compare;
+    m_jobImage.clear();
+    const bool started = engine().startRead();
+    if (!started)
+        m_job = Job::Plan;
+    return started;
+}
+
+bool LinkController::startSequence(bool backup, bool verify)
+{
     WriteSequence::Steps steps;
     if (backup)
         steps.backupPath = [](int radioBand) { return DefaultBackupPath(radioBand); };
@@ -119,7 +158,13 @@ bool LinkController::startWrite(bool backup, bool verify)
 
 void LinkController::setStatusText(LinkText text)
 {
-    m_controls.status->setText(shown(text));
+    // The plan shown did not change: the status says where the radio's memory went.
+    if (m_job == Job::Compare && text == LinkText::ReadDone)
+        m_controls.status->setText(
+            ShownText(u"已读取对讲机，差异见比较窗口。",
+                      u"The radio was read; the differences are in the Compare window."));
+    else
+        m_controls.status->setText(shown(text));
 }
 
 void LinkController::setStatusVisible(bool visible)
@@ -184,22 +229,28 @@ void LinkController::closeBandQuestion()
 
 QByteArray LinkController::encodeImage()
 {
-    return m_plan.encode();
+    return m_job == Job::Restore ? m_jobImage : m_plan.encode();
 }
 
 void LinkController::decodeImage(const QByteArray &hex)
 {
-    m_plan.decode(hex);
+    if (m_job != Job::Compare) {
+        m_plan.decode(hex);
+        return;
+    }
+    m_jobImage = hex;
+    m_jobBand = planOf(hex, m_controls.bandSelector->currentIndex()).band;
 }
 
 int LinkController::bandSelectorIndex() const
 {
-    return m_controls.bandSelector->currentIndex();
+    return m_job == Job::Plan ? m_controls.bandSelector->currentIndex() : m_jobBand;
 }
 
 void LinkController::selectBandWithoutPrompt(int index)
 {
-    m_plan.selectBandWithoutPrompt(index);
+    if (m_job == Job::Plan)
+        m_plan.selectBandWithoutPrompt(index);
 }
 
 bool LinkController::serviceMode() const
@@ -212,6 +263,12 @@ void LinkController::operationEnded(LinkOutcome outcome)
     if (m_writing)
         reportWriteSteps();
     m_writing = false;
+    const Job job = m_job;
+    m_job = Job::Plan;
+    if (outcome == LinkOutcome::Success && job == Job::Plan)
+        emit planMatchesRadio();
+    else if (outcome == LinkOutcome::Success && job == Job::Compare)
+        emit radioRead(m_jobImage);
     emit ended(outcome);
 }
 

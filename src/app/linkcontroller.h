@@ -75,6 +75,11 @@ public:
     /// Writes the plan; with backup the radio is first read and what it held saved in the
     /// backups folder, with verify it is read back and compared with what was written.
     bool startWrite(bool backup, bool verify);
+    /// Writes the plan of image (a code plan file's, such as a backup) instead of the plan shown,
+    /// with backup and verify as startWrite; the plan shown stays as it is.
+    bool startRestore(const QByteArray &image, bool backup, bool verify);
+    /// Reads the radio without changing the plan shown; radioRead gives what it holds.
+    bool startCompareRead();
 
     void setStatusText(LinkText text) override;
     void setStatusVisible(bool visible) override;
@@ -94,10 +99,22 @@ public:
 
 signals:
     void ended(vm280::LinkOutcome outcome);
+    /// A read into the plan shown, or a write of it, succeeded: the radio holds that plan.
+    void planMatchesRadio();
+    /// A read for comparing succeeded: image is the radio's memory.
+    void radioRead(const QByteArray &image);
     /// The commands that use the port were enabled or disabled.
     void commandsEnabledChanged(bool enabled);
 
 private:
+    /// What the running operation works on.
+    enum class Job {
+        Plan,    ///< the plan shown: read into it, or write it
+        Restore, ///< write another plan's image
+        Compare, ///< read the radio into an image of its own
+    };
+
+    bool startSequence(bool backup, bool verify);
     void reportWriteSteps();
     void portWentAway();
 
@@ -106,6 +123,9 @@ private:
     PortSlots m_slots;
     WriteSequence m_sequence{engine(), *this};
     bool m_writing = false;
+    Job m_job = Job::Plan;
+    QByteArray m_jobImage; ///< Restore: the image written; Compare: the image read
+    int m_jobBand = 0;     ///< the band of m_jobImage
     bool m_commandsEnabled = true;
     int m_openSlot = 0; ///< the slot whose port was opened last; 0 when none is
 

@@ -17,6 +17,7 @@
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
+#include "dialogs/backupsdialog.h"
 #include "dialogs/batchpanel.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddedinfodialog.h"
@@ -151,7 +152,9 @@ void MainWindow::createActions()
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
     a.batchWrite = newAction(this, u"mnubatchWrite"_s);
+    a.compareRadio = newAction(this, u"mnuCompareRadio"_s);
     a.findRadio = newAction(this, u"mnuFindRadio"_s);
+    a.backups = newAction(this, u"mnuBackups"_s);
     a.optionalFunctions = newAction(this, u"mnudtmf"_s);
     a.keys = newAction(this, u"Key_enactment"_s);
     a.embedded = newAction(this, u"mnusetin"_s);
@@ -211,7 +214,7 @@ void MainWindow::createMenus()
     file->addAction(a.quit);
     createEditMenu();
     m_programmingMenu = addMenu(u"mnupro"_s);
-    m_programmingMenu->addActions({a.read, a.write, a.batchWrite, a.findRadio});
+    m_programmingMenu->addActions({a.read, a.write, a.batchWrite, a.compareRadio, a.findRadio, a.backups});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
@@ -387,6 +390,9 @@ void MainWindow::initConnections()
     connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
     connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
     connect(a.findRadio, &QAction::triggered, this, &MainWindow::findRadio);
+    connectPlanCommand(a.compareRadio, std::bind_front(&MainWindow::compareWithRadio, this));
+    connect(m_link, &LinkController::radioRead, m_tools, &PlanTools::compareWithRadio);
+    connect(a.backups, &QAction::triggered, this, &MainWindow::showBackups);
     connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
     connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
@@ -560,6 +566,38 @@ void MainWindow::findRadio()
     m_portDialog->startSearch();
 }
 
+void MainWindow::compareWithRadio()
+{
+    detectPorts();
+    m_link->startCompareRead();
+}
+
+void MainWindow::showBackups()
+{
+    if (m_backupsDialog.isNull()) {
+        m_backupsDialog = new BackupsDialog(DefaultBackupFolder(), this);
+        m_backupsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_backupsDialog, &BackupsDialog::openRequested, this, &MainWindow::openFile);
+        connect(m_backupsDialog, &BackupsDialog::compareRequested, this, [this](const QString &path) {
+            runPlanCommand([this, path] { m_tools->compareWith(path); });
+        });
+        connect(m_backupsDialog, &BackupsDialog::restoreRequested, this, &MainWindow::restoreBackup);
+        // A write backs the radio up: the new backup is listed at once.
+        connect(m_link, &LinkController::ended, m_backupsDialog, &BackupsDialog::refresh);
+    }
+    m_backupsDialog->refresh();
+    FeatureDialogs::present(m_backupsDialog);
+}
+
+void MainWindow::restoreBackup(const QString &path)
+{
+    const auto image = m_files->readFile(path);
+    if (!image)
+        return;
+    detectPorts();
+    m_link->startRestore(*image, m_actions.backup->isChecked(), m_actions.verify->isChecked());
+}
+
 void MainWindow::fillTimeOutList()
 {
     // Filled again after the captions, so its entries read "15 S" in every language until the
@@ -629,6 +667,8 @@ void MainWindow::switchLanguage(Language language)
         m_batchPanel->showTexts();
     if (m_portDialog)
         m_portDialog->showTexts();
+    if (m_backupsDialog)
+        m_backupsDialog->showTexts();
     m_history->rebase();
 }
 
@@ -831,10 +871,7 @@ void MainWindow::initEditConnections()
     connect(m_dialogs, &FeatureDialogs::planEdited, this, &MainWindow::recordChange);
     // Opened, saved, read or written: the plan is the one kept.
     connect(m_files, &CodePlanCommands::fileUsed, m_history, &PlanHistory::setClean);
-    connect(m_link, &LinkController::ended, this, [this](LinkOutcome outcome) {
-        if (outcome == LinkOutcome::Success)
-            m_history->setClean();
-    });
+    connect(m_link, &LinkController::planMatchesRadio, m_history, &PlanHistory::setClean);
 }
 
 PlanState MainWindow::currentState() const

@@ -34,9 +34,20 @@ bool PlanTools::compareWith(const QString &path)
     const auto image = m_files->readFile(path);
     if (!image)
         return false;
+    showDifferences(*image, QFileInfo(path).fileName());
+    return true;
+}
+
+void PlanTools::compareWithRadio(const QByteArray &image)
+{
+    showDifferences(image, ShownText(u"对讲机", u"Radio"));
+}
+
+void PlanTools::showDifferences(const QByteArray &image, const QString &otherName)
+{
     // Decoded in the grid's words, so equal cells read the same.
     CodePlan other;
-    DecodeImage(other, *image, m_model->texts());
+    DecodeImage(other, image, m_model->texts());
     const QList<PlanDifference> differences = PlanDifferences(m_plan, other, LanguageMode());
     QList<std::pair<int, int>> cells;
     for (const PlanDifference &difference : differences) {
@@ -46,10 +57,9 @@ bool PlanTools::compareWith(const QString &path)
     m_model->markCells(cells);
     if (m_dialog)
         m_dialog->close();
-    m_dialog = new CompareDialog(differences, QFileInfo(path).fileName(), m_window);
+    m_dialog = new CompareDialog(differences, otherName, m_window);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->show();
-    return true;
 }
 
 void PlanTools::print()

@@ -31,6 +31,8 @@ public:
     /// Shows the differences from the plan in path and marks the differing channel cells; false
     /// when the file could not be opened (the user was told why).
     bool compareWith(const QString &path);
+    /// The same with what the radio holds (its memory image, as read).
+    void compareWithRadio(const QByteArray &image);
     /// The last compare dialog, while it is open.
     CompareDialog *compareDialog() const { return m_dialog; }
 
@@ -42,6 +44,8 @@ public:
     void setFilePath(const QString &path);
 
 private:
+    void showDifferences(const QByteArray &image, const QString &otherName);
+
     QWidget *m_window;
     const CodePlan &m_plan;
     ChannelTableModel *m_model;
