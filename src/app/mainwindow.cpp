@@ -498,6 +498,8 @@ void MainWindow::startBatch()
     delete m_batchPanel;
     m_batchPanel = new BatchPanel(*m_link, this);
     m_batchPanel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_batchPanel, &BatchPanel::saveLogRequested, m_batchPanel,
+            [panel = m_batchPanel.data()](const QByteArray &bytes) { SaveCsvFile(panel, bytes); });
     if (!m_batchPanel->start(std::move(options))) {
         delete m_batchPanel;
         return;

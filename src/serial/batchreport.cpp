@@ -23,7 +23,9 @@ bool communicationFailed(const BatchWriter::RadioResult &result)
            !result.steps.firstDifference;
 }
 
-QString failureText(const BatchWriter::RadioResult &result, const WordChooser &words)
+} // namespace
+
+QString BatchFailureText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
     const WriteSequence::Result &steps = result.steps;
     if (steps.backupError)
@@ -42,14 +44,13 @@ QString failureText(const BatchWriter::RadioResult &result, const WordChooser &w
     return text + WriteLeftoverText(steps, words);
 }
 
-} // namespace
-
 QString BatchResultText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
     const QString seconds = QString::number(std::chrono::duration<double>(result.elapsed).count(), 'f', 2);
     QString text = words(u"第 %1 台：", u"Radio %1: ").arg(result.number);
     if (!result.succeeded())
-        text += words(u"失败（%1 秒）：", u"failed after %1 s: ").arg(seconds) + failureText(result, words);
+        text +=
+            words(u"失败（%1 秒）：", u"failed after %1 s: ").arg(seconds) + BatchFailureText(result, words);
     else if (result.verified)
         text += words(u"写频成功，已校验（%1 秒）", u"written and verified in %1 s").arg(seconds);
     else

@@ -88,6 +88,8 @@ QString PortProblemText(const PortProblem &problem, const WordChooser &words)
 std::variant<std::unique_ptr<QSerialPort>, PortProblem> OpenRadioPort(const QString &devicePath)
 {
     auto port = std::make_unique<QSerialPort>(devicePath);
+    // portName() drops a leading /dev/: the device as given stays the port's name for reports.
+    port->setObjectName(devicePath);
     port->setBaudRate(QSerialPort::Baud9600);
     port->setDataBits(QSerialPort::Data8);
     port->setParity(QSerialPort::NoParity);

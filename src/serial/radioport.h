@@ -39,7 +39,8 @@ QString PortStateText(const PortProblem &problem, const WordChooser &words);
 QString PortProblemText(const PortProblem &problem, const WordChooser &words);
 
 /// Opens the device for the radio: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow
-/// control, raw bytes. The open port, or why it could not be opened.
+/// control, raw bytes. The open port (its objectName the device path given), or why it could not be
+/// opened.
 std::variant<std::unique_ptr<QSerialPort>, PortProblem> OpenRadioPort(const QString &devicePath);
 
 /// Whether the device can be opened now (it is closed again at once), and if not, why: the

@@ -26,7 +26,7 @@ expect()
 
 expect "vm280-cli " "--help --version -h convert diff export find import new ports read show write"
 expect "vm280-cli sh" "show"
-expect "vm280-cli write --" "--backup --backup-dir --count --help --port --repeat --service --verify --yes"
+expect "vm280-cli write --" "--backup --backup-dir --count --help --log --port --repeat --service --verify --yes"
 expect "vm280-cli import x.csv --" "--band --base --help --locations --output --strict"
 expect "vm280-cli export x.DAT --format " "csv html json pdf"
 expect "vm280-cli export x.DAT --" "--format --help --lang --output"
