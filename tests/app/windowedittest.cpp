@@ -2,6 +2,7 @@
 
 #include "app/codeplancommands.h"
 #include "app/featuredialogs.h"
+#include "app/plantools.h"
 #include "app/sheetprinter.h"
 #include "dialogs/comparedialog.h"
 #include "dialogs/embeddedinfodialog.h"
@@ -64,6 +65,14 @@ QStringList &printedSheets()
 {
     static QStringList sheets;
     return sheets;
+}
+
+// Print and Print preview ask for the sheet's heading first: OK prints.
+void okSheetHeading(const WindowRig &rig)
+{
+    const SheetJobDialog *form = rig.window->tools()->jobDialog();
+    QVERIFY(form != nullptr);
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandOK"_s), Qt::LeftButton);
 }
 
 void keepPrintedSheets()
@@ -161,7 +170,8 @@ const QList<PlanCommand> &planCommands()
              keepPrintedSheets();
              rig.pressKey(Qt::Key_P, Qt::ControlModifier);
          },
-         [](WindowRig &) {
+         [](WindowRig &rig) {
+             okSheetHeading(rig);
              QCOMPARE(printedSheets().size(), 1);
              QVERIFY(printedSheets().first().contains(kCommitted));
          }},
@@ -170,7 +180,8 @@ const QList<PlanCommand> &planCommands()
              keepPrintedSheets();
              rig.chooseMenuItem(u"mnuFile"_s, u"mnuPrintPreview"_s);
          },
-         [](WindowRig &) {
+         [](WindowRig &rig) {
+             okSheetHeading(rig);
              QCOMPARE(printedSheets().size(), 1);
              QVERIFY(printedSheets().first().contains(kCommitted));
          }},
