@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +57,8 @@ BackupsDialog::BackupsDialog(const QString &folder, QWidget *parent) : QDialog(p
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
     showTexts();
     refresh();
+    // Sized here: a window sized on showing gets at most two thirds of the screen's width.
+    resize(sizeHint());
 }
 
 void BackupsDialog::setupUi()
@@ -68,6 +73,7 @@ void BackupsDialog::setupUi()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     const auto button = [this](const QString &name) {
         auto *pushButton = new QPushButton(this);
@@ -89,6 +95,27 @@ void BackupsDialog::setupUi()
     layout->addWidget(m_heading);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
+}
+
+QSize BackupsDialog::sizeHint() const
+{
+    const QSize base = QDialog::sizeHint();
+    // QTableView keeps the column's size hint protected; the item view's is public.
+    const QAbstractItemView *view = m_table;
+    int tableWidth = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < ColumnCount; ++column)
+        tableWidth +=
+            std::max(view->sizeHintForColumn(column), m_table->horizontalHeader()->sectionSizeHint(column));
+    const int rows = std::clamp(int(m_table->rowCount()), 6, 12);
+    const int tableHeight = 2 * m_table->frameWidth() + m_table->horizontalHeader()->sizeHint().height() +
+                            rows * m_table->verticalHeader()->defaultSectionSize() +
+                            m_table->horizontalScrollBar()->sizeHint().height();
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted(std::max(base.width(), tableWidth + margins.left() + margins.right()),
+                 base.height() - m_table->sizeHint().height() + tableHeight);
+    if (const QScreen *shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    return wanted;
 }
 
 void BackupsDialog::refresh()

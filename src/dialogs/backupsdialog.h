@@ -29,6 +29,8 @@ public:
     /// Writes every text again in the language mode.
     void showTexts();
     QTableWidget *table() const { return m_table; }
+    /// Wide enough for every column and some ten rows, within the screen.
+    QSize sizeHint() const override;
 
 signals:
     void openRequested(const QString &path);

@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -265,6 +267,20 @@ void PortDialog::searchFinished()
         m_group->button(found->portNumber - 1)->setChecked(true);
         onOptionClicked(found->portNumber - 1);
     }
+}
+
+void PortDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const QScreen *shown = screen();
+    if (!isVisible() || shown == nullptr)
+        return;
+    const QRect area = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top())
+        move(x, y);
 }
 
 void PortDialog::reject()

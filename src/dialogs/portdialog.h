@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QLabel;
 class QPushButton;
+class QResizeEvent;
 
 namespace vm280 {
 
@@ -59,6 +60,9 @@ signals:
 protected:
     /// Closing cancels a search first.
     void reject() override;
+    /// The dialog grows as the slots' states get longer (a search's results): it is kept on the
+    /// screen, where a large scale would push its right edge off it.
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void onOptionClicked(int index);

@@ -124,6 +124,9 @@ void WindowBackupsTest::shouldListTheBackupsNewestFirstWithTheirBandAndRadio()
              QStringList({u"2026-12-09 09:00:00"_s, u"136-174MHz"_s, u"TRZP280 58214739"_s, u"853 字节"_s,
                           u"2026-12-09_090000_136-174MHz.DAT"_s}));
     QCOMPARE(tableRow(table, 2).mid(0, 2), QStringList({u"2026-12-08 14:30:05"_s, u"400-480MHz"_s}));
+    // Opened wide enough for the file names.
+    const QFontMetrics metrics(table->font());
+    QVERIFY(table->horizontalHeader()->sectionSize(4) > metrics.horizontalAdvance(table->item(1, 4)->text()));
     // Nothing chosen, or a file that is no plan: nothing to open.
     const auto *open = dialog->findChild<QPushButton *>(u"CommandOpen"_s);
     QVERIFY(!open->isEnabled());

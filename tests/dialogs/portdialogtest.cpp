@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -113,6 +114,24 @@ private slots:
         const QString missing = option(&dialog, 0)->toolTip();
         QVERIFY2(missing.contains(kMissing) && missing.contains(u"设备不存在"_s), qPrintable(missing));
         QVERIFY(option(&dialog, 7)->toolTip().contains(u"此位置没有串口"_s));
+    }
+
+    void shouldStayOnTheScreenWhenItGrows()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        PortDialog dialog;
+        dialog.detect(PortSlots::detect(), 2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect area = dialog.screen()->availableGeometry();
+        dialog.move(area.right() + 1 - dialog.frameGeometry().width(), area.top());
+        QTRY_COMPARE(dialog.frameGeometry().right(), area.right());
+        // Longer states (a search's results) widen the slots' columns.
+        dialog.resize(dialog.width() + 100, dialog.height());
+        QTRY_VERIFY2(
+            area.contains(dialog.frameGeometry()),
+            qPrintable(
+                u"%1,%2 %3x%4"_s.arg(dialog.x()).arg(dialog.y()).arg(dialog.width()).arg(dialog.height())));
     }
 
     void shouldAskForThePickedPortAndBeDestroyedOnClose()
