@@ -586,6 +586,9 @@ void MainWindow::showBackups()
         connect(m_backupsDialog, &BackupsDialog::restoreRequested, this, &MainWindow::restoreBackup);
         // A write backs the radio up: the new backup is listed at once.
         connect(m_link, &LinkController::ended, m_backupsDialog, &BackupsDialog::refresh);
+        connect(m_link, &LinkController::commandsEnabledChanged, m_backupsDialog,
+                &BackupsDialog::setRestoreAllowed);
+        m_backupsDialog->setRestoreAllowed(m_link->commandsEnabled());
     }
     m_backupsDialog->refresh();
     FeatureDialogs::present(m_backupsDialog);

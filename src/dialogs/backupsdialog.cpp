@@ -179,11 +179,18 @@ const BackupEntry *BackupsDialog::chosen() const
     return entry.error ? nullptr : &entry;
 }
 
+void BackupsDialog::setRestoreAllowed(bool allowed)
+{
+    m_restoreAllowed = allowed;
+    showButtons();
+}
+
 void BackupsDialog::showButtons()
 {
     const bool usable = chosen() != nullptr;
-    for (QPushButton *pushButton : {m_open, m_compare, m_restore})
-        pushButton->setEnabled(usable);
+    m_open->setEnabled(usable);
+    m_compare->setEnabled(usable);
+    m_restore->setEnabled(usable && m_restoreAllowed);
 }
 
 void BackupsDialog::openChosen()

@@ -28,6 +28,8 @@ public:
     void refresh();
     /// Writes every text again in the language mode.
     void showTexts();
+    /// Restore waits while the port is busy (a read, a write, a batch, a search).
+    void setRestoreAllowed(bool allowed);
     QTableWidget *table() const { return m_table; }
     /// Wide enough for every column and some ten rows, within the screen.
     QSize sizeHint() const override;
@@ -59,6 +61,7 @@ private:
     QPushButton *m_restore = nullptr;
     QPushButton *m_refresh = nullptr;
     QPushButton *m_close = nullptr;
+    bool m_restoreAllowed = true;
 };
 
 } // namespace vm280

@@ -189,7 +189,10 @@ void WindowBackupsTest::shouldRestoreABackupIntoTheRadioAfterBackingItUp()
     QVERIFY(dialog != nullptr);
     clickRow(dialog->table(), 0);
     rig.answers << MsgboxYes;
-    QTest::mouseClick(dialog->findChild<QPushButton *>(u"CommandRestore"_s), Qt::LeftButton);
+    auto *restore = dialog->findChild<QPushButton *>(u"CommandRestore"_s);
+    QTest::mouseClick(restore, Qt::LeftButton);
+    // While the radio is written no other write can start.
+    QVERIFY(!restore->isEnabled());
     QCOMPARE(
         rig.prompts(),
         QStringList{u"把备份 2026-12-08_143005_400-480MHz.DAT 写入对讲机吗？对讲机中现有的数据将被替换。"_s});
@@ -205,6 +208,7 @@ void WindowBackupsTest::shouldRestoreABackupIntoTheRadioAfterBackingItUp()
     QVERIFY(rig.title().startsWith(u'*'));
     // What the radio held before is a new backup, listed at once.
     QTRY_COMPARE(dialog->table()->rowCount(), 2);
+    QTRY_VERIFY(restore->isEnabled());
     const QString taken = dialog->table()->item(0, 4)->text();
     QVERIFY(taken != QFileInfo(backup).fileName());
     QCOMPARE(fileImage(QDir(DefaultBackupFolder()).filePath(taken)),
