@@ -146,7 +146,9 @@ void BackupsDialog::showTexts()
 
 void BackupsDialog::fill()
 {
-    m_heading->setText(ShownText(u"备份文件夹：%1（%2 个文件）", u"Backups folder: %1 (%2 files)")
+    m_heading->setText((m_entries.size() == 1
+                            ? ShownText(u"备份文件夹：%1（%2 个文件）", u"Backups folder: %1 (%2 file)")
+                            : ShownText(u"备份文件夹：%1（%2 个文件）", u"Backups folder: %1 (%2 files)"))
                            .arg(QDir::toNativeSeparators(m_folder))
                            .arg(m_entries.size()));
     const QSignalBlocker blocker(m_table);

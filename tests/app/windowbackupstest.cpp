@@ -142,6 +142,7 @@ void WindowBackupsTest::shouldListTheBackupsNewestFirstWithTheirBandAndRadio()
     QCOMPARE(tableRow(table, 0).mid(1, 1), QStringList{u"not a code plan file"_s});
     QCOMPARE(tableRow(table, 1)[3], u"853 bytes"_s);
     QCOMPARE(dialog->findChild<QPushButton *>(u"CommandRestore"_s)->text(), u"Restore to the radio…"_s);
+    QVERIFY(dialog->findChild<QLabel *>(u"LabelFolder"_s)->text().endsWith(u" (3 files)"_s));
     // The backup chosen stays chosen.
     QVERIFY(open->isEnabled());
 }
@@ -221,8 +222,10 @@ void WindowBackupsTest::shouldRestoreNothingWhenTheQuestionIsAnsweredNo()
     QVERIFY(!putBackup(dataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
     WindowRig rig;
     QVERIFY(rig.start());
+    rig.chooseMenuItem(u"mnuLanguage"_s, u"mnuEnglish"_s);
     BackupsDialog *dialog = openBackups(rig);
     QVERIFY(dialog != nullptr);
+    QVERIFY(dialog->findChild<QLabel *>(u"LabelFolder"_s)->text().endsWith(u" (1 file)"_s));
     clickRow(dialog->table(), 0);
     rig.answers << MsgboxNo;
     QTest::mouseClick(dialog->findChild<QPushButton *>(u"CommandRestore"_s), Qt::LeftButton);
