@@ -75,6 +75,25 @@ QString FileFailureText(FileChoice choice, const FileProblem &problem)
     return ShownText(u"无法打开文件 %1：%2", u"Cannot open the file %1: %2").arg(name, reasonText(problem));
 }
 
+bool SaveCsvFile(QWidget *parent, QByteArrayView bytes)
+{
+    const FileRequest request{FileChoice::Save, {ShownText(u"CSV 文件 (*.csv)", u"CSV file (*.csv)")}};
+    for (;;) {
+        QString path = ChooseFile(parent, request).path;
+        if (path.isEmpty())
+            return false;
+        if (!path.endsWith(u".csv"_s, Qt::CaseInsensitive))
+            path += u".csv"_s;
+        if (!MayReplaceFile(path))
+            continue;
+        if (const auto problem = WriteWholeFile(path, bytes)) {
+            ShowMsgbox(FileFailureText(FileChoice::Save, *problem), MsgboxOkOnly + MsgboxStop);
+            return false;
+        }
+        return true;
+    }
+}
+
 void SetFileChooser(FileChooser chooser)
 {
     g_chooser = std::move(chooser);

@@ -43,6 +43,10 @@ QString FileProblemText(const FileProblem &problem);
 /// "Cannot open the file PATH: REASON" (Open) or "Cannot save the file PATH: REASON" (Save).
 QString FileFailureText(FileChoice choice, const FileProblem &problem);
 
+/// Asks for a CSV file and writes bytes into it whole, adding ".csv" to a name without it and
+/// asking before replacing a file; a failure is told. False when cancelled or not written.
+bool SaveCsvFile(QWidget *parent, QByteArrayView bytes);
+
 using FileChooser = std::function<ChosenFile(const FileRequest &)>;
 /// Answers the file dialogs instead of showing them (tests); an empty function restores them.
 void SetFileChooser(FileChooser chooser);

@@ -1,7 +1,9 @@
 #include "linkcontroller.h"
 
 #include "filechooser.h"
+#include "portmemory.h"
 
+#include "image/codec.h"
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QToolBar>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -28,24 +31,122 @@ QString shown(LinkText text)
     return ShownText(LinkTextChinese(text), LinkTextEnglish(text));
 }
 
+// The plan of image, as the window would decode it.
+CodePlan planOf(const QByteArray &image, int band)
+{
+    CodePlan plan;
+    plan.band = band;
+    DecodeImage(plan, image, ChoiceTexts::simplifiedChinese());
+    return plan;
+}
+
 } // namespace
 
 LinkController::LinkController(const LinkControls &controls, const LinkPlanAccess &plan, QObject *parent)
     : SerialLink(parent), m_controls(controls), m_plan(plan), m_slots(PortSlots::detect())
-{}
+{
+    connect(this, &SerialLink::portLost, this, &LinkController::portWentAway);
+}
+
+void LinkController::detectSlots()
+{
+    setPort(nullptr);
+    m_slots = PortSlots::detect();
+}
+
+QString LinkController::rememberedDevice() const
+{
+    return RememberedPortDevice();
+}
+
+void LinkController::choosePort(int portNumber)
+{
+    openSlot(portNumber);
+    RememberPortDevice(m_slots.identity(portNumber));
+}
+
+void LinkController::beginSearch(const PortSlots &ports)
+{
+    setPort(nullptr);
+    m_slots = ports;
+    setCommandsEnabled(false);
+}
+
+void LinkController::endSearch()
+{
+    if (m_openSlot > 0)
+        openSlot(m_openSlot);
+    setCommandsEnabled(true);
+}
 
 void LinkController::openSlot(int portNumber)
 {
     setPort(nullptr);
+    m_openSlot = 0;
     const QString device = m_slots.devicePath(portNumber);
-    if (device.isEmpty())
+    if (device.isEmpty()) {
+        m_portCause = LinkCauseOf(LinkCause::PortNotOpened);
         return;
+    }
     auto opened = OpenRadioPort(device);
-    if (auto *port = std::get_if<std::unique_ptr<QSerialPort>>(&opened))
-        setPort(std::move(*port));
+    if (auto *problem = std::get_if<PortProblem>(&opened)) {
+        m_portCause = OpenFailureCause(device, *problem);
+        return;
+    }
+    m_portCause.reset();
+    m_openSlot = portNumber;
+    setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
+}
+
+void LinkController::noPortOpened(const QList<SlotProbe> &probes, int portNumber)
+{
+    setPort(nullptr);
+    m_openSlot = 0;
+    const auto hasProblem = [](const SlotProbe &probe) { return probe.problem.has_value(); };
+    SlotProbe named = probes.value(portNumber - 1);
+    if (!named.problem) {
+        const auto first = std::find_if(probes.begin(), probes.end(), hasProblem);
+        named = first == probes.end() ? SlotProbe() : *first;
+    }
+    m_portCause = named.problem ? OpenFailureCause(named.devicePath, *named.problem)
+                                : LinkCauseOf(LinkCause::PortNotOpened);
+}
+
+void LinkController::portWentAway()
+{
+    m_portCause = LinkCauseOf(LinkCause::PortLost);
 }
 
 bool LinkController::startWrite(bool backup, bool verify)
+{
+    m_job = Job::Plan;
+    return startSequence(backup, verify);
+}
+
+bool LinkController::startRestore(const QByteArray &image, bool backup, bool verify)
+{
+    // Sent as a write of the opened file would send it: decoded, then encoded.
+    const CodePlan plan = planOf(image, bandSelectorIndex());
+    m_jobImage = EncodeImage(plan, ChoiceTexts::simplifiedChinese());
+    m_jobBand = plan.band;
+    m_job = Job::Restore;
+    const bool started = startSequence(backup, verify);
+    if (!started)
+        m_job = Job::Plan;
+    return started;
+}
+
+bool LinkController::startCompareRead()
+{
+    m_job = Job::Compare;
+    m_jobImage.clear();
+    const bool started = engine().startRead();
+    if (!started)
+        m_job = Job::Plan;
+    return started;
+}
+
+bool LinkController::startSequence(bool backup, bool verify)
 {
     WriteSequence::Steps steps;
     if (backup)
@@ -57,7 +158,13 @@ bool LinkController::startWrite(bool backup, bool verify)
 
 void LinkController::setStatusText(LinkText text)
 {
-    m_controls.status->setText(shown(text));
+    // The plan shown did not change: the status says where the radio's memory went.
+    if (m_job == Job::Compare && text == LinkText::ReadDone)
+        m_controls.status->setText(
+            ShownText(u"已读取对讲机，差异见比较窗口。",
+                      u"The radio was read; the differences are in the Compare window."));
+    else
+        m_controls.status->setText(shown(text));
 }
 
 void LinkController::setStatusVisible(bool visible)
@@ -82,6 +189,8 @@ void LinkController::setCommandsEnabled(bool enabled)
     m_controls.programmingMenu->setEnabled(enabled);
     m_controls.read->setEnabled(enabled);
     m_controls.write->setEnabled(enabled);
+    m_commandsEnabled = enabled;
+    emit commandsEnabledChanged(enabled);
 }
 
 void LinkController::prepareForOperation()
@@ -94,10 +203,17 @@ void LinkController::prepareForOperation()
 
 void LinkController::showMessage(LinkText text)
 {
-    // A write cut off says what it left in the radio, under the message every failure shows.
-    const bool writeFailed = m_writing && text == LinkText::CommunicationError;
-    const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), ShownText) : QString();
-    ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
+    // Under the message every failure shows: what the line showed, and what a write cut off left
+    // in the radio.
+    QStringList more;
+    if (text == LinkText::CommunicationError) {
+        more << LinkCauseText(FailureCause(engine().hearing()), ShownText);
+        if (m_writing)
+            more << WriteLeftoverText(m_sequence.result(), ShownText);
+    } else if (text == LinkText::PortNotOpen && m_portCause) {
+        more << LinkCauseText(*m_portCause, ShownText);
+    }
+    ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, more.join(u'\n'));
 }
 
 bool LinkController::askBandQuestion()
@@ -113,22 +229,28 @@ void LinkController::closeBandQuestion()
 
 QByteArray LinkController::encodeImage()
 {
-    return m_plan.encode();
+    return m_job == Job::Restore ? m_jobImage : m_plan.encode();
 }
 
 void LinkController::decodeImage(const QByteArray &hex)
 {
-    m_plan.decode(hex);
+    if (m_job != Job::Compare) {
+        m_plan.decode(hex);
+        return;
+    }
+    m_jobImage = hex;
+    m_jobBand = planOf(hex, m_controls.bandSelector->currentIndex()).band;
 }
 
 int LinkController::bandSelectorIndex() const
 {
-    return m_controls.bandSelector->currentIndex();
+    return m_job == Job::Plan ? m_controls.bandSelector->currentIndex() : m_jobBand;
 }
 
 void LinkController::selectBandWithoutPrompt(int index)
 {
-    m_plan.selectBandWithoutPrompt(index);
+    if (m_job == Job::Plan)
+        m_plan.selectBandWithoutPrompt(index);
 }
 
 bool LinkController::serviceMode() const
@@ -141,6 +263,12 @@ void LinkController::operationEnded(LinkOutcome outcome)
     if (m_writing)
         reportWriteSteps();
     m_writing = false;
+    const Job job = m_job;
+    m_job = Job::Plan;
+    if (outcome == LinkOutcome::Success && job == Job::Plan)
+        emit planMatchesRadio();
+    else if (outcome == LinkOutcome::Success && job == Job::Compare)
+        emit radioRead(m_jobImage);
     emit ended(outcome);
 }
 

@@ -20,6 +20,7 @@
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
+#include "dialogs/backupsdialog.h"
 #include "dialogs/batchpanel.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddedinfodialog.h"
@@ -155,6 +156,9 @@ void MainWindow::createActions()
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
     a.batchWrite = newAction(this, u"mnubatchWrite"_s);
+    a.compareRadio = newAction(this, u"mnuCompareRadio"_s);
+    a.findRadio = newAction(this, u"mnuFindRadio"_s);
+    a.backups = newAction(this, u"mnuBackups"_s);
     a.optionalFunctions = newAction(this, u"mnudtmf"_s);
     a.keys = newAction(this, u"Key_enactment"_s);
     a.embedded = newAction(this, u"mnusetin"_s);
@@ -218,7 +222,7 @@ void MainWindow::createMenus()
     file->addAction(a.quit);
     createEditMenu();
     m_programmingMenu = addMenu(u"mnupro"_s);
-    m_programmingMenu->addActions({a.read, a.write, a.batchWrite});
+    m_programmingMenu->addActions({a.read, a.write, a.batchWrite, a.compareRadio, a.findRadio, a.backups});
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
@@ -398,6 +402,10 @@ void MainWindow::initConnections()
             [this] { FeatureDialogs::present(m_dialogs->Form4()); });
     connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
     connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
+    connect(a.findRadio, &QAction::triggered, this, &MainWindow::findRadio);
+    connectPlanCommand(a.compareRadio, std::bind_front(&MainWindow::compareWithRadio, this));
+    connect(m_link, &LinkController::radioRead, m_tools, &PlanTools::compareWithRadio);
+    connect(a.backups, &QAction::triggered, this, &MainWindow::showBackups);
     connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
     connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
@@ -505,6 +513,8 @@ void MainWindow::startBatch()
     delete m_batchPanel;
     m_batchPanel = new BatchPanel(*m_link, this);
     m_batchPanel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_batchPanel, &BatchPanel::saveLogRequested, m_batchPanel,
+            [panel = m_batchPanel.data()](const QByteArray &bytes) { SaveCsvFile(panel, bytes); });
     if (!m_batchPanel->start(std::move(options))) {
         delete m_batchPanel;
         return;
@@ -523,7 +533,9 @@ void MainWindow::rememberWriteSteps()
 
 void MainWindow::detectPorts()
 {
-    if (m_portsDetected)
+    // Once after start-up, and again whenever the port is not open: a cable plugged in since is
+    // found, and the remembered one wherever it is now.
+    if (m_portsDetected && m_link->portIsOpen())
         return;
     m_portsDetected = true;
     loadPortDialog();
@@ -532,19 +544,29 @@ void MainWindow::detectPorts()
 void MainWindow::loadPortDialog()
 {
     // The port in use must be closed to be probed like the others.
-    m_link->setPort(nullptr);
-    m_portDialog = new PortDialog(m_link->portSlots(), m_portNumber, this);
-    connect(m_portDialog, &PortDialog::portClicked, this, &MainWindow::portChosen);
+    m_link->detectSlots();
+    if (m_portDialog.isNull()) {
+        m_portDialog = new PortDialog(this);
+        connect(m_portDialog, &PortDialog::portClicked, this, &MainWindow::portChosen);
+        connect(m_portDialog, &PortDialog::searchStarting, m_link, &LinkController::beginSearch);
+        connect(m_portDialog, &PortDialog::searchEnded, m_link, &LinkController::endSearch);
+        connect(m_link, &LinkController::commandsEnabledChanged, m_portDialog, &PortDialog::setFindAllowed);
+        m_portDialog->setFindAllowed(m_link->commandsEnabled());
+    }
+    m_portDialog->detect(m_link->portSlots(), m_portNumber, m_link->rememberedDevice());
     const PortSelection selection = m_portDialog->selection();
     m_portNumber = selection.portNumber;
     if (selection.openedPort > 0)
         m_link->openSlot(selection.openedPort);
+    else
+        m_link->noPortOpened(m_portDialog->probes(), m_portNumber);
 }
 
 void MainWindow::showPortDialog()
 {
     m_portsDetected = true;
-    if (m_portDialog.isNull())
+    // Opening the dialog detects the ports again; while it is open it shows what it found.
+    if (m_portDialog.isNull() || !m_portDialog->isVisible())
         loadPortDialog();
     FeatureDialogs::present(m_portDialog);
 }
@@ -552,7 +574,48 @@ void MainWindow::showPortDialog()
 void MainWindow::portChosen(int portNumber)
 {
     m_portNumber = portNumber;
-    m_link->openSlot(portNumber);
+    m_link->choosePort(portNumber);
+}
+
+void MainWindow::findRadio()
+{
+    showPortDialog();
+    m_portDialog->startSearch();
+}
+
+void MainWindow::compareWithRadio()
+{
+    detectPorts();
+    m_link->startCompareRead();
+}
+
+void MainWindow::showBackups()
+{
+    if (m_backupsDialog.isNull()) {
+        m_backupsDialog = new BackupsDialog(DefaultBackupFolder(), this);
+        m_backupsDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_backupsDialog, &BackupsDialog::openRequested, this, &MainWindow::openFile);
+        connect(m_backupsDialog, &BackupsDialog::compareRequested, this, [this](const QString &path) {
+            runPlanCommand([this, path] { m_tools->compareWith(path); });
+        });
+        connect(m_backupsDialog, &BackupsDialog::restoreRequested, this, &MainWindow::restoreBackup);
+        // A write backs the radio up: the new backup is listed at once.
+        connect(m_link, &LinkController::ended, m_backupsDialog, &BackupsDialog::refresh);
+        connect(m_link, &LinkController::commandsEnabledChanged, m_backupsDialog,
+                &BackupsDialog::setRestoreAllowed);
+        m_backupsDialog->setRestoreAllowed(m_link->commandsEnabled());
+    }
+    m_backupsDialog->refresh();
+    FeatureDialogs::present(m_backupsDialog);
+}
+
+void MainWindow::restoreBackup(const QString &path)
+{
+    const auto image = m_files->readFile(path);
+    if (!image)
+        return;
+    detectPorts();
+    m_link->startRestore(*image, m_actions.backup->isChecked(), m_actions.verify->isChecked());
 }
 
 void MainWindow::fillTimeOutList()
@@ -623,6 +686,10 @@ void MainWindow::switchLanguage(Language language)
     m_model->setGrid1Text();
     if (m_batchPanel)
         m_batchPanel->showTexts();
+    if (m_portDialog)
+        m_portDialog->showTexts();
+    if (m_backupsDialog)
+        m_backupsDialog->showTexts();
     m_history->rebase();
 }
 
@@ -861,10 +928,7 @@ void MainWindow::initEditConnections()
     connect(m_dialogs, &FeatureDialogs::planEdited, this, &MainWindow::recordChange);
     // Opened, saved, read or written: the plan is the one kept.
     connect(m_files, &CodePlanCommands::fileUsed, m_history, &PlanHistory::setClean);
-    connect(m_link, &LinkController::ended, this, [this](LinkOutcome outcome) {
-        if (outcome == LinkOutcome::Success)
-            m_history->setClean();
-    });
+    connect(m_link, &LinkController::planMatchesRadio, m_history, &PlanHistory::setClean);
 }
 
 PlanState MainWindow::currentState() const

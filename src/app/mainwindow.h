@@ -22,6 +22,7 @@ class QToolBar;
 namespace vm280 {
 
 class BandSelector;
+class BackupsDialog;
 class BatchPanel;
 class ChannelEditCommands;
 class ChannelGrid;
@@ -103,6 +104,10 @@ private:
     void loadPortDialog();
     void showPortDialog();
     void portChosen(int portNumber);
+    void findRadio();
+    void compareWithRadio();
+    void showBackups();
+    void restoreBackup(const QString &path);
     void startRead();
     void startWrite();
     void startBatch();
@@ -179,11 +184,13 @@ private:
     PlanTools *m_tools = nullptr;
     QPointer<PortDialog> m_portDialog;
     QPointer<BatchPanel> m_batchPanel;
+    QPointer<BackupsDialog> m_backupsDialog;
 
     struct Actions
     {
         QAction *newPlan, *open, *save, *importPlan, *exportPlan, *compare, *print, *printPreview, *quit;
-        QAction *read, *write, *batchWrite, *optionalFunctions, *keys, *embedded, *debug, *testFrequencies;
+        QAction *read, *write, *batchWrite, *compareRadio, *findRadio, *backups, *optionalFunctions, *keys,
+            *embedded, *debug, *testFrequencies;
         QAction *lock, *port, *backup, *verify;
         QAction *simplified, *traditional, *english;
         QAction *help, *about;

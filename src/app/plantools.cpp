@@ -2,7 +2,7 @@
 
 #include "codeplancommands.h"
 #include "filechooser.h"
-#include "sheetprinter.h"
+#include "sheetjobmemory.h"
 
 #include "dialogs/comparedialog.h"
 #include "editor/channeltablemodel.h"
@@ -34,9 +34,20 @@ bool PlanTools::compareWith(const QString &path)
     const auto image = m_files->readFile(path);
     if (!image)
         return false;
+    showDifferences(*image, QFileInfo(path).fileName());
+    return true;
+}
+
+void PlanTools::compareWithRadio(const QByteArray &image)
+{
+    showDifferences(image, ShownText(u"对讲机", u"Radio"));
+}
+
+void PlanTools::showDifferences(const QByteArray &image, const QString &otherName)
+{
     // Decoded in the grid's words, so equal cells read the same.
     CodePlan other;
-    DecodeImage(other, *image, m_model->texts());
+    DecodeImage(other, image, m_model->texts());
     const QList<PlanDifference> differences = PlanDifferences(m_plan, other, LanguageMode());
     QList<std::pair<int, int>> cells;
     for (const PlanDifference &difference : differences) {
@@ -46,31 +57,51 @@ bool PlanTools::compareWith(const QString &path)
     m_model->markCells(cells);
     if (m_dialog)
         m_dialog->close();
-    m_dialog = new CompareDialog(differences, QFileInfo(path).fileName(), m_window);
+    m_dialog = new CompareDialog(differences, otherName, m_window);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->show();
-    return true;
 }
 
 void PlanTools::print()
 {
-    PrintSheet(m_window, *sheet(), PrintChoice::Print);
+    askJobThenPrint(PrintChoice::Print);
 }
 
 void PlanTools::printPreview()
 {
-    PrintSheet(m_window, *sheet(), PrintChoice::Preview);
+    askJobThenPrint(PrintChoice::Preview);
 }
 
-std::unique_ptr<QTextDocument> PlanTools::sheet() const
+void PlanTools::askJobThenPrint(PrintChoice choice)
 {
-    const QString name = m_fileName.isEmpty() ? ShownText(u"未命名", u"Untitled") : m_fileName;
-    return ChannelSheet::document(ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate()));
+    if (m_jobDialog)
+        m_jobDialog->close();
+    const SheetJob remembered = m_filePath.isEmpty() ? m_untitledJob : RememberedSheetJob(m_filePath);
+    m_jobDialog = new SheetJobDialog(remembered.name, remembered.note, m_window);
+    m_jobDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_jobDialog->setWindowModality(Qt::WindowModal);
+    connect(m_jobDialog, &QDialog::accepted, this, [this, choice] {
+        const SheetJob job{m_jobDialog->name(), m_jobDialog->note()};
+        if (m_filePath.isEmpty())
+            m_untitledJob = job;
+        else
+            RememberSheetJob(m_filePath, job);
+        PrintSheet(m_window, *sheet(job), choice);
+    });
+    m_jobDialog->open();
+}
+
+std::unique_ptr<QTextDocument> PlanTools::sheet(const SheetJob &job) const
+{
+    const QString name =
+        m_filePath.isEmpty() ? ShownText(u"未命名", u"Untitled") : QFileInfo(m_filePath).fileName();
+    return ChannelSheet::document(
+        ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate(), job));
 }
 
 void PlanTools::setFilePath(const QString &path)
 {
-    m_fileName = QFileInfo(path).fileName();
+    m_filePath = path;
 }
 
 } // namespace vm280

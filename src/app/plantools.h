@@ -1,7 +1,11 @@
 #pragma once
 
+#include "sheetprinter.h"
+
 #include "dialogs/comparedialog.h"
+#include "dialogs/sheetjobdialog.h"
 #include "image/codeplan.h"
+#include "sheet/sheetjob.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,23 +35,34 @@ public:
     /// Shows the differences from the plan in path and marks the differing channel cells; false
     /// when the file could not be opened (the user was told why).
     bool compareWith(const QString &path);
+    /// The same with what the radio holds (its memory image, as read).
+    void compareWithRadio(const QByteArray &image);
     /// The last compare dialog, while it is open.
     CompareDialog *compareDialog() const { return m_dialog; }
 
+    /// Print and Print preview first ask the customer or job and the note for the sheet's head
+    /// (filled in with those last printed for the plan file); Cancel prints nothing.
     void print();
     void printPreview();
+    /// The form asking for them, while it is open.
+    SheetJobDialog *jobDialog() const { return m_jobDialog; }
     /// The channel sheet of the plan shown, in the window's language.
-    std::unique_ptr<QTextDocument> sheet() const;
+    std::unique_ptr<QTextDocument> sheet(const SheetJob &job = {}) const;
     /// The plan shown was opened from or saved to path; its name goes on the sheet.
     void setFilePath(const QString &path);
 
 private:
+    void showDifferences(const QByteArray &image, const QString &otherName);
+    void askJobThenPrint(PrintChoice choice);
+
     QWidget *m_window;
     const CodePlan &m_plan;
     ChannelTableModel *m_model;
     CodePlanCommands *m_files;
-    QString m_fileName;
+    QString m_filePath;
+    SheetJob m_untitledJob; ///< the job printed last for a plan without a file
     QPointer<CompareDialog> m_dialog;
+    QPointer<SheetJobDialog> m_jobDialog;
 };
 
 } // namespace vm280

@@ -1,6 +1,7 @@
 #include "batchwrite.h"
 
 #include "link/backupname.h"
+#include "serial/batchlog.h"
 #include "serial/batchreport.h"
 #include "serial/batchwriter.h"
 
@@ -68,6 +69,38 @@ QString stageText(BatchWriter::Stage stage)
     return {};
 }
 
+// The log file of a batch, written whole after every radio so that it is never half a file.
+class BatchLogWriter
+{
+public:
+    explicit BatchLogWriter(const QString &path) : m_path(path) {}
+
+    /// Adds the result and writes the log again; false when it could not be written (said).
+    bool add(const BatchWriter::RadioResult &result)
+    {
+        m_results << result;
+        return write();
+    }
+    /// Writes the log as it stands; false when it could not be written (said on stderr).
+    bool write()
+    {
+        if (m_path.isEmpty())
+            return true;
+        const auto problem = WriteWholeFile(m_path, BatchLogFile(m_results, EnglishWords));
+        if (problem)
+            report(fileFailure(*problem));
+        m_failed = problem.has_value();
+        return !m_failed;
+    }
+    /// The last write failed.
+    bool failed() const { return m_failed; }
+
+private:
+    QString m_path;
+    QList<BatchWriter::RadioResult> m_results;
+    bool m_failed = false;
+};
+
 // One cable: its port, the link over it and the batch running on it.
 struct Cable
 {
@@ -85,6 +118,10 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
 {
     if (!request.backupFolder.isEmpty() && !QDir().mkpath(request.backupFolder))
         return report({FileFailure, request.backupFolder + u": the backup folder cannot be created"_s});
+    // A log that cannot be written is found before any radio is.
+    BatchLogWriter log(request.logPath);
+    if (!log.write())
+        return FileFailure;
     const bool several = ports.size() > 1;
     LinkOptions linkOptions = request.link;
     // Progress bars of several cables would overwrite each other on one terminal line.
@@ -111,8 +148,9 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
         const QString prefix = cable.prefix(several);
         BatchWriter *batch = cable.batch.get();
         QObject::connect(
-            batch, &BatchWriter::radioDone, batch, [prefix](const BatchWriter::RadioResult &result) {
+            batch, &BatchWriter::radioDone, batch, [prefix, &log](const BatchWriter::RadioResult &result) {
                 QTextStream(stdout) << prefix << BatchResultText(result, EnglishWords) << Qt::endl;
+                log.add(result);
             });
         QObject::connect(batch, &BatchWriter::stageChanged, batch, [prefix, batch](BatchWriter::Stage stage) {
             const QString text = stageText(stage);
@@ -160,7 +198,9 @@ int RunBatchWrite(CodePlan &plan, const QStringList &ports, const BatchRequest &
     }
     QTextStream(stdout) << (several ? u"Total: "_s : u"Batch: "_s) << BatchTallyText(total, EnglishWords)
                         << Qt::endl;
-    return total.failed > 0 || startFailed || portLost ? LinkFailure : Success;
+    if (total.failed > 0 || startFailed || portLost)
+        return LinkFailure;
+    return log.failed() ? FileFailure : Success;
 }
 
 } // namespace vm280::cli

@@ -4,6 +4,7 @@
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
+#include "serial/linkcause.h"
 #include "serial/portslots.h"
 #include "serial/radioport.h"
 
@@ -40,7 +41,7 @@ std::optional<Failure> CliLink::openPort(const QString &device)
         return Failure{LinkFailure, device + u": no such port; vm280-cli ports lists them"_s};
     auto opened = OpenRadioPort(*path);
     if (const auto *problem = std::get_if<PortProblem>(&opened))
-        return Failure{LinkFailure, *path + u": "_s + problem->reason};
+        return Failure{LinkFailure, LinkCauseText(OpenFailureCause(*path, *problem), EnglishWords)};
     setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
     return std::nullopt;
 }
@@ -98,7 +99,12 @@ std::optional<Failure> CliLink::run(bool started)
     if (m_outcome == LinkOutcome::Refused)
         return Failure{LinkFailure, LinkTextEnglish(LinkText::BandQuestion) +
                                         u" No: nothing was written (--yes answers Yes)"_s};
-    return Failure{LinkFailure, LinkTextEnglish(m_message.value_or(LinkText::CommunicationError))};
+    const LinkText message = m_message.value_or(LinkText::CommunicationError);
+    QString text = LinkTextEnglish(message);
+    // The error names what to check; the cause says what the line showed.
+    if (message == LinkText::CommunicationError)
+        text += u' ' + LinkCauseText(FailureCause(engine().hearing()), EnglishWords);
+    return Failure{LinkFailure, text};
 }
 
 void CliLink::operationEnded(LinkOutcome outcome)

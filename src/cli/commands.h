@@ -13,6 +13,7 @@ int runExport(const QStringList &arguments);
 int runImport(const QStringList &arguments);
 int runPorts(const QStringList &arguments);
 int runTemplates(const QStringList &arguments);
+int runFind(const QStringList &arguments);
 int runRead(const QStringList &arguments);
 int runWrite(const QStringList &arguments);
 

@@ -33,7 +33,7 @@ std::optional<Failure> writeStandardOutput(const QByteArray &bytes)
 }
 
 std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, const QString &code,
-                                  const QString &output, const QString &usage)
+                                  const QString &output, const SheetJob &job, const QString &usage)
 {
     const auto language = languageOption(code, usage);
     if (const auto *failure = std::get_if<Failure>(&language))
@@ -43,7 +43,7 @@ std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, 
     if (const auto *failure = std::get_if<Failure>(&loaded))
         return *failure;
     const QString html = ChannelSheet::html(std::get<CodePlan>(loaded), chosen,
-                                            QFileInfo(planPath).fileName(), QDate::currentDate());
+                                            QFileInfo(planPath).fileName(), QDate::currentDate(), job);
     if (kind == "html"_L1)
         return output.isEmpty() ? writeStandardOutput(html.toUtf8()) : writeFile(output, html.toUtf8());
     if (output.isEmpty())
@@ -55,7 +55,8 @@ std::optional<Failure> writeSheet(const QString &planPath, const QString &kind, 
 
 int runExport(const QStringList &arguments)
 {
-    const QString usage = u"export PLAN.DAT --format json|csv|html|pdf [-o FILE] [--lang zh|zh-Hant|en]"_s;
+    const QString usage = u"export PLAN.DAT --format json|csv|html|pdf [-o FILE] [--lang zh|zh-Hant|en] "
+                          u"[--job TEXT] [--note TEXT]"_s;
     QCommandLineParser parser;
     parser.addPositionalArgument(u"PLAN.DAT"_s, u"The plan to export."_s);
     const QCommandLineOption format(
@@ -67,14 +68,24 @@ int runExport(const QStringList &arguments)
     const QCommandLineOption lang(
         u"lang"_s, u"The language of the channel sheet: zh (default), zh-Hant (Traditional) or en."_s,
         u"zh|zh-Hant|en"_s, u"zh"_s);
-    parser.addOptions({format, output, lang});
+    const QCommandLineOption job(u"job"_s, u"html and pdf: the customer or job, printed under the title."_s,
+                                 u"TEXT"_s);
+    const QCommandLineOption note(
+        u"note"_s, u"html and pdf: a note printed under the title (\\n in TEXT breaks the line)."_s,
+        u"TEXT"_s);
+    parser.addOptions({format, output, lang, job, note});
     if (const auto exit = parseArguments(parser, arguments, 1, usage))
         return *exit;
     const QString kind = parser.value(format);
     if (kind == "html"_L1 || kind == "pdf"_L1) {
+        const SheetJob sheetJob{parser.value(job), parser.value(note).replace(u"\\n"_s, u"\n"_s)};
         const auto failure = writeSheet(parser.positionalArguments().first(), kind, parser.value(lang),
-                                        parser.value(output), usage);
+                                        parser.value(output), sheetJob, usage);
         return failure ? report(*failure) : Success;
+    }
+    if (parser.isSet(job) || parser.isSet(note)) {
+        printError(u"--job and --note belong to the channel sheet (--format html or pdf)"_s);
+        return UsageError;
     }
     if (kind != "json"_L1 && kind != "csv"_L1) {
         printError(u"--format json, csv, html or pdf expected; usage: vm280-cli "_s + usage);

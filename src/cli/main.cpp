@@ -33,6 +33,7 @@ constexpr std::array kCommands{
     Command{"import", runImport, "import FILE.json|FILE.csv -o PLAN.DAT [OPTIONS]",
             "build a plan from JSON or CSV"},
     Command{"ports", runPorts, "ports", "list COM1 to COM20 and whether each opens"},
+    Command{"find", runFind, "find", "look for the radio on every port; print the port it is on"},
     Command{"read", runRead, "read --port DEVICE -o PLAN.DAT", "read the radio into a plan file"},
     Command{"write", runWrite, "write --port DEVICE PLAN.DAT [--backup FILE] [--verify] [--repeat]",
             "write a plan file into the radio, or radio after radio"},

@@ -20,7 +20,7 @@ QString slotLine(int number, const SlotProbe &probe)
     if (probe.devicePath.isEmpty())
         state = u"no port"_s;
     else if (probe.problem)
-        state = u"cannot be opened: "_s + probe.problem->reason;
+        state = u"cannot be opened: "_s + PortProblemText(*probe.problem, EnglishWords);
     const QString device = probe.devicePath.isEmpty() ? u"-"_s : probe.devicePath;
     return u"%1  %2  %3"_s.arg(PortSlots::portName(number).leftJustified(5), device.leftJustified(20), state);
 }

@@ -25,6 +25,8 @@ std::optional<QString> conflict(const QCommandLineParser &parser, const QStringL
         return u"--count belongs to --repeat"_s;
     if (repeat && parser.isSet(u"backup"_s))
         return u"a batch saves each radio's memory with --backup-dir DIR, not in one --backup file"_s;
+    if (!repeat && parser.isSet(u"log"_s))
+        return u"--log belongs to --repeat"_s;
     if (parser.isSet(u"backup"_s) && parser.isSet(u"backup-dir"_s))
         return u"give either --backup or --backup-dir"_s;
     return std::nullopt;
@@ -36,7 +38,7 @@ int runWrite(const QStringList &arguments)
 {
     const QString usage =
         u"write --port DEVICE PLAN.DAT [--service] [--yes] [--backup FILE.DAT | --backup-dir DIR] "
-        u"[--verify] [--repeat [--count N]]"_s;
+        u"[--verify] [--repeat [--count N] [--log FILE.csv]]"_s;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Writes a plan file into the radio, or into radio after radio with --repeat."_s);
@@ -70,7 +72,13 @@ int runWrite(const QStringList &arguments)
                      u"radio failed."_s);
     const QCommandLineOption count(u"count"_s, u"With --repeat: stop after N radios on each cable."_s,
                                    u"N"_s);
-    parser.addOptions({port, service, yes, backup, backupDir, verify, repeat, count});
+    const QCommandLineOption log(
+        u"log"_s,
+        u"With --repeat: keep the batch's records in FILE.csv, a row per radio (port, "
+        u"number, start and end time, result, verified, backup file, reason), "
+        u"written anew after each radio."_s,
+        u"FILE.csv"_s);
+    parser.addOptions({port, service, yes, backup, backupDir, verify, repeat, count, log});
     if (const auto exit = parseArguments(parser, arguments, 1, usage))
         return *exit;
     const QStringList ports = parser.values(port);
@@ -96,12 +104,17 @@ int runWrite(const QStringList &arguments)
         printError(u"the backup would overwrite the plan being written; give another file"_s);
         return UsageError;
     }
+    if (parser.isSet(log) && QFileInfo(parser.value(log)) == QFileInfo(planPath)) {
+        printError(u"the log would overwrite the plan being written; give another file"_s);
+        return UsageError;
+    }
     CodePlan &plan = std::get<CodePlan>(loaded);
     const LinkOptions options{parser.isSet(service), parser.isSet(yes),
                               parser.isSet(backup) ? parser.value(backup) : parser.value(backupDir),
                               parser.isSet(verify)};
     if (parser.isSet(repeat))
-        return RunBatchWrite(plan, ports, BatchRequest{options, parser.value(backupDir), radios});
+        return RunBatchWrite(plan, ports,
+                             BatchRequest{options, parser.value(backupDir), radios, parser.value(log)});
     if (parser.isSet(backupDir) && !QDir().mkpath(parser.value(backupDir)))
         return report({FileFailure, parser.value(backupDir) + u": the backup folder cannot be created"_s});
     CliLink link(plan, options);

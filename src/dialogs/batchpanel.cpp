@@ -1,8 +1,12 @@
 #include "batchpanel.h"
 
+#include "serial/batchlog.h"
 #include "serial/batchreport.h"
 #include "ui/languagemode.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -44,14 +48,23 @@ void BatchPanel::setupUi()
     m_last->setWordWrap(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(u"ListResults"_s);
+    m_copyLog = new QPushButton(this);
+    m_copyLog->setObjectName(u"CommandCopyLog"_s);
+    m_saveLog = new QPushButton(this);
+    m_saveLog->setObjectName(u"CommandSaveLog"_s);
     m_stop = new QPushButton(this);
     m_stop->setObjectName(u"CommandStop"_s);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_copyLog);
+    buttons->addWidget(m_saveLog);
+    buttons->addStretch();
+    buttons->addWidget(m_stop);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_stage);
     layout->addWidget(m_tally);
     layout->addWidget(m_last);
     layout->addWidget(m_list, 1);
-    layout->addWidget(m_stop, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
     resize(520, 340);
 }
 
@@ -65,6 +78,9 @@ void BatchPanel::initConnections()
             close();
     });
     connect(m_stop, &QPushButton::clicked, this, &BatchPanel::stopOrClose);
+    connect(m_copyLog, &QPushButton::clicked, this, &BatchPanel::copyLog);
+    connect(m_saveLog, &QPushButton::clicked, this,
+            [this] { emit saveLogRequested(BatchLogFile(m_results, ShownText)); });
 }
 
 void BatchPanel::showTexts()
@@ -80,6 +96,8 @@ void BatchPanel::showTexts()
     const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
     m_stop->setText(running ? ShownText(u"停止", u"Stop") : ShownText(u"关闭", u"Close"));
     m_stop->setEnabled(!m_batch->stopRequested() || !running);
+    m_copyLog->setText(ShownText(u"复制记录", u"Copy log"));
+    m_saveLog->setText(ShownText(u"保存记录…", u"Save log…"));
 }
 
 void BatchPanel::showStage()
@@ -114,6 +132,17 @@ void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
     m_last->setText(BatchResultText(result, words));
     addResultLine(m_last->text());
     m_list->scrollToBottom();
+}
+
+QString BatchPanel::logText() const
+{
+    return BatchLogCsv(m_results, ShownText);
+}
+
+void BatchPanel::copyLog()
+{
+    // As CSV text: a spreadsheet pastes it as cells.
+    QGuiApplication::clipboard()->setText(logText());
 }
 
 void BatchPanel::addResultLine(const QString &line)

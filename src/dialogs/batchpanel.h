@@ -12,7 +12,9 @@ namespace vm280 {
 
 /// The panel `FormBatch`: a batch write running on the window's link. It says what the batch
 /// waits for or does, keeps the tally and every radio's result, and stops the batch (Stop, or
-/// closing the panel). It is not modal: the dealer keeps the window in view.
+/// closing the panel). It is not modal: the dealer keeps the window in view. The results, as the
+/// batch's CSV log, are copied to the clipboard (`CommandCopyLog`) or saved (`CommandSaveLog`,
+/// which asks the owner for the file).
 class BatchPanel : public QDialog
 {
     Q_OBJECT
@@ -25,6 +27,12 @@ public:
     BatchWriter *batch() const { return m_batch; }
     /// Writes every text again in the language mode.
     void showTexts();
+    /// The results so far as the CSV log, in the window's language.
+    QString logText() const;
+
+signals:
+    /// Save log was pressed: bytes are the log file to save.
+    void saveLogRequested(const QByteArray &bytes);
 
 protected:
     /// Closing stops the batch; while a radio is still being written the panel stays open until
@@ -38,6 +46,7 @@ private:
     void radioDone(const BatchWriter::RadioResult &result);
     void addResultLine(const QString &line);
     void stopOrClose();
+    void copyLog();
 
     BatchWriter *m_batch = nullptr;
     QList<BatchWriter::RadioResult> m_results;
@@ -45,6 +54,8 @@ private:
     QLabel *m_tally = nullptr;
     QLabel *m_last = nullptr;
     QListWidget *m_list = nullptr;
+    QPushButton *m_copyLog = nullptr;
+    QPushButton *m_saveLog = nullptr;
     QPushButton *m_stop = nullptr;
     bool m_closeWhenDone = false;
 };

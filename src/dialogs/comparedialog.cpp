@@ -13,24 +13,24 @@ using namespace Qt::StringLiterals;
 
 namespace vm280 {
 
-CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QString &fileName,
+CompareDialog::CompareDialog(const QList<PlanDifference> &differences, const QString &otherName,
                              QWidget *parent)
     : QDialog(parent)
 {
-    setupUi(fileName);
+    setupUi(otherName);
     fill(differences);
 }
 
-void CompareDialog::setupUi(const QString &fileName)
+void CompareDialog::setupUi(const QString &otherName)
 {
     setObjectName(u"FormCompare"_s);
-    setWindowTitle(ShownText(u"比较", u"Compare") + u" - "_s + fileName);
+    setWindowTitle(ShownText(u"比较", u"Compare") + u" - "_s + otherName);
     m_summary = new QLabel(this);
     m_summary->setObjectName(u"LabelSummary"_s);
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(u"TableDifferences"_s);
     m_table->setHorizontalHeaderLabels(
-        {ShownText(u"项目", u"Item"), ShownText(u"本方案", u"This plan"), fileName});
+        {ShownText(u"项目", u"Item"), ShownText(u"本方案", u"This plan"), otherName});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);

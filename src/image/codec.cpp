@@ -6,6 +6,7 @@
 #include "tones.h"
 
 #include <QList>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,9 @@ constexpr QByteArrayView kNoTone = "FFFF";
 constexpr QByteArrayView kHeadTag = "54525A3238";      // "TRZ28"
 constexpr QByteArrayView kModelTag = "54525A50323830"; // "TRZP280"
 constexpr QByteArrayView kSerial = "3538323134373339"; // "58214739"
+// The identification block: the model string, and 16 bytes further on the number.
+constexpr int kIdentificationOffset = 816;
+constexpr int kSerialOffset = 832;
 
 // Text fields hold one byte per character: the characters U+0000 to U+00FF map to the byte of
 // the same value (Latin-1), so every byte a radio holds reads back and writes back unchanged.
@@ -405,6 +409,30 @@ bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts)
     decodeScanAdd(plan.channels, reader, texts);
     decodeMemories(plan, reader);
     return true;
+}
+
+QString ImageIdentification(QByteArrayView image)
+{
+    if (image.size() < 2 * kImageBytes || !IsUpperHex(image.first(2 * kImageBytes)))
+        return QString();
+    const ImageReader reader(image);
+    // The model string and the number lie where encodeIdentification puts them.
+    // A field counts only when every byte of it is printable: anything else is no text.
+    const auto printable = [&reader](int offset, int count) {
+        QString text;
+        for (int o = offset; o < offset + count; ++o) {
+            const uint byte = reader.byte(o);
+            if (byte < 0x20 || byte >= 0x7F)
+                return QString();
+            text += QChar(byte);
+        }
+        return text.trimmed();
+    };
+    const QString model = printable(kIdentificationOffset, int(kModelTag.size() / 2));
+    const QString number = printable(kSerialOffset, int(kSerial.size() / 2));
+    QStringList parts{model, number};
+    parts.removeAll(QString());
+    return parts.join(u' ');
 }
 
 bool HasFrequencyForm(QStringView text)

@@ -24,6 +24,11 @@ bool DecodeImage(CodePlan &plan, QByteArrayView image, const ChoiceTexts &texts)
 /// are read by comparing them with the words of texts.
 QByteArray EncodeImage(const CodePlan &plan, const ChoiceTexts &texts);
 
+/// The radio's identification in an image of kImageBytes bytes or more: the model string and the
+/// number of its identification block ("TRZP280 58214739"), each when it is printable ASCII
+/// throughout; empty when the block holds neither (an erased memory) or the image is too short.
+QString ImageIdentification(QByteArrayView image);
+
 /// True when text has the form a frequency field stores: three characters, a full stop and
 /// five characters, each 0-9 or A-F ("436.12500"; "4A5.1F2F3" from raw bytes). The encoder
 /// writes any other text as no frequency.

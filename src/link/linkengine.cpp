@@ -60,6 +60,11 @@ bool LinkEngine::startWrite()
     return start('W');
 }
 
+bool LinkEngine::startIdentify()
+{
+    return start('I');
+}
+
 bool LinkEngine::chainRead()
 {
     return chain('R');
@@ -107,6 +112,7 @@ bool LinkEngine::start(char operationCode)
     // The whole handshake stage has to be done within one timeout from here.
     m_state.TimeoutTicks = 0;
     m_identifyRequests = 0;
+    m_hearing = {};
     m_effects->prepareForOperation();
     send(kHandshake.toByteArray());
     m_effects->setStatusText(LinkText::Communicating);
@@ -118,6 +124,8 @@ bool LinkEngine::start(char operationCode)
 void LinkEngine::receive(QByteArrayView bytes)
 {
     m_state.RxHex += bytes.toByteArray().toHex().toUpper();
+    if (!bytes.isEmpty() && (stage() == LinkStage::Handshake || stage() == LinkStage::Transfer))
+        m_hearing.answered = true;
     if (m_state.BreakSeen) {
         m_state.RxHex.remove(0, 2);
         m_state.BreakSeen = false;
@@ -149,9 +157,19 @@ void LinkEngine::handshakeAnswer()
         send(QByteArray(1, kIdentify));
         return;
     }
-    if (m_state.RxHex.size() != kIdentificationDigits || !m_state.RxHex.contains(kModelHex))
+    if (m_state.RxHex.size() != kIdentificationDigits)
         return;
+    if (!m_state.RxHex.contains(kModelHex)) {
+        // Never accepted, as the radio's protocol has it; only remembered to say who answered.
+        m_hearing.otherModel = QByteArray::fromHex(m_state.RxHex);
+        return;
+    }
     accept();
+    m_hearing.identified = true;
+    if (m_state.OperationCode == 'I') {
+        finish(LinkText::RadioIdentified, LinkOutcome::Success);
+        return;
+    }
     m_state.LinkPhase = 0;
     m_state.BlockAddress = kFirstBlock;
     m_state.WriteImage = m_effects->encodeImage();
@@ -299,13 +317,16 @@ void LinkEngine::timer1Tick()
 
 void LinkEngine::portLost()
 {
-    if (stage() == LinkStage::Handshake || stage() == LinkStage::Transfer)
-        endByTimeout();
+    if (stage() != LinkStage::Handshake && stage() != LinkStage::Transfer)
+        return;
+    m_hearing.portLost = true;
+    endByTimeout();
 }
 
 void LinkEngine::endByTimeout()
 {
     // Marked done before the message: an answer arriving while it is open is only collected.
+    m_hearing.unaccepted = !m_state.RxHex.isEmpty();
     m_state.TimeoutTicks = 0;
     m_state.RxHex.clear();
     setTimer1Enabled(false);

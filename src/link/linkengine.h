@@ -7,6 +7,18 @@
 
 namespace vm280 {
 
+/// What the line said during the operation that ran last: enough to tell why it failed.
+struct LinkHearing
+{
+    bool answered = false;   ///< a byte arrived after the handshake word went out
+    bool identified = false; ///< the radio identified itself as the model
+    /// An identification answer that did not name the model, as it came: another radio.
+    QByteArray otherModel;
+    /// Bytes had arrived that were never accepted when the wait ran out: answers not understood.
+    bool unaccepted = false;
+    bool portLost = false; ///< the operation ended because the port went away
+};
+
 /// The stop-and-wait programming protocol of the radio: the PC sends one frame, and only the
 /// radio's answer releases the next. The engine owns no port and no timer; the owner feeds it
 /// received bytes and timer ticks and it acts through LinkEffects. Message boxes may run nested
@@ -21,6 +33,9 @@ public:
     /// port-not-open message was shown) or the commands are disabled by a running operation.
     bool startRead();
     bool startWrite();
+    /// Only the handshake and the identification, closed by the end byte as soon as the radio has
+    /// identified itself: is a VM-280 on this line? Ends with success, or by timeout.
+    bool startIdentify();
     /// Start the next operation of a sequence from operationEnded of an operation that ended
     /// with success or refusal, before its commands were given back: the commands stay disabled
     /// and the ended operation's blinking gives way to the new one. The radio's band stays as
@@ -41,6 +56,8 @@ public:
 
     const LinkState &state() const { return m_state; }
     LinkStage stage() const;
+    /// What the line said since the last operation started.
+    const LinkHearing &hearing() const { return m_hearing; }
     /// True while the band question waits for its answer.
     bool questionOpen() const { return m_questionOpen; }
     /// False from the start of an operation until its end has been shown: nothing can start.
@@ -69,6 +86,7 @@ private:
 
     LinkEffects *m_effects;
     LinkState m_state;
+    LinkHearing m_hearing;
     int m_progressValue = 0;
     bool m_statusVisible = true;
     bool m_commandsEnabled = true;

@@ -10,7 +10,7 @@ struct LinkState
     QByteArray RxHex;       ///< received since last emptied, upper-case hex, two digits per byte
     QByteArray TxBuffer;    ///< the frame sent last
     int LinkPhase = 0;      ///< 1 during handshake and identification, 0 during block transfer
-    char OperationCode = 0; ///< 'R' read, 'W' write; 0 before the first operation
+    char OperationCode = 0; ///< 'R' read, 'W' write, 'I' identify only; 0 before the first operation
     int BlockAddress = 0;   ///< read: next block to request; write: next block to send
     QByteArray WriteImage;  ///< the image being written, built when the radio is identified
     QByteArray ReadImage;   ///< the image being read, 128 digits per block received

@@ -34,6 +34,7 @@ constexpr std::array kLinkTexts{
                   u"Write verify failed, the radio holds other data than was written!", 16},
     LinkTextEntry{LinkText::BackupFailed, u"备份未能保存，未写频！",
                   u"Backup could not be saved, nothing was written!", 16},
+    LinkTextEntry{LinkText::RadioIdentified, u"找到对讲机 VM-280！", u"A VM-280 answered!", 0},
 };
 
 constexpr bool inEnumOrder()
@@ -42,7 +43,7 @@ constexpr bool inEnumOrder()
         if (std::size_t(kLinkTexts[i].text) != i)
             return false;
     }
-    return std::size_t(LinkText::BackupFailed) + 1 == kLinkTexts.size();
+    return std::size_t(LinkText::RadioIdentified) + 1 == kLinkTexts.size();
 }
 static_assert(inEnumOrder(), "kLinkTexts holds one row per LinkText, in the enum's order");
 

@@ -16,6 +16,7 @@ enum class LinkText {
     WriteVerified,      ///< status label after a write whose read-back matched
     VerifyMismatch,     ///< message box and status label: the read-back differs from what was written
     BackupFailed,       ///< message box and status label: the backup could not be saved, nothing written
+    RadioIdentified,    ///< status label after the radio identified itself as a VM-280
 };
 
 /// The Simplified Chinese text; the Traditional Chinese text is its conversion.

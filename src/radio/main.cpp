@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <optional>
 #include <variant>
 
@@ -52,6 +53,10 @@ void describeOptions(QCommandLineParser &parser)
          u"FILE.DAT"_s},
         {u"baud"_s, u"Line speed the bytes are paced at; 0 for no pacing (default 9600)."_s, u"N"_s},
         {u"latency"_s, u"Turnaround before each answer, in milliseconds (default 0)."_s, u"MS"_s},
+        {u"model"_s,
+         u"Identify as this model instead of a VM-280 (1 to 8 characters, e.g. VM380), as a radio of "
+         u"another model would."_s,
+         u"NAME"_s},
         {u"fault"_s, u"Misbehave: "_s + RadioFaultNames() + u"."_s, u"FAULT"_s},
         {u"fault-radio"_s, u"Only radio K (counted from 1) has the --fault (default: every radio)."_s,
          u"K"_s},
@@ -109,6 +114,14 @@ std::variant<Options, int> parseOptions(const QCoreApplication &app)
     if (!baud || !latency)
         return fail(UsageError, u"--baud and --latency take a number of 0 or more"_s);
     options.simulator.baud = *baud;
+    if (parser.isSet(u"model"_s)) {
+        const QString model = parser.value(u"model"_s);
+        const bool plain = std::all_of(model.begin(), model.end(),
+                                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+        if (model.isEmpty() || model.size() > RadioModel::kIdentificationBytes || !plain)
+            return fail(UsageError, u"--model takes a name of 1 to 8 printable ASCII characters"_s);
+        options.simulator.model = model.toLatin1();
+    }
     options.simulator.latency = std::chrono::milliseconds(*latency);
     const auto fault = parser.isSet(u"fault"_s) ? ParseRadioFault(parser.value(u"fault"_s)) : RadioFault{};
     if (!fault)

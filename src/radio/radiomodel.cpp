@@ -15,8 +15,7 @@ constexpr char kReadCommand = 0x52;
 constexpr char kWriteCommand = 0x57;
 constexpr char kEnd = 0x45;
 // The radio answers the identification request with its model name padded to eight bytes.
-constexpr QByteArrayView kIdentification = "VM280   ";
-constexpr QByteArrayView kOtherModel = "VM380   ";
+constexpr QByteArrayView kOtherModel = "VM380";
 constexpr char kNoiseByte = 0x00;
 // A block frame carries at most one read block; the radio refuses longer ones.
 constexpr int kMaxBlockLength = 0x40;
@@ -45,7 +44,22 @@ QString addressText(int address)
 
 } // namespace
 
-RadioModel::RadioModel(RadioFault fault) : m_fault(fault), m_memory(kMemoryBytes, char(0xFF)) {}
+namespace {
+
+QByteArray identification(QByteArrayView model)
+{
+    return model.first(std::min<qsizetype>(model.size(), RadioModel::kIdentificationBytes))
+        .toByteArray()
+        .leftJustified(RadioModel::kIdentificationBytes, ' ');
+}
+
+} // namespace
+
+RadioModel::RadioModel(RadioFault fault, QByteArrayView model)
+    : m_fault(fault),
+      m_identification(identification(fault.kind == RadioFault::WrongModel ? kOtherModel : model)),
+      m_memory(kMemoryBytes, char(0xFF))
+{}
 
 void RadioModel::loadMemory(QByteArrayView bytes)
 {
@@ -112,7 +126,7 @@ RadioStep RadioModel::takeFrameStart(char byte)
         if (m_fault.kind == RadioFault::AckIdent)
             return answer(QByteArray(1, kAck));
         m_state = State::Identified;
-        return answer((m_fault.kind == RadioFault::WrongModel ? kOtherModel : kIdentification).toByteArray());
+        return answer(m_identification);
     case kAck:
         if (m_state == State::Ready)
             break;

@@ -43,7 +43,13 @@ public:
     /// The bytes a code plan file holds: radio addresses 0x0010 to 0x035F.
     static constexpr int kPlanBytes = 848;
 
-    explicit RadioModel(RadioFault fault = {});
+    /// The name a VM-280 identifies itself with.
+    static constexpr QByteArrayView kModelName = "VM280";
+    /// The identification answer's length: the name, padded with spaces.
+    static constexpr int kIdentificationBytes = 8;
+
+    /// A radio that identifies itself as model (a VM-280 by default; cut or padded to 8 bytes).
+    explicit RadioModel(RadioFault fault = {}, QByteArrayView model = kModelName);
 
     /// Fills memory from 0x0010 on with bytes; memory past their end stays 0xFF.
     void loadMemory(QByteArrayView bytes);
@@ -80,6 +86,7 @@ private:
     void log(const QString &text) const;
 
     RadioFault m_fault;
+    QByteArray m_identification;
     QByteArray m_memory;
     State m_state = State::Idle;
     int m_handshakeMatched = 0;

@@ -118,7 +118,7 @@ void RadioSimulator::plugInIfDue(Time now)
 void RadioSimulator::plugIn()
 {
     // Every radio comes fresh from the shelf: its own memory, counters and protocol state.
-    m_model = std::make_unique<RadioModel>(m_lineUp.fault());
+    m_model = std::make_unique<RadioModel>(m_lineUp.fault(), m_options.model);
     m_model->loadMemory(m_options.memory);
     if (m_lineUp.fault().kind == RadioFault::StrayAck)
         m_nextStray = now() + std::chrono::milliseconds(m_lineUp.fault().count);

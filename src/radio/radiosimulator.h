@@ -20,9 +20,10 @@ struct SimulatorOptions
     int baud = 9600;                     ///< line speed; 0 for an unpaced line
     std::chrono::milliseconds latency{}; ///< the radio's turnaround before each answer
     QByteArray memory;                   ///< every radio's memory when plugged in; 0xFF past its end
-    LineUpOptions lineUp;                ///< the radios on the cable, their fault and save file
-    bool once = false;                   ///< quit after the first operation closed by the end byte
-    bool verbose = false;                ///< log every frame on stderr
+    QByteArray model = RadioModel::kModelName.toByteArray(); ///< the model every radio identifies itself as
+    LineUpOptions lineUp; ///< the radios on the cable, their fault and save file
+    bool once = false;    ///< quit after the first operation closed by the end byte
+    bool verbose = false; ///< log every frame on stderr
 };
 
 /// Connects the protocol of the radio plugged in to the pseudo-terminal through the paced line,

@@ -23,7 +23,9 @@ bool communicationFailed(const BatchWriter::RadioResult &result)
            !result.steps.firstDifference;
 }
 
-QString failureText(const BatchWriter::RadioResult &result, const WordChooser &words)
+} // namespace
+
+QString BatchFailureText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
     const WriteSequence::Result &steps = result.steps;
     if (steps.backupError)
@@ -35,18 +37,20 @@ QString failureText(const BatchWriter::RadioResult &result, const WordChooser &w
                    .arg(QString::fromLatin1(ToHex4(quint32(*steps.firstDifference))));
     if (result.outcome == LinkOutcome::Refused)
         return words(u"频段不符，未写频", u"the radio is for another band; nothing was written");
-    return linkText(result.reason.value_or(LinkText::CommunicationError), words) + words(u"", u" ") +
-           WriteLeftoverText(steps, words);
+    const QString space = words(u"", u" ");
+    QString text = linkText(result.reason.value_or(LinkText::CommunicationError), words) + space;
+    if (result.cause)
+        text += LinkCauseText(*result.cause, words) + space;
+    return text + WriteLeftoverText(steps, words);
 }
-
-} // namespace
 
 QString BatchResultText(const BatchWriter::RadioResult &result, const WordChooser &words)
 {
     const QString seconds = QString::number(std::chrono::duration<double>(result.elapsed).count(), 'f', 2);
     QString text = words(u"第 %1 台：", u"Radio %1: ").arg(result.number);
     if (!result.succeeded())
-        text += words(u"失败（%1 秒）：", u"failed after %1 s: ").arg(seconds) + failureText(result, words);
+        text +=
+            words(u"失败（%1 秒）：", u"failed after %1 s: ").arg(seconds) + BatchFailureText(result, words);
     else if (result.verified)
         text += words(u"写频成功，已校验（%1 秒）", u"written and verified in %1 s").arg(seconds);
     else

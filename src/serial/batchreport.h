@@ -12,6 +12,10 @@ namespace vm280 {
 /// backup's file error, the first address read back otherwise), and where its backup went.
 QString BatchResultText(const BatchWriter::RadioResult &result, const WordChooser &words);
 
+/// Why the radio of result failed: the backup's file error, the first address read back, the
+/// band refused, or the communication error with its cause and what the radio was left with.
+QString BatchFailureText(const BatchWriter::RadioResult &result, const WordChooser &words);
+
 /// "The batch is over.", with the reason when it was not the dealer's doing: the port went away.
 QString BatchEndText(BatchWriter::Ending ending, const WordChooser &words);
 

@@ -140,6 +140,7 @@ void BatchWriter::beginRadio()
     m_message.reset();
     m_link.resetLineCounts();
     m_radioClock.start();
+    m_radioStarted = QDateTime::currentDateTime();
     if (!m_sequence.start({m_options.backupPath, m_options.verify}))
         operationEnded(LinkOutcome::Failed);
 }
@@ -148,10 +149,15 @@ void BatchWriter::operationEnded(LinkOutcome outcome)
 {
     RadioResult result;
     result.number = m_tally.radios() + 1;
+    result.port = m_link.portLocation();
+    result.started = m_radioStarted;
+    result.ended = QDateTime::currentDateTime();
     result.outcome = outcome;
     result.steps = m_sequence.result();
     result.verified = outcome == LinkOutcome::Success && m_options.verify;
     result.reason = failureReason(result.steps, outcome, m_message);
+    if (result.reason == LinkText::CommunicationError)
+        result.cause = FailureCause(m_link.engine().hearing());
     result.elapsed = std::chrono::nanoseconds(m_radioClock.nsecsElapsed());
     result.line = m_link.lineCounts();
     if (result.succeeded()) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "linkcause.h"
 #include "seriallink.h"
 
 #include "link/linkeffectsrelay.h"
 #include "link/writesequence.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -65,9 +67,13 @@ public:
     struct RadioResult
     {
         int number = 0; ///< 1 for the first radio of the batch
+        QString port;   ///< the device of the cable it was written on
+        QDateTime started;
+        QDateTime ended;
         LinkOutcome outcome = LinkOutcome::Failed;
         bool verified = false;          ///< read back and found equal to what was sent
         std::optional<LinkText> reason; ///< why the radio failed
+        std::optional<LinkCause> cause; ///< what the line showed, when the radio stopped answering
         WriteSequence::Result steps;    ///< the backup saved, the first address read back otherwise
         std::chrono::nanoseconds elapsed{};
         SerialLink::LineCounts line; ///< bytes of this radio's write sequence
@@ -141,6 +147,7 @@ private:
     std::optional<bool> m_bandAnswer;
     std::optional<LinkText> m_message;
     QElapsedTimer m_radioClock;
+    QDateTime m_radioStarted;
     QElapsedTimer m_probeClock;
     QTimer m_probeTimer;
     QTimer m_answerTimer;

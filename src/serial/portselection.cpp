@@ -4,6 +4,12 @@
 
 namespace vm280 {
 
+int RememberedSlot(const PortSlots &ports, int portNumber, const QString &identity)
+{
+    const int slot = ports.slotOf(identity);
+    return slot > 0 ? slot : portNumber;
+}
+
 PortSelection SelectPort(int portNumber, const QList<bool> &usable)
 {
     const QList<bool> ports = usable.first(std::min<qsizetype>(usable.size(), kPortSlotCount));

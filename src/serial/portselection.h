@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 namespace vm280 {
 
@@ -13,6 +14,12 @@ struct PortSelection
 
     friend bool operator==(const PortSelection &, const PortSelection &) = default;
 };
+
+class PortSlots;
+
+/// The slot the remembered port is in now: the slot of the device with the remembered identity
+/// when a slot has it (the port list may have changed since it was chosen), else portNumber.
+int RememberedSlot(const PortSlots &ports, int portNumber, const QString &identity);
 
 /// The port detection's choice, from the remembered `PortNumber` and which of COM1 to COM20
 /// opened (usable[0] is COM1): the remembered port if it opened, with its button selected;

@@ -59,6 +59,11 @@ void SerialLink::closePort()
         m_port->close();
 }
 
+QString SerialLink::portLocation() const
+{
+    return m_port ? m_port->objectName() : QString();
+}
+
 bool SerialLink::portIsOpen() const
 {
     return m_port && m_port->isOpen();

@@ -33,6 +33,10 @@ public:
     /// Closes the port; the read and write commands then find it closed.
     void closePort();
 
+    /// The device of the port set, as OpenRadioPort was given it ("/dev/ttyUSB0"); empty when
+    /// there is none.
+    QString portLocation() const;
+
     const LineCounts &lineCounts() const { return m_counts; }
     void resetLineCounts() { m_counts = {}; }
 

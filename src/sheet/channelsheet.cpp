@@ -77,9 +77,32 @@ QString body(const CodePlan &plan, Language language)
          {u"keys"_s, settingRows(plan, SettingGroup::Keys, language)}});
 }
 
+// HTML for a text of the user's: a brace cannot start a placeholder of the template.
+QString userHtml(const QString &text)
+{
+    return text.toHtmlEscaped().replace(u'{', u"&#123;"_s);
+}
+
+// The job's lines under the title; nothing when none was given. The texts are the dealer's own:
+// escaped, never converted, the note's line breaks kept.
+QString jobLines(const SheetJob &job, Language language)
+{
+    QString lines;
+    const QString name = job.name.trimmed();
+    if (!name.isEmpty())
+        lines += u"<p><b>"_s + LocalText(language, u"客户/工作", u"Customer / job") + u": "_s +
+                 userHtml(name) + u"</b></p>\n"_s;
+    const QString note = job.note.trimmed();
+    if (!note.isEmpty())
+        lines += u"<p>"_s + LocalText(language, u"备注", u"Note") + u": "_s +
+                 userHtml(note).replace(u'\n', u"<br>"_s) + u"</p>\n"_s;
+    return lines;
+}
+
 } // namespace
 
-QString ChannelSheet::html(const CodePlan &plan, Language language, const QString &fileName, QDate date)
+QString ChannelSheet::html(const CodePlan &plan, Language language, const QString &fileName, QDate date,
+                           const SheetJob &job)
 {
     QString text =
         body(plan, language == Language::TraditionalChinese ? Language::SimplifiedChinese : language);
@@ -88,7 +111,7 @@ QString ChannelSheet::html(const CodePlan &plan, Language language, const QStrin
     // The file name is the user's own and is never converted.
     const QString footer = LocalText(language, u"文件", u"File") + u": "_s + fileName + u"    "_s +
                            LocalText(language, u"日期", u"Date") + u": "_s + date.toString(Qt::ISODate);
-    return filled(text, {{u"footer"_s, footer.toHtmlEscaped()}});
+    return filled(text, {{u"footer"_s, userHtml(footer)}, {u"job"_s, jobLines(job, language)}});
 }
 
 std::unique_ptr<QTextDocument> ChannelSheet::document(const QString &html)

@@ -12,6 +12,7 @@
 #include "ui/languagemode.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -87,6 +88,32 @@ void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
     }
     // Each radio's own memory was saved first, under names of their own.
     QCOMPARE(QDir(DefaultBackupFolder()).entryList(QDir::Files).size(), backupsBefore + 2);
+
+    // The records: copied as CSV rows, and saved as a file.
+    QTest::mouseClick(rig.child<QPushButton>(u"CommandCopyLog"_s), Qt::LeftButton);
+    const QString log = QGuiApplication::clipboard()->text();
+    const QStringList rows = log.split(u"\r\n"_s);
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0], u"端口,编号,开始时间,结束时间,结果,已校验,备份文件,原因"_s);
+    for (int number = 1; number <= 2; ++number) {
+        const QStringList fields = rows[number].split(u',');
+        QCOMPARE(fields.size(), 8);
+        QCOMPARE(fields[0], radio.devicePath);
+        QCOMPARE(fields[1], QString::number(number));
+        QVERIFY(QDateTime::fromString(fields[2], u"yyyy-MM-dd HH:mm:ss"_s).isValid());
+        QVERIFY(fields[2] <= fields[3]);
+        QCOMPARE(fields.mid(4, 2), QStringList({u"成功"_s, u"是"_s}));
+        QCOMPARE(QFileInfo(fields[6]).dir(), QDir(DefaultBackupFolder()));
+        QVERIFY(QFileInfo(fields[6]).isFile());
+        QCOMPARE(fields[7], QString());
+    }
+    rig.files << dir.filePath(u"job"_s);
+    QTest::mouseClick(rig.child<QPushButton>(u"CommandSaveLog"_s), Qt::LeftButton);
+    QCOMPARE(rig.fileRequests.last().filters, QStringList{u"CSV 文件 (*.csv)"_s});
+    QFile saved(dir.filePath(u"job.csv"_s));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), "\xEF\xBB\xBF" + log.toUtf8());
+    QVERIFY(rig.messages.isEmpty());
 }
 
 void WindowBatchTest::shouldSpeakTheWindowsLanguage()

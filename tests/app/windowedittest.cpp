@@ -3,6 +3,7 @@
 #include "app/codeplancommands.h"
 #include "app/featuredialogs.h"
 #include "app/interchangecommands.h"
+#include "app/plantools.h"
 #include "app/sheetprinter.h"
 #include "dialogs/comparedialog.h"
 #include "dialogs/embeddedinfodialog.h"
@@ -66,6 +67,14 @@ QStringList &printedSheets()
 {
     static QStringList sheets;
     return sheets;
+}
+
+// Print and Print preview ask for the sheet's heading first: OK prints.
+void okSheetHeading(const WindowRig &rig)
+{
+    const SheetJobDialog *form = rig.window->tools()->jobDialog();
+    QVERIFY(form != nullptr);
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandOK"_s), Qt::LeftButton);
 }
 
 void keepPrintedSheets()
@@ -167,7 +176,8 @@ const QList<PlanCommand> &planCommands()
              keepPrintedSheets();
              rig.pressKey(Qt::Key_P, Qt::ControlModifier);
          },
-         [](WindowRig &) {
+         [](WindowRig &rig) {
+             okSheetHeading(rig);
              QCOMPARE(printedSheets().size(), 1);
              QVERIFY(printedSheets().first().contains(kCommitted));
          }},
@@ -176,7 +186,8 @@ const QList<PlanCommand> &planCommands()
              keepPrintedSheets();
              rig.chooseMenuItem(u"mnuFile"_s, u"mnuPrintPreview"_s);
          },
-         [](WindowRig &) {
+         [](WindowRig &rig) {
+             okSheetHeading(rig);
              QCOMPARE(printedSheets().size(), 1);
              QVERIFY(printedSheets().first().contains(kCommitted));
          }},

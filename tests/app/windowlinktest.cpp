@@ -131,16 +131,25 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
 
 void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails_data()
 {
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("falls silent") << u"drop-after=5"_s;
-    QTest::newRow("acknowledges instead of the last block") << u"ack-read=0x03D0"_s;
-    QTest::newRow("acknowledges instead of identifying") << u"ack-ident"_s;
+    QTest::addColumn<QStringList>("misbehaviour");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("silent") << QStringList{u"--fault"_s, u"silent"_s} << u"对讲机没有应答。"_s;
+    QTest::newRow("falls silent") << QStringList{u"--fault"_s, u"drop-after=5"_s}
+                                  << u"对讲机中途停止了应答。"_s;
+    QTest::newRow("acknowledges instead of the last block")
+        << QStringList{u"--fault"_s, u"ack-read=0x03D0"_s} << u"对讲机的应答无法识别。"_s;
+    QTest::newRow("acknowledges instead of identifying")
+        << QStringList{u"--fault"_s, u"ack-ident"_s} << u"握手有应答，但没有对讲机报告型号。"_s;
+    QTest::newRow("another model") << QStringList{u"--model"_s, u"VM-9"_s}
+                                   << u"应答的是另一型号的对讲机：“VM-9”。"_s;
 }
 
 void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
 {
-    QFETCH(QString, fault);
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, fault, dataFile(u"plan-vhf.DAT"_s)});
+    QFETCH(QStringList, misbehaviour);
+    QFETCH(QString, cause);
+    RadioProcess radio(QStringList{u"--baud"_s, u"0"_s} + misbehaviour +
+                       QStringList{dataFile(u"plan-vhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -152,8 +161,8 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     QTRY_COMPARE_WITH_TIMEOUT(rig.messages.size(), 2, kOperationMs);
     QCOMPARE(rig.messages.last().prompt, u"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"_s);
     QCOMPARE(rig.messages.last().style, 16);
-    // A read leaves nothing behind in the radio: there is nothing more to say.
-    QVERIFY(rig.messages.last().informativeText.isEmpty());
+    // Under it what the line showed; a read leaves nothing behind in the radio.
+    QCOMPARE(rig.messages.last().informativeText, cause);
     QCOMPARE(imageOf(rig.window->plan()), before);
     QCOMPARE(rig.cell(1, 1), u"438.00000"_s);
     QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), 0);
@@ -203,13 +212,15 @@ void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio_data()
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("left");
     // The backup read takes 35 answers, the write 49.
-    QTest::newRow("radio silent") << u"drop-after=45"_s << false
-                                  << u"对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 %1。"_s;
-    QTest::newRow("cable pulled")
-        << u"hangup-after=45"_s << true
-        << u"The radio may be partly written. Its memory before the write was saved to %1."_s;
+    QTest::newRow("radio silent")
+        << u"drop-after=45"_s << false
+        << u"对讲机中途停止了应答。\n对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 %1。"_s;
+    QTest::newRow("cable pulled") << u"hangup-after=45"_s << true
+                                  << u"The port went away (cable or adapter unplugged?).\nThe radio may be "
+                                     u"partly written. Its memory before the write was saved to %1."_s;
     QTest::newRow("silent before the first block")
-        << u"drop-after=36"_s << false << u"对讲机未被写入。写频前对讲机中的数据已保存到 %1。"_s;
+        << u"drop-after=36"_s << false
+        << u"握手有应答，但没有对讲机报告型号。\n对讲机未被写入。写频前对讲机中的数据已保存到 %1。"_s;
 }
 
 void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio()
@@ -274,7 +285,8 @@ void WindowLinkTest::shouldCloseTheBandQuestionWhenThePortGoesAway()
     QCOMPARE(rig.prompts().mid(rig.prompts().size() - 2), QStringList({u"频段不符，是否继续？"_s, error}));
     // By the time the end was shown the question had gone; nothing was written.
     QCOMPARE(openAtTheError, QStringList{error});
-    QCOMPARE(rig.messages.last().informativeText, u"对讲机未被写入。"_s);
+    QCOMPARE(rig.messages.last().informativeText,
+             u"通信端口已断开（连线或串口适配器被拔出？）。\n对讲机未被写入。"_s);
     QVERIFY(OpenMsgboxes().isEmpty());
 }
 

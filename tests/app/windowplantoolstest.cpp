@@ -4,6 +4,7 @@
 #include "app/plantools.h"
 #include "app/sheetprinter.h"
 #include "dialogs/comparedialog.h"
+#include "dialogs/sheetjobdialog.h"
 #include "editor/channeltablemodel.h"
 #include "image/codec.h"
 #include "image/codeplanfile.h"
@@ -11,6 +12,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QtTest>
@@ -128,13 +132,51 @@ void WindowPlanToolsTest::shouldPrintAndPreviewTheSheetOfThePlanShown()
         choices << choice;
         texts << document.toPlainText();
     });
+    // The form asks the sheet's heading first; Cancel prints nothing.
     rig.child<QAction>(u"mnuPrint"_s)->trigger();
-    rig.child<QAction>(u"mnuPrintPreview"_s)->trigger();
-    QCOMPARE(choices, (QList<PrintChoice>{PrintChoice::Print, PrintChoice::Preview}));
-    QCOMPARE(rig.child<QAction>(u"mnuCompare"_s)->text(), u"比较(&C)…"_s);
-    QVERIFY2(texts[0].contains(u"信道表"_s), qPrintable(texts[0]));
+    SheetJobDialog *form = rig.window->tools()->jobDialog();
+    QVERIFY(form != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandCancel"_s), Qt::LeftButton);
+    QVERIFY(choices.isEmpty());
+
+    rig.child<QAction>(u"mnuPrint"_s)->trigger();
+    form = rig.window->tools()->jobDialog();
+    QVERIFY(form != nullptr);
+    QCOMPARE(form->findChild<QLineEdit *>(u"TextJob"_s)->text(), QString());
+    QTest::keyClicks(form->findChild<QLineEdit *>(u"TextJob"_s), u"Harbour <B>"_s);
+    QTest::keyClicks(form->findChild<QPlainTextEdit *>(u"TextNote"_s), u"two spare"_s);
+    QTest::keyClick(form->findChild<QPlainTextEdit *>(u"TextNote"_s), Qt::Key_Return);
+    QTest::keyClicks(form->findChild<QPlainTextEdit *>(u"TextNote"_s), u"radios"_s);
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandOK"_s), Qt::LeftButton);
+    QCOMPARE(choices, QList<PrintChoice>{PrintChoice::Print});
+    QVERIFY2(texts[0].contains(u"信道表\n客户/工作: Harbour <B>\n备注: two spare\nradios"_s),
+             qPrintable(texts[0]));
     QVERIFY(texts[0].contains(u"450.01250"_s));
     QVERIFY(texts[0].contains(u"文件: rich.DAT"_s));
+
+    // Remembered for the plan file: the preview's form starts with them, another file's empty.
+    rig.child<QAction>(u"mnuPrintPreview"_s)->trigger();
+    form = rig.window->tools()->jobDialog();
+    QCOMPARE(form->findChild<QLineEdit *>(u"TextJob"_s)->text(), u"Harbour <B>"_s);
+    QCOMPARE(form->findChild<QPlainTextEdit *>(u"TextNote"_s)->toPlainText(), u"two spare\nradios"_s);
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandOK"_s), Qt::LeftButton);
+    QCOMPARE(choices, (QList<PrintChoice>{PrintChoice::Print, PrintChoice::Preview}));
+    QCOMPARE(texts[1], texts[0]);
+    QCOMPARE(rig.child<QAction>(u"mnuCompare"_s)->text(), u"比较(&C)…"_s);
+
+    const QString other = rig.dir.filePath(u"other.DAT"_s);
+    QVERIFY(QFile::copy(kRichPlan, other));
+    QVERIFY(rig.window->files()->openFile(other));
+    rig.child<QAction>(u"mnuPrint"_s)->trigger();
+    form = rig.window->tools()->jobDialog();
+    QCOMPARE(form->findChild<QLineEdit *>(u"TextJob"_s)->text(), QString());
+    QTest::mouseClick(form->findChild<QPushButton *>(u"CommandOK"_s), Qt::LeftButton);
+    QVERIFY(!texts[2].contains(u"客户/工作"_s));
+    QVERIFY(rig.window->files()->openFile(kRichPlan));
+    rig.child<QAction>(u"mnuPrint"_s)->trigger();
+    QCOMPARE(rig.window->tools()->jobDialog()->findChild<QLineEdit *>(u"TextJob"_s)->text(),
+             u"Harbour <B>"_s);
 }
 
 int main(int argc, char *argv[])

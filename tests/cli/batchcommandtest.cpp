@@ -91,6 +91,49 @@ TEST_F(BatchCommand, shouldCountAFailedRadioAndGoOnWithTheNext)
     EXPECT_TRUE(run.out.endsWith("Batch: written 2, verified 2, failed 1\n")) << run.out.toStdString();
 }
 
+TEST_F(BatchCommand, shouldLogEveryRadioWithItsTimesResultBackupAndReason)
+{
+    // Backup read, write and verify read; radio 2 acknowledges the first block without storing it.
+    RadioProcess radio(lineUp(2, 3) + QStringList{"--fault", "forget-block=0x0010", "--fault-radio", "2"});
+    const QString folder = path("backups");
+    const QString log = path("job.csv");
+    const CliRun run = runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "2",
+                               "--verify", "--yes", "--backup-dir", folder, "--log", log});
+    EXPECT_EQ(run.exitCode, 4) << run.err.toStdString();
+    const QByteArray bytes = fileBytes(log);
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << bytes.toStdString();
+    const QStringList rows = QString::fromUtf8(bytes.mid(3)).split(u"\r\n"_s);
+    ASSERT_EQ(rows.size(), 4) << bytes.toStdString();
+    EXPECT_EQ(rows[0], u"Port,Radio,Start,End,Result,Verified,Backup file,Reason"_s);
+    const QString time = u"(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d)"_s;
+    const QRegularExpression written(
+        u"^%1,1,%2,%2,written,yes,(.+\\.DAT),$"_s.arg(QRegularExpression::escape(radio.devicePath), time));
+    const QRegularExpressionMatch first = written.match(rows[1]);
+    ASSERT_TRUE(first.hasMatch()) << rows[1].toStdString();
+    EXPECT_LE(QDateTime::fromString(first.captured(1), u"yyyy-MM-dd HH:mm:ss"_s),
+              QDateTime::fromString(first.captured(2), u"yyyy-MM-dd HH:mm:ss"_s));
+    EXPECT_TRUE(run.out.contains("; backup saved to " + first.captured(3))) << run.out.toStdString();
+    EXPECT_TRUE(QFileInfo(first.captured(3)).isFile());
+    EXPECT_TRUE(rows[2].contains(QRegularExpression(
+        u"^%1,2,%2,%2,failed,no,[^,]+\\.DAT,\"Write verify failed.* First difference at address 0x0010\\.\"$"_s
+            .arg(QRegularExpression::escape(radio.devicePath), time))))
+        << rows[2].toStdString();
+    EXPECT_EQ(rows[3], QString());
+}
+
+TEST_F(BatchCommand, shouldRefuseALogThatCannotBeWrittenBeforeAnyRadio)
+{
+    RadioProcess radio(lineUp(1, 2));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("log.csv"));
+    const CliRun run = runCli({"write", kPlan, "--port", radio.devicePath, "--repeat", "--count", "1",
+                               "--yes", "--log", path("log.csv")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "vm280-cli: " + path("log.csv") + ": not a regular file\n");
+    EXPECT_FALSE(QFileInfo::exists(path("r-1.DAT")));
+    // The log belongs to a batch.
+    EXPECT_EQ(runCli({"write", kPlan, "--port", radio.devicePath, "--log", path("job.csv")}).exitCode, 1);
+}
+
 TEST_F(BatchCommand, shouldKeepEveryRadiosBackupInTheFolder)
 {
     // Backup read, write and verify read: three operations per radio.
@@ -152,8 +195,8 @@ TEST_F(BatchCommand, shouldFailARadioThatOnlyAcknowledges)
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(run.out.contains(QRegularExpression(
         "^Radio 1: failed after \\d+\\.\\d\\d s: Communication error, please check the "
-        "intercom model, fault, attachment and computer serial choice! Nothing was written "
-        "to the radio\\.$",
+        "intercom model, fault, attachment and computer serial choice! Something answered the handshake, "
+        "but no radio identified itself\\. Nothing was written to the radio\\.$",
         QRegularExpression::MultilineOption)))
         << run.out.toStdString() << run.err.toStdString();
     EXPECT_TRUE(run.out.endsWith("Batch: written 0, verified 0, failed 1\n")) << run.out.toStdString();

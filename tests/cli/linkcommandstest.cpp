@@ -20,10 +20,21 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 const QString kCommunicationError = "vm280-cli: Communication error, please check the intercom model, fault, "
-                                    "attachment and computer serial choice!\n";
-// A write that fails for want of an answer says what it left in the radio.
-const QString kNothingWritten = kCommunicationError.chopped(1) + " Nothing was written to the radio.\n";
-const QString kPartlyWritten = kCommunicationError.chopped(1) + " The radio may be partly written.\n";
+                                    "attachment and computer serial choice!";
+const QString kNoAnswer = "No answer from the radio.";
+const QString kNotIdentified = "Something answered the handshake, but no radio identified itself.";
+const QString kStopped = "The radio stopped answering partway through.";
+const QString kNotUnderstood = "The radio's answer could not be understood.";
+const QString kPortLost = "The port went away (cable or adapter unplugged?).";
+const QString kNothingWritten = "Nothing was written to the radio.";
+const QString kPartlyWritten = "The radio may be partly written.";
+
+// The communication error's line: its text, what the line showed, and for a write what the radio
+// was left with.
+QString communicationError(const QString &cause, const QString &left = {})
+{
+    return kCommunicationError + " " + cause + (left.isEmpty() ? "" : " " + left) + "\n";
+}
 
 QString dataFile(const QString &name)
 {
@@ -208,11 +219,12 @@ TEST_F(LinkCommands, shouldGiveBackWhatWasWritten)
     EXPECT_EQ(read("third.DAT"), first);
 }
 
-TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
+TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationErrorAndItsCause)
 {
     struct Case
     {
         QString fault;
+        QString cause;
         bool write;
         std::unique_ptr<RadioProcess> radio;
         std::unique_ptr<CliProcess> cli;
@@ -222,14 +234,24 @@ TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
     const QStringList readFaults{"bad-address", "ack-read=0x0050", "ack-read=all"};
     // These fall silent or hang up once the write has sent blocks.
     const QStringList cutOff{"drop-after=5", "hangup-after=10"};
-    const QStringList faults =
-        QStringList{"silent", "wrong-model", "glued-ack", "noise", "ack-ident", "stray-ack=1000"} +
-        readFaults + cutOff;
-    for (const QString &fault : faults) {
+    const QList<std::pair<QString, QString>> faults{
+        {"silent", kNoAnswer},
+        {"wrong-model", "A radio of another model answered: \"VM380\"."},
+        {"glued-ack", kNotIdentified},
+        {"noise", kNotIdentified},
+        {"ack-ident", kNotIdentified},
+        {"stray-ack=1000", kNotIdentified},
+        {"bad-address", kNotUnderstood},
+        {"ack-read=0x0050", kNotUnderstood},
+        {"ack-read=all", kNotUnderstood},
+        {"drop-after=5", kStopped},
+        {"hangup-after=10", kPortLost},
+    };
+    for (const auto &[fault, cause] : faults) {
         for (const bool write : {false, true}) {
             if (write && readFaults.contains(fault))
                 continue;
-            cases.push_back({fault, write,
+            cases.push_back({fault, cause, write,
                              std::make_unique<RadioProcess>(QStringList{"--baud", "0", "--fault", fault}),
                              nullptr});
         }
@@ -254,9 +276,10 @@ TEST_F(LinkCommands, shouldEndEveryFaultWithTheCommunicationError)
         std::cout << name.toStdString() << ": ended after " << c.cli->elapsedMs << " ms\n";
         EXPECT_EQ(run.exitCode, 4);
         if (!c.write)
-            EXPECT_EQ(run.err, kCommunicationError);
+            EXPECT_EQ(run.err, communicationError(c.cause));
         else
-            EXPECT_EQ(run.err, cutOff.contains(c.fault) ? kPartlyWritten : kNothingWritten);
+            EXPECT_EQ(run.err, communicationError(c.cause, cutOff.contains(c.fault) ? kPartlyWritten
+                                                                                    : kNothingWritten));
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(QFile::exists(path(c.fault + ".DAT")));
     }
@@ -283,7 +306,7 @@ TEST_F(LinkCommands, shouldFindTheRadioBehindAPortSlot)
     EXPECT_EQ(empty.err, "vm280-cli: com3: no such port; vm280-cli ports lists them\n");
     const CliRun missing = runCli({"read", "--port", "COM1", "-o", path("none.DAT")});
     EXPECT_EQ(missing.exitCode, 4);
-    EXPECT_EQ(missing.err, "vm280-cli: /dev/vm280-missing: no such device\n");
+    EXPECT_EQ(missing.err, "vm280-cli: The port /dev/vm280-missing could not be opened: no such device.\n");
     EXPECT_FALSE(QFile::exists(path("none.DAT")));
 
     const CliRun run = runCli({"read", "--port", "COM2", "-o", path("read.DAT")});
@@ -356,7 +379,7 @@ TEST_F(LinkCommands, shouldWriteNothingWhenTheBackupReadFails)
     const CliRun run = runCli({"write", "--port", radio.devicePath, "--yes", "--backup", path("backup.DAT"),
                                dataFile("plan-uhf.DAT")});
     EXPECT_EQ(run.exitCode, 4);
-    EXPECT_EQ(run.err, kNothingWritten);
+    EXPECT_EQ(run.err, communicationError(kStopped, kNothingWritten));
     EXPECT_FALSE(QFile::exists(path("backup.DAT")));
     radio.process->terminate();
     radio.process->waitForFinished(kWaitMs);
@@ -402,10 +425,10 @@ TEST_F(LinkCommands, shouldNeitherSaveNorBackUpAReadWithAnAcknowledgementInPlace
         const Case &c = cases[i];
         SCOPED_TRACE(c.block.toStdString());
         EXPECT_EQ(reads[i].exitCode, 4);
-        EXPECT_EQ(reads[i].err, kCommunicationError);
+        EXPECT_EQ(reads[i].err, communicationError(kNotUnderstood));
         EXPECT_FALSE(QFile::exists(path("read-" + c.block + ".DAT")));
         EXPECT_EQ(writes[i].exitCode, 4);
-        EXPECT_EQ(writes[i].err, kNothingWritten);
+        EXPECT_EQ(writes[i].err, communicationError(kNotUnderstood, kNothingWritten));
         EXPECT_FALSE(QFile::exists(path("backup-" + c.block + ".DAT")));
         c.radio->process->terminate();
         c.radio->process->waitForFinished(kWaitMs);
@@ -419,16 +442,18 @@ TEST_F(LinkCommands, shouldSayWhatAWriteCutOffLeftInTheRadio)
     struct Case
     {
         QString fault;
+        QString cause;
         QString left;
         std::unique_ptr<RadioProcess> radio;
         std::unique_ptr<CliProcess> cli;
     };
     std::vector<Case> cases;
-    cases.push_back({"drop-after=45", "The radio may be partly written.", nullptr, nullptr});
-    cases.push_back({"hangup-after=45", "The radio may be partly written.", nullptr, nullptr});
-    cases.push_back({"drop-after=90", "The radio was written, but could not be read back to verify it.",
-                     nullptr, nullptr});
-    cases.push_back({"drop-after=36", "Nothing was written to the radio.", nullptr, nullptr});
+    cases.push_back({"drop-after=45", kStopped, kPartlyWritten, nullptr, nullptr});
+    cases.push_back({"hangup-after=45", kPortLost, kPartlyWritten, nullptr, nullptr});
+    cases.push_back({"drop-after=90", kStopped,
+                     "The radio was written, but could not be read back to verify it.", nullptr, nullptr});
+    // The write's handshake is acknowledged, its identification request is not.
+    cases.push_back({"drop-after=36", kNotIdentified, kNothingWritten, nullptr, nullptr});
     // All at once: most take the whole timeout.
     for (Case &c : cases) {
         c.radio = std::make_unique<RadioProcess>(
@@ -442,8 +467,8 @@ TEST_F(LinkCommands, shouldSayWhatAWriteCutOffLeftInTheRadio)
         const QString backup = path(c.fault + ".DAT");
         const CliRun run = c.cli->finish();
         EXPECT_EQ(run.exitCode, 4);
-        EXPECT_EQ(run.err, kCommunicationError.chopped(1) + " " + c.left +
-                               " Its memory before the write was saved to " + backup + ".\n");
+        EXPECT_EQ(run.err, communicationError(c.cause, c.left + " Its memory before the write was saved to " +
+                                                           backup + "."));
         EXPECT_EQ(run.out, "Backup saved to " + backup + "\n");
         EXPECT_EQ(fileBytes(backup), fileBytes(dataFile("memory-pattern.DAT")));
     }

@@ -80,3 +80,23 @@ TEST_F(SheetExport, shouldRefuseAPdfWithoutAFileAndLeaveNoFileOnFailure)
 }
 
 } // namespace
+
+TEST_F(SheetExport, shouldPrintTheJobAndTheNoteUnderTheTitle)
+{
+    const CliRun run = runCli({"export", kRichPlan, "--format", "html", "--lang", "en", "--job",
+                               "Harbour <Security> & Co", "--note", "Site B\\n{{footer}} spare radios"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.out.contains("<h1>Channel sheet</h1>\n<p><b>Customer / job: Harbour &lt;Security&gt; &amp; "
+                         "Co</b></p>\n<p>Note: Site B<br>&#123;&#123;footer}} spare radios</p>"))
+        << run.out.toStdString();
+    EXPECT_EQ(run.out.count("File: rich.DAT"), 1);
+    const CliRun chinese =
+        runCli({"export", kRichPlan, "--format", "html", "--lang", "zh-Hant", "--job", "码头"});
+    EXPECT_TRUE(chinese.out.contains("<p><b>客戶/工作: 码头</b></p>")) << chinese.out.toStdString();
+    // Without them the head is the title and the band.
+    const CliRun plain = runCli({"export", kRichPlan, "--format", "html"});
+    EXPECT_TRUE(plain.out.contains("<h1>信道表</h1>\n<p>")) << plain.out.toStdString();
+    EXPECT_FALSE(plain.out.contains("客户/工作"));
+    EXPECT_EQ(runCli({"export", kRichPlan, "--format", "json", "--job", "x"}).exitCode, 1);
+}

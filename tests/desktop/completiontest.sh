@@ -28,16 +28,16 @@ expect()
     fi
 }
 
-expect "vm280-cli " "--help --version -h convert diff export import new ports read show templates write"
+expect "vm280-cli " "--help --version -h convert diff export find import new ports read show templates write"
 expect "vm280-cli sh" "show"
-expect "vm280-cli write --" "--backup --backup-dir --count --help --port --repeat --service --verify --yes"
+expect "vm280-cli write --" "--backup --backup-dir --count --help --log --port --repeat --service --verify --yes"
 expect "vm280-cli import x.csv --" "--band --base --help --keep --locations --output --strict --to"
 expect "vm280-cli export x.DAT --format " "csv html json pdf"
 expect "vm280-cli new --" "--help --output --template"
 expect "vm280-cli new --template " "China-409MHz FRS PMR446"
 expect "vm280-cli new --template f" ""
 expect "vm280-cli new --template F" "FRS"
-expect "vm280-cli export x.DAT --" "--format --help --lang --output"
+expect "vm280-cli export x.DAT --" "--format --help --job --lang --note --output"
 expect "vm280-cli diff a.DAT b.DAT --" "--help --lang --port"
 expect "vm280-cli show x.DAT --lang " "en zh zh-Hant"
 expect "vm280-cli diff a.DAT b.DAT --lang zh" "zh zh-Hant"

@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -56,7 +57,8 @@ private slots:
     void shouldSelectTheRememberedPortWhenItOpens()
     {
         ScopedEnvironment ports("VM280_PORTS", portList());
-        PortDialog dialog(PortSlots::detect(), 4, nullptr);
+        PortDialog dialog;
+        dialog.detect(PortSlots::detect(), 4);
         QCOMPARE(dialog.selection(), (PortSelection{4, 4, true}));
         QVERIFY(option(&dialog, 3)->isChecked());
         QVERIFY(option(&dialog, 1)->isEnabled());
@@ -65,11 +67,26 @@ private slots:
             QVERIFY(!option(&dialog, index)->isEnabled());
     }
 
+    void shouldSelectTheRememberedDeviceInTheSlotItIsInNow()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        PortDialog dialog;
+        // Remembered as COM2, the device chosen is in COM4 now.
+        dialog.detect(PortSlots::detect(), 2, m_second->devicePath());
+        QCOMPARE(dialog.selection(), (PortSelection{4, 4, true}));
+        QVERIFY(option(&dialog, 3)->isChecked());
+        // A device no slot has leaves the slot number to decide.
+        dialog.detect(PortSlots::detect(), 2, u"/dev/vm280-gone"_s);
+        QCOMPARE(dialog.selection(), (PortSelection{2, 2, true}));
+        QVERIFY(option(&dialog, 1)->isChecked());
+    }
+
     void shouldFallBackToTheFirstUsablePortWhenTheRememberedOneIsMissing()
     {
         ScopedEnvironment ports("VM280_PORTS", portList());
         for (int remembered : {0, 3, 9}) {
-            PortDialog dialog(PortSlots::detect(), remembered, nullptr);
+            PortDialog dialog;
+            dialog.detect(PortSlots::detect(), remembered);
             QCOMPARE(dialog.selection(), (PortSelection{2, 2, false}));
             for (int index = 0; index < 20; ++index)
                 QVERIFY(!option(&dialog, index)->isChecked());
@@ -79,7 +96,8 @@ private slots:
     void shouldDisableEveryButtonWithoutPorts()
     {
         ScopedEnvironment ports("VM280_PORTS", kMissing.toLocal8Bit());
-        PortDialog dialog(PortSlots::detect(), 5, nullptr);
+        PortDialog dialog;
+        dialog.detect(PortSlots::detect(), 5);
         QCOMPARE(dialog.selection(), (PortSelection{5, 0, false}));
         for (int index = 0; index < 20; ++index) {
             QVERIFY(!option(&dialog, index)->isEnabled());
@@ -90,20 +108,43 @@ private slots:
     void shouldTellTheDeviceAndWhyAPortDidNotOpen()
     {
         ScopedEnvironment ports("VM280_PORTS", portList());
-        PortDialog dialog(PortSlots::detect(), 0, nullptr);
+        PortDialog dialog;
+        dialog.detect(PortSlots::detect(), 0);
         QVERIFY(option(&dialog, 1)->toolTip().contains(m_first->devicePath()));
         const QString missing = option(&dialog, 0)->toolTip();
-        QVERIFY2(missing.contains(kMissing) && missing.contains(u"no such device"_s), qPrintable(missing));
-        QVERIFY(option(&dialog, 7)->toolTip().contains(u"no serial port"_s));
+        QVERIFY2(missing.contains(kMissing) && missing.contains(u"设备不存在"_s), qPrintable(missing));
+        QVERIFY(option(&dialog, 7)->toolTip().contains(u"此位置没有串口"_s));
+    }
+
+    void shouldStayOnTheScreenWhenItGrows()
+    {
+        ScopedEnvironment ports("VM280_PORTS", portList());
+        PortDialog dialog;
+        dialog.detect(PortSlots::detect(), 2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect area = dialog.screen()->availableGeometry();
+        dialog.move(area.right() + 1 - dialog.frameGeometry().width(), area.top());
+        QTRY_COMPARE(dialog.frameGeometry().right(), area.right());
+        // Longer states (a search's results) widen the slots' columns.
+        dialog.resize(dialog.width() + 100, dialog.height());
+        QTRY_VERIFY2(
+            area.contains(dialog.frameGeometry()),
+            qPrintable(
+                u"%1,%2 %3x%4"_s.arg(dialog.x()).arg(dialog.y()).arg(dialog.width()).arg(dialog.height())));
     }
 
     void shouldAskForThePickedPortAndBeDestroyedOnClose()
     {
         ScopedEnvironment ports("VM280_PORTS", portList());
-        auto *dialog = new PortDialog(PortSlots::detect(), 2, nullptr);
+        auto *dialog = new PortDialog;
+        dialog->detect(PortSlots::detect(), 2);
         QCOMPARE(dialog->objectName(), u"FormCOM"_s);
         QCOMPARE(dialog->windowTitle(), u"Com"_s);
-        QCOMPARE(dialog->size(), QSize(TwipsToPixels(5145), TwipsToPixels(3000)));
+        // As large as the dialog always was, and larger where the devices and states need it.
+        QVERIFY(dialog->width() >= TwipsToPixels(5145) && dialog->height() >= TwipsToPixels(3000));
+        QVERIFY(dialog->width() >= dialog->sizeHint().width() &&
+                dialog->height() >= dialog->sizeHint().height());
         QVERIFY(!dialog->isVisible());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

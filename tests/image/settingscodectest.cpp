@@ -303,3 +303,28 @@ TEST(SettingsCodec, shouldRoundTripAFullPlan)
     ASSERT_TRUE(DecodeImage(back, EncodeImage(plan, zh()), zh()));
     EXPECT_EQ(back, plan);
 }
+
+TEST(SettingsCodec, shouldReadTheRadiosIdentificationWhereItIsText)
+{
+    const QByteArray encoded = EncodeImage(CodePlan(), ChoiceTexts::simplifiedChinese());
+    EXPECT_EQ(ImageIdentification(encoded), u"TRZP280 58214739"_s);
+    const struct
+    {
+        const char *name;
+        QByteArray image;
+        QString expected;
+    } cases[] = {
+        {"an erased memory", ImageBytes().hex(), {}},
+        {"another number", ImageBytes(encoded).set(832, {'A', 'B', '1', '2', '3', '4', '5', '6'}).hex(),
+         u"TRZP280 AB123456"_s},
+        {"a number with a byte that is no text", ImageBytes(encoded).set(835, {0x07}).hex(), u"TRZP280"_s},
+        {"a model string padded with spaces",
+         ImageBytes(encoded).set(816, {'V', 'M', ' ', ' ', ' ', ' ', ' '}).hex(), u"VM 58214739"_s},
+        {"a read image of 1024 bytes", encoded + QByteArray(2 * 176, 'F'), u"TRZP280 58214739"_s},
+        {"cut short before the block", encoded.first(2 * 820), {}},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ImageIdentification(row.image), row.expected);
+    }
+}

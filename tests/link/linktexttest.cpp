@@ -31,6 +31,7 @@ TEST(LinkText, shouldGiveEachTextInBothLanguagesWithItsStyle)
          "Write verify failed, the radio holds other data than was written!", 16},
         {LinkText::BackupFailed, "备份未能保存，未写频！", "Backup could not be saved, nothing was written!",
          16},
+        {LinkText::RadioIdentified, "找到对讲机 VM-280！", "A VM-280 answered!", 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.english);

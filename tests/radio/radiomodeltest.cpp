@@ -70,6 +70,27 @@ TEST(RadioModel, shouldIdentifyAsVm280InEightBytes)
     EXPECT_EQ(identification, kIdentification);
 }
 
+TEST(RadioModel, shouldIdentifyAsTheModelItIsGivenPaddedOrCutToEightBytes)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray model;
+        RadioFault fault;
+        QByteArray identification;
+    } cases[] = {
+        {"short name", "VM380", {}, "VM380   "},
+        {"eight characters", "ABCDEFGH", {}, "ABCDEFGH"},
+        {"longer name", "ABCDEFGHIJ", {}, "ABCDEFGH"},
+        {"wrong-model fault", "VM280", RadioFault{RadioFault::WrongModel}, "VM380   "},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        RadioModel radio(row.fault, row.model);
+        EXPECT_EQ(feed(radio, kHandshake + kIdentify).sent, kAck + row.identification);
+    }
+}
+
 TEST(RadioModel, shouldAnswerARepeatedIdentificationRequestAgain)
 {
     RadioModel radio;

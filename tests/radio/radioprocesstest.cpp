@@ -107,6 +107,27 @@ TEST(RadioProcess, shouldPrintItsDeviceAndAnswerHandshakeAndIdentification)
     EXPECT_EQ(port.receive(8), QByteArrayLiteral("VM280   "));
 }
 
+TEST(RadioProcess, shouldIdentifyAsTheModelNamed)
+{
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--model"_s, u"XR-7"_s});
+    Port port(radio.devicePath);
+    ASSERT_GE(port.fd, 0) << std::strerror(errno);
+    ASSERT_TRUE(port.send(kHandshake + kIdentify));
+    EXPECT_EQ(port.receive(9), kAck + QByteArrayLiteral("XR-7    "));
+}
+
+TEST(RadioProcess, shouldRefuseAModelNameItCannotSend)
+{
+    for (const QString &name : {u""_s, u"NINECHARS"_s, u"VM\u00e9"_s, u"A\tB"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        QProcess process;
+        process.start(QString::fromUtf8(VM280_RADIO_BINARY), {u"--model"_s, name});
+        ASSERT_TRUE(process.waitForFinished(RadioProcess::kWaitMs));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_TRUE(process.readAllStandardError().contains("--model takes a name")) << name.toStdString();
+    }
+}
+
 TEST(RadioProcess, shouldAnswerAtTheDefaultLineSpeed)
 {
     RadioProcess radio({});

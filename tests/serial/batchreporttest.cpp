@@ -43,6 +43,7 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
     cutOff.reason = LinkText::CommunicationError;
     cutOff.steps.radioMemory = WriteSequence::RadioMemory::MaybePartlyWritten;
     cutOff.steps.backupPath = u"old/b.DAT"_s;
+    cutOff.cause = LinkCauseOf(LinkCause::StoppedAnswering);
     BatchWriter::RadioResult unverified = radio(LinkOutcome::Failed);
     unverified.reason = LinkText::CommunicationError;
     unverified.steps.radioMemory = WriteSequence::RadioMemory::Written;
@@ -96,11 +97,11 @@ TEST(BatchReport, shouldWordEveryEndOfARadioInEnglishAndChinese)
         {"cut off in the write", cutOff,
          "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "
          "attachment "
-         "and computer serial choice! The radio may be partly written. Its memory before the write was saved "
-         "to " +
+         "and computer serial choice! The radio stopped answering partway through. The radio may be partly "
+         "written. Its memory before the write was saved to " +
              oldB + ".",
          "第 7 台：失败（2.04 秒）：通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"
-         "对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " +
+         "对讲机中途停止了应答。对讲机可能只写入了一部分。写频前对讲机中的数据已保存到 " +
              oldB + "。"},
         {"cut off in the read-back", unverified,
          "Radio 7: failed after 2.04 s: Communication error, please check the intercom model, fault, "

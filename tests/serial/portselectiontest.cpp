@@ -1,4 +1,5 @@
 #include "serial/portselection.h"
+#include "serial/portslots.h"
 
 #include <gtest/gtest.h>
 
@@ -44,5 +45,27 @@ TEST(PortSelection, shouldKeepTheRememberedPortOrFallBackToTheFirstUsable)
         EXPECT_EQ(selection.portNumber, row.expected.portNumber);
         EXPECT_EQ(selection.openedPort, row.expected.openedPort);
         EXPECT_EQ(selection.buttonSelected, row.expected.buttonSelected);
+    }
+}
+
+TEST(PortSelection, shouldFollowTheRememberedDeviceToTheSlotItIsInNow)
+{
+    const PortSlots ports({"/dev/ttyUSB1", "/dev/ttyUSB0"});
+    const struct
+    {
+        const char *name;
+        int portNumber;
+        QString identity;
+        int expected;
+    } cases[] = {
+        {"the device moved from COM1 to COM2", 1, "/dev/ttyUSB0", 2},
+        {"the device is where it was", 2, "/dev/ttyUSB0", 2},
+        {"the device is gone: the slot number stands", 1, "/dev/ttyUSB7", 1},
+        {"no device remembered", 2, QString(), 2},
+        {"nothing remembered at all", 0, QString(), 0},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(RememberedSlot(ports, row.portNumber, row.identity), row.expected);
     }
 }

@@ -18,19 +18,44 @@ TEST(PortSlots, shouldPutUsbAdaptersFirstAndOrderNamesByTheirNumbers)
     } cases[] = {
         {"none", {}, {}},
         {"usb after built-in",
-         {{"/dev/ttyS0", false}, {"/dev/ttyUSB0", true}},
+         {{"/dev/ttyS0", false, {}, {}}, {"/dev/ttyUSB0", true, {}, {}}},
          {"/dev/ttyUSB0", "/dev/ttyS0"}},
         {"numbers by value",
-         {{"/dev/ttyS10", false}, {"/dev/ttyS2", false}, {"/dev/ttyS1", false}},
+         {{"/dev/ttyS10", false, {}, {}}, {"/dev/ttyS2", false, {}, {}}, {"/dev/ttyS1", false, {}, {}}},
          {"/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS10"}},
         {"adapters among themselves by name",
-         {{"/dev/ttyUSB1", true}, {"/dev/ttyACM0", true}, {"/dev/ttyS0", false}, {"/dev/ttyUSB0", true}},
+         {{"/dev/ttyUSB1", true, {}, {}},
+          {"/dev/ttyACM0", true, {}, {}},
+          {"/dev/ttyS0", false, {}, {}},
+          {"/dev/ttyUSB0", true, {}, {}}},
          {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyS0"}},
     };
     for (const auto &row : cases) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(OrderSystemPorts(row.ports), row.expected);
+        QStringList paths;
+        for (const SystemPort &port : OrderSystemPorts(row.ports))
+            paths << port.devicePath;
+        EXPECT_EQ(paths, row.expected);
     }
+}
+
+TEST(PortSlots, shouldKnowEachSlotsDeviceByItsIdentityWhereverItIs)
+{
+    const PortSlots ports = PortSlots::fromPorts({
+        {"/dev/ttyUSB0", true, "FT232R USB UART", "usb:0403:6001:A50285BI"},
+        {"/dev/ttyUSB1", true, "CP2102 USB to UART", "usb-path:pci-0000:00:14.0-usb-0:2:1.0-port0"},
+        {"/dev/ttyS0", false, {}, "/dev/ttyS0"},
+    });
+    EXPECT_EQ(ports.description(1), "FT232R USB UART");
+    EXPECT_EQ(ports.description(3), QString());
+    EXPECT_EQ(ports.identity(2), "usb-path:pci-0000:00:14.0-usb-0:2:1.0-port0");
+    EXPECT_EQ(ports.identity(4), QString());
+    EXPECT_EQ(ports.slotOf("usb:0403:6001:A50285BI"), 1);
+    EXPECT_EQ(ports.slotOf("/dev/ttyS0"), 3);
+    EXPECT_EQ(ports.slotOf("usb:0403:6001:OTHER"), 0);
+    EXPECT_EQ(ports.slotOf(QString()), 0);
+    // A listed device path is its own identity.
+    EXPECT_EQ(PortSlots({"/dev/pts/3", "/dev/pts/9"}).slotOf("/dev/pts/9"), 2);
 }
 
 TEST(PortSlots, shouldFillTheSlotsInOrderAndLeaveOutAnythingPastCom20)

@@ -50,7 +50,30 @@ TEST(RadioPort, shouldClassifyOpenFailuresAndNameTheFixForPermissions)
         const PortProblem problem =
             ClassifyOpenFailure(row.error, u"the system's words"_s, row.accessAllowed, row.group);
         EXPECT_EQ(problem.kind, row.kind);
-        EXPECT_TRUE(problem.reason.contains(row.reasonPart)) << problem.reason.toStdString();
+        const QString reason = PortProblemText(problem, EnglishWords);
+        EXPECT_TRUE(reason.contains(row.reasonPart)) << reason.toStdString();
+    }
+}
+
+TEST(RadioPort, shouldSayThePortsStateInAWordOrTwoInEitherLanguage)
+{
+    const auto chinese = [](QStringView text, QStringView) { return text.toString(); };
+    const struct
+    {
+        PortProblem problem;
+        QString english;
+        QString chinese;
+    } cases[] = {
+        {{PortProblem::Missing, {}}, "not present", "不存在"},
+        {{PortProblem::Busy, {}}, "in use", "正被使用"},
+        {{PortProblem::Busy, u"Device or resource busy"_s}, "in use", "正被使用"},
+        {{PortProblem::PermissionDenied, u"dialout"_s}, "no permission", "没有权限"},
+        {{PortProblem::Other, u"the system's words"_s}, "the system's words", "the system's words"},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.english.toStdString());
+        EXPECT_EQ(PortStateText(row.problem, EnglishWords), row.english);
+        EXPECT_EQ(PortStateText(row.problem, chinese), row.chinese);
     }
 }
 
