@@ -95,9 +95,9 @@ BackupsDialog *openBackups(const WindowRig &rig)
 {
     rig.chooseMenuItem(u"mnupro"_s, u"mnuBackups"_s);
     auto *dialog = rig.child<BackupsDialog>(u"FormBackups"_s);
-    if (dialog != nullptr)
-        QTest::qWaitForWindowExposed(dialog);
-    return dialog;
+    if (dialog != nullptr && QTest::qWaitForWindowExposed(dialog))
+        return dialog;
+    return nullptr;
 }
 
 } // namespace
