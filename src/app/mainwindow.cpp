@@ -14,6 +14,7 @@
 #include "planhistory.h"
 #include "plantools.h"
 #include "recentfilesmenu.h"
+#include "settingspanel.h"
 #include "writestepsettings.h"
 
 #include "dialogs/aboutdialog.h"
@@ -35,6 +36,7 @@
 #include "ui/languagemode.h"
 #include "ui/languagesetting.h"
 #include "ui/msgbox.h"
+#include "ui/screenfit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -123,6 +125,7 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
     startUp();
     createHistory();
     initEditConnections();
+    FitOnScreen(this);
 }
 
 MainWindow::~MainWindow()
@@ -239,19 +242,29 @@ void MainWindow::createToolBar()
         // The buttons are known by their keys.
         m_toolbar->widgetForAction(action)->setObjectName(QString::fromUtf16(key));
     }
+    // The pictures come once the window is up (loadToolbarIcons); blank ones of their size until
+    // then give the toolbar its height, so the window is laid out once.
+    QPixmap blank(m_toolbar->iconSize());
+    blank.fill(Qt::transparent);
+    for (const auto &[action, key] : buttons)
+        action->setIcon(QIcon(blank));
 }
 
 void MainWindow::createCentralArea()
 {
     m_model = new ChannelTableModel(m_plan.channels, m_texts, this);
     m_grid = new ChannelGrid(m_model, &m_band.limits(), this);
-    auto *settings = new QVBoxLayout;
+    auto *frames = new QWidget(this);
+    auto *settings = new QVBoxLayout(frames);
+    settings->setContentsMargins(0, 0, 0, 0);
     settings->addWidget(createBandFrame());
     settings->addWidget(createFunctionFrame());
     settings->addStretch();
+    // The grid takes what the window gives beyond the settings' natural width.
     auto *upper = new QHBoxLayout;
-    upper->addWidget(m_grid, 0, Qt::AlignTop);
-    upper->addLayout(settings);
+    upper->addWidget(m_grid, 1);
+    upper->addWidget(new SettingsPanel(frames, this));
+    SizeListsToTexts(frames);
     auto *central = new QWidget(this);
     central->setObjectName(u"centralArea"_s);
     auto *layout = new QVBoxLayout(central);
@@ -310,6 +323,8 @@ QWidget *MainWindow::createStatusArea()
     m_maker->setObjectName(u"Label2"_s);
     m_maker->setStyleSheet(u"color: blue;"_s);
     m_maker->setCursor(Qt::PointingHandCursor);
+    // A short window takes its room from the grid, never from the status line.
+    area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_status, 2);
@@ -498,7 +513,7 @@ void MainWindow::startBatch()
     m_actions.batchWrite->setEnabled(false);
     connect(m_batchPanel->batch(), &BatchWriter::finished, m_actions.batchWrite,
             [this] { m_actions.batchWrite->setEnabled(true); });
-    m_batchPanel->show();
+    FeatureDialogs::present(m_batchPanel);
 }
 
 void MainWindow::rememberWriteSteps()

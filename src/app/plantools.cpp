@@ -1,6 +1,7 @@
 #include "plantools.h"
 
 #include "codeplancommands.h"
+#include "featuredialogs.h"
 #include "filechooser.h"
 #include "sheetprinter.h"
 
@@ -48,7 +49,7 @@ bool PlanTools::compareWith(const QString &path)
         m_dialog->close();
     m_dialog = new CompareDialog(differences, QFileInfo(path).fileName(), m_window);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_dialog->show();
+    FeatureDialogs::present(m_dialog);
     return true;
 }
 
