@@ -44,6 +44,10 @@ void BatchPanel::setupUi()
     m_last->setWordWrap(true);
     m_list = new QListWidget(this);
     m_list->setObjectName(u"ListResults"_s);
+    // A backup path makes a line longer than the panel is wide: it wraps.
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setResizeMode(QListView::Adjust);
     m_stop = new QPushButton(this);
     m_stop->setObjectName(u"CommandStop"_s);
     auto *layout = new QVBoxLayout(this);
@@ -76,7 +80,7 @@ void BatchPanel::showTexts()
     m_last->setText(m_results.isEmpty() ? QString() : BatchResultText(m_results.last(), words));
     m_list->clear();
     for (const BatchWriter::RadioResult &result : m_results)
-        addResultLine(BatchResultText(result, words));
+        m_list->addItem(BatchResultText(result, words));
     const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
     m_stop->setText(running ? ShownText(u"停止", u"Stop") : ShownText(u"关闭", u"Close"));
     m_stop->setEnabled(!m_batch->stopRequested() || !running);
@@ -112,15 +116,8 @@ void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
     const WordChooser words = ShownText;
     m_tally->setText(BatchTallyText(m_batch->tally(), words));
     m_last->setText(BatchResultText(result, words));
-    addResultLine(m_last->text());
+    m_list->addItem(m_last->text());
     m_list->scrollToBottom();
-}
-
-void BatchPanel::addResultLine(const QString &line)
-{
-    // A backup path makes a line longer than the panel is wide.
-    auto *item = new QListWidgetItem(line, m_list);
-    item->setToolTip(line);
 }
 
 void BatchPanel::stopOrClose()

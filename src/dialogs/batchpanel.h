@@ -36,7 +36,6 @@ private:
     void initConnections();
     void showStage();
     void radioDone(const BatchWriter::RadioResult &result);
-    void addResultLine(const QString &line);
     void stopOrClose();
 
     BatchWriter *m_batch = nullptr;

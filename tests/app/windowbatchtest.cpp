@@ -67,7 +67,15 @@ void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
     auto *tally = rig.child<QLabel>(u"LabelTally"_s);
     QTRY_COMPARE_WITH_TIMEOUT(tally->text(), u"已写 2，已校验 2，失败 0"_s, kBatchMs);
     QVERIFY(rig.child<QLabel>(u"LabelLast"_s)->text().startsWith(u"第 2 台：写频成功，已校验（"_s));
-    QCOMPARE(rig.child<QListWidget>(u"ListResults"_s)->count(), 2);
+    auto *results = rig.child<QListWidget>(u"ListResults"_s);
+    QCOMPARE(results->count(), 2);
+    // A line with its backup's path is wider than the panel: it wraps, and reads whole.
+    for (int row = 0; row < results->count(); ++row) {
+        const QRect line = results->visualItemRect(results->item(row));
+        QVERIFY(line.width() <= results->viewport()->width());
+        QVERIFY(results->fontMetrics().horizontalAdvance(results->item(row)->text()) > line.width());
+        QVERIFY2(line.height() > results->fontMetrics().height(), qPrintable(results->item(row)->text()));
+    }
     QVERIFY(rig.messages.isEmpty());
 
     auto *stop = rig.child<QPushButton>(u"CommandStop"_s);
