@@ -276,7 +276,25 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
         dispatch();
         return;
     }
+    // Ctrl+Tab leaves the grid from any cell, as it leaves a text that takes tabs.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers() & Qt::ControlModifier) {
+        const bool back = event->key() == Qt::Key_Backtab || event->modifiers() & Qt::ShiftModifier;
+        QWidget::focusNextPrevChild(!back);
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+// Tab goes from cell to cell, and after the last cell (Shift+Tab before the first) on to the
+// band and the function settings, instead of starting over in the grid.
+bool ChannelGrid::focusNextPrevChild(bool next)
+{
+    const QModelIndex edge =
+        next ? m_model->index(ChannelTable::kRows - 1, ChannelTable::kColumns - 1) : m_model->index(0, 0);
+    if (currentIndex() == edge)
+        return QWidget::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
 }
 
 bool ChannelGrid::eventFilter(QObject *watched, QEvent *event)

@@ -142,15 +142,16 @@ MainWindow::~MainWindow()
 void MainWindow::createActions()
 {
     Actions &a = m_actions;
-    a.newPlan = newAction(this, u"mnuNew"_s);
-    a.open = newAction(this, u"mnuOpen"_s);
-    a.save = newAction(this, u"mnuAssave"_s);
+    // The keys every desktop program takes for these.
+    a.newPlan = newAction(this, u"mnuNew"_s, QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.open = newAction(this, u"mnuOpen"_s, QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.save = newAction(this, u"mnuAssave"_s, QKeySequence(Qt::CTRL | Qt::Key_S));
     a.importPlan = newAction(this, u"mnuImport"_s);
     a.exportPlan = newAction(this, u"mnuExport"_s);
     a.compare = newAction(this, u"mnuCompare"_s);
     a.print = newAction(this, u"mnuPrint"_s, QKeySequence::Print);
     a.printPreview = newAction(this, u"mnuPrintPreview"_s);
-    a.quit = newAction(this, u"mnuQuit"_s);
+    a.quit = newAction(this, u"mnuQuit"_s, QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
     a.batchWrite = newAction(this, u"mnubatchWrite"_s);
@@ -173,8 +174,9 @@ void MainWindow::createActions()
     a.simplified = newAction(this, u"mnuChineseJ"_s);
     a.traditional = newAction(this, u"mnuChineseF"_s);
     a.english = newAction(this, u"mnuEnglish"_s);
-    // There is no help file: the item stays greyed, and F1 with it.
-    a.help = newAction(this, u"mnumainhelp"_s, QKeySequence(Qt::Key_F1));
+    // There is no help file: the item stays greyed, and F1 does nothing. Its caption names F1
+    // already, so the item carries no shortcut of its own to show a second time.
+    a.help = newAction(this, u"mnumainhelp"_s);
     a.help->setEnabled(false);
     a.about = newAction(this, u"mnuabout"_s);
     a.service = newAction(this, u"TAnMa"_s);

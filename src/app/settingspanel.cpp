@@ -1,5 +1,6 @@
 #include "settingspanel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
 
@@ -15,6 +16,10 @@ SettingsPanel::SettingsPanel(QWidget *content, QWidget *parent) : QScrollArea(pa
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     setWidget(content);
+    // The frames' lists take the focus, never the panel itself; a list the focus comes to by
+    // Tab or by its Alt key is scrolled into view.
+    setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, &SettingsPanel::showFocused);
     // Lists that grow with the texts of another language widen the panel, and so does the
     // scroll bar when it appears.
     content->installEventFilter(this);
@@ -33,6 +38,12 @@ QSize SettingsPanel::minimumSizeHint() const
     if (verticalScrollBar()->isVisible())
         width += verticalScrollBar()->sizeHint().width();
     return {width, QScrollArea::minimumSizeHint().height()};
+}
+
+void SettingsPanel::showFocused(QWidget *, QWidget *now)
+{
+    if (now != nullptr && widget()->isAncestorOf(now))
+        ensureWidgetVisible(now);
 }
 
 bool SettingsPanel::eventFilter(QObject *watched, QEvent *event)

@@ -19,6 +19,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void showFocused(QWidget *old, QWidget *now);
 };
 
 } // namespace vm280

@@ -106,7 +106,7 @@ void WindowLanguageTest::shouldSwitchEveryWindowAndKeepTheChannelIndexes()
     QVERIFY2(rig.child<QAction>(u"mnuEnglish"_s)->text() == u"英文"_s, "made from the Simplified captions");
     QCOMPARE(rig.cell(1, 5), u"高"_s);
     QCOMPARE(rig.cell(1, 6), u"關閉"_s);
-    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QLabel *>(u"Label15"_s)->text(), u"優先信道"_s);
+    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QLabel *>(u"Label15"_s)->text(), u"優先信道(&H)"_s);
     const QString title = rig.window->dialogs()->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->text();
     QVERIFY2(title == u"VM-280寫頻軟件"_s, "the menu keeps the converted about title");
     rig.child<QAction>(u"mnuChineseF"_s)->trigger();
