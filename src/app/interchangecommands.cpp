@@ -29,12 +29,16 @@ FileRequest exchangeRequest(FileChoice choice)
 {
     return {choice,
             {ShownText(u"CHIRP CSV 信道表 (*.csv)", u"CHIRP CSV channel list (*.csv)"),
-             ShownText(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)")}};
+             ShownText(u"JSON 写频文件 (*.json)", u"JSON code plan (*.json)")},
+            QString()};
 }
 
-InterchangeFormat formatOfFilter(int filter)
+// The name says the format (a ".json" picked under the CSV filter is JSON); the filter only
+// speaks for a name that says nothing.
+InterchangeFormat formatOf(const ChosenFile &chosen)
 {
-    return filter == 1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv;
+    return InterchangeFormatOf(chosen.path)
+        .value_or(chosen.filter == 1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv);
 }
 
 // A programmed channel would be replaced by another or emptied.
@@ -88,7 +92,7 @@ void InterchangeCommands::importPlan()
 {
     const ChosenFile chosen = ChooseFile(m_window, exchangeRequest(FileChoice::Open));
     if (!chosen.path.isEmpty())
-        importFile(chosen.path, formatOfFilter(chosen.filter));
+        importFile(chosen.path, formatOf(chosen));
 }
 
 bool InterchangeCommands::importFile(const QString &path, InterchangeFormat format)
@@ -133,10 +137,10 @@ QString InterchangeCommands::chooseExportTarget(InterchangeFormat &format)
         const ChosenFile chosen = ChooseFile(m_window, exchangeRequest(FileChoice::Save));
         if (chosen.path.isEmpty())
             return QString();
-        format = formatOfFilter(chosen.filter);
+        format = formatOf(chosen);
         // The name says the format, so the file imports again as what it is.
         QString path = chosen.path;
-        if (!path.endsWith(suffixOf(format), Qt::CaseInsensitive))
+        if (!InterchangeFormatOf(path))
             path += suffixOf(format);
         if (MayReplaceFile(path))
             return path;

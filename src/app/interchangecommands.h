@@ -24,12 +24,14 @@ class InterchangeCommands : public QObject
 public:
     InterchangeCommands(QWidget *window, const PlanDocument &document, QObject *parent = nullptr);
 
-    /// Imports the file chosen in the import dialog, in the format of the filter chosen.
+    /// Imports the file chosen in the import dialog, in the format its name says (".json",
+    /// ".csv"), else in the format of the filter chosen.
     void importPlan();
     /// Imports path read as format on top of the plan shown; false when the plan was left as
     /// it was (the file was refused or the user kept the channels).
     bool importFile(const QString &path, InterchangeFormat format);
-    /// Writes the plan shown to the file chosen in the export dialog.
+    /// Writes the plan shown to the file chosen in the export dialog, in the format its name says,
+    /// else in the filter's format with the filter's extension added.
     void exportPlan();
 
     /// Shows the report of the last import; tests read it.

@@ -354,7 +354,7 @@ void MainWindow::createControllers()
             m_model->clearGrid1();
             recordChange();
         },
-        [this](const QString &path) { showSavedTitle(path); },
+        [this](const QString &path) { showFileTitle(path); },
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
         [this] { return MaySendChannelsOutsideBand(m_plan); },
@@ -376,7 +376,6 @@ void MainWindow::initConnections()
     connectPlanCommand(a.compare, std::bind_front(&PlanTools::compare, m_tools));
     connectPlanCommand(a.print, std::bind_front(&PlanTools::print, m_tools));
     connectPlanCommand(a.printPreview, std::bind_front(&PlanTools::printPreview, m_tools));
-    connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
     connect(m_recentMenu, &RecentFilesMenu::chosen, this, &MainWindow::openFile);
@@ -714,7 +713,7 @@ QByteArray MainWindow::encodeImage() const
     return EncodeImage(m_plan, m_texts);
 }
 
-void MainWindow::showSavedTitle(const QString &path)
+void MainWindow::showFileTitle(const QString &path)
 {
     // "[*]" is where the window shows the "*" of a plan with unsaved changes.
     setWindowTitle(u"[*]"_s + ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));

@@ -119,7 +119,7 @@ private:
     void frequencyOutOfBand();
     void decodeImage(const QByteArray &image);
     QByteArray encodeImage() const;
-    void showSavedTitle(const QString &path);
+    void showFileTitle(const QString &path);
     void openMakerPage();
     void reportOnce(const std::optional<FileProblem> &problem);
 

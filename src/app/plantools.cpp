@@ -25,7 +25,7 @@ PlanTools::PlanTools(QWidget *window, const CodePlan &plan, ChannelTableModel *m
 
 void PlanTools::compare()
 {
-    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open);
+    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open, m_files->currentFile());
     if (!path.isEmpty())
         compareWith(path);
 }
@@ -65,13 +65,9 @@ void PlanTools::printPreview()
 
 std::unique_ptr<QTextDocument> PlanTools::sheet() const
 {
-    const QString name = m_fileName.isEmpty() ? ShownText(u"未命名", u"Untitled") : m_fileName;
+    const QString file = m_files->currentFile();
+    const QString name = file.isEmpty() ? ShownText(u"未命名", u"Untitled") : QFileInfo(file).fileName();
     return ChannelSheet::document(ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate()));
-}
-
-void PlanTools::setFilePath(const QString &path)
-{
-    m_fileName = QFileInfo(path).fileName();
 }
 
 } // namespace vm280

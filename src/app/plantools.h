@@ -36,17 +36,15 @@ public:
 
     void print();
     void printPreview();
-    /// The channel sheet of the plan shown, in the window's language.
+    /// The channel sheet of the plan shown, in the window's language, under the name of the file
+    /// the plan was last opened from or saved to.
     std::unique_ptr<QTextDocument> sheet() const;
-    /// The plan shown was opened from or saved to path; its name goes on the sheet.
-    void setFilePath(const QString &path);
 
 private:
     QWidget *m_window;
     const CodePlan &m_plan;
     ChannelTableModel *m_model;
     CodePlanCommands *m_files;
-    QString m_fileName;
     QPointer<CompareDialog> m_dialog;
 };
 
