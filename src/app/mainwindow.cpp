@@ -36,6 +36,7 @@
 #include "ui/languagemode.h"
 #include "ui/languagesetting.h"
 #include "ui/msgbox.h"
+#include "ui/qttranslations.h"
 #include "ui/screenfit.h"
 
 #include <QAction>
@@ -433,6 +434,7 @@ void MainWindow::openFile(const QString &path)
 void MainWindow::startUp()
 {
     readParameters();
+    UseQtTranslations(LanguageMode());
     m_serviceMode = 0;
     if (LanguageMode() == Language::TraditionalChinese) {
         // Traditional Chinese is made from the Simplified captions.
@@ -451,10 +453,11 @@ void MainWindow::startUp()
 void MainWindow::readParameters()
 {
     const ParameterFile::ReadResult read = ParameterFile::read(m_parameterPath);
-    reportOnce(read.problem);
     m_portNumber = read.parameters.PortNumber;
     // A language left for this start by an installer or a script wins over the remembered one.
     LoadLanguageSetting(u"VM-280"_s, read.parameters.language);
+    // Said in the language the start settled on.
+    reportOnce(read.problem);
     if (read.parameters.locked == true) {
         // The function settings stay usable until the lock command is next used.
         m_actions.lock->setChecked(true);
@@ -608,6 +611,7 @@ void MainWindow::switchLanguage(Language language)
 {
     if (LanguageMode() == language)
         return;
+    UseQtTranslations(language);
     if (language == Language::TraditionalChinese) {
         // Converted from the Simplified captions, never from the English ones.
         if (LanguageMode() == Language::English) {

@@ -9,9 +9,11 @@
 #include "ui/languagemode.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -47,6 +49,8 @@ private slots:
     void shouldSwitchEveryWindowAndKeepTheChannelIndexes();
     void shouldShowMessagesWithTheStoredTraditionalButtons();
     void shouldSaveTheSameBytesInEveryLanguage();
+    void shouldSpeakQtsOwnTextsInTheWindowsLanguage();
+    void shouldWarnAtStartUpInTheLanguageTheStartSettledOn();
 };
 
 void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
@@ -150,6 +154,68 @@ void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
     QCOMPARE(saved[0].size(), kCodePlanFileBytes);
     QCOMPARE(saved[1], saved[0]);
     QCOMPARE(saved[2], saved[0]);
+}
+
+// Qt's own dialogs, buttons and menus speak the window's language, from the start and after each
+// switch.
+void WindowLanguageTest::shouldSpeakQtsOwnTextsInTheWindowsLanguage()
+{
+    const auto qtButtons = [] {
+        QDialogButtonBox box(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+        return QStringList{box.button(QDialogButtonBox::Open)->text(),
+                           box.button(QDialogButtonBox::Cancel)->text()};
+    };
+    const QStringList simplified{u"打开"_s, u"取消"_s};
+    const QStringList traditional{u"開啟"_s, u"取消"_s};
+    const QStringList english{u"Open"_s, u"Cancel"_s};
+    const struct
+    {
+        char started;
+        QStringList shown;
+    } starts[] = {{0, simplified}, {1, english}, {2, traditional}};
+    for (const auto &start : starts) {
+        WindowRig rig;
+        writeParameters(rig, start.started);
+        QVERIFY(rig.start());
+        QCOMPARE(qtButtons(), start.shown);
+    }
+    WindowRig rig;
+    QVERIFY(rig.start());
+    const struct
+    {
+        QString command;
+        QStringList shown;
+    } switches[] = {
+        {u"mnuEnglish"_s, english}, {u"mnuChineseF"_s, traditional}, {u"mnuChineseJ"_s, simplified}};
+    for (const auto &to : switches) {
+        rig.child<QAction>(to.command)->trigger();
+        QCOMPARE(qtButtons(), to.shown);
+    }
+}
+
+void WindowLanguageTest::shouldWarnAtStartUpInTheLanguageTheStartSettledOn()
+{
+    const struct
+    {
+        QString oneShot;
+        QString warning;
+    } cases[] = {
+        {u"english"_s, u"The settings file cannot be used; the defaults apply."_s},
+        {u"chinesetrad"_s, u"設置文件無法使用，將使用默認設置。"_s},
+    };
+    for (const auto &c : cases) {
+        WindowRig rig;
+        {
+            QSettings store(oneShotStore(rig), QSettings::IniFormat);
+            store.setValue(u"Languages"_s, c.oneShot);
+        }
+        // A folder where the parameter file should be: the defaults, Simplified Chinese included,
+        // apply, and the one-shot value wins over them.
+        QVERIFY(QDir().mkpath(rig.parameterPath()));
+        QVERIFY(rig.start());
+        QTRY_COMPARE(rig.messages.size(), 1);
+        QCOMPARE(rig.messages.first().prompt.section(u'\n', 0, 0), c.warning);
+    }
 }
 
 int main(int argc, char *argv[])
