@@ -134,7 +134,8 @@ void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language langua
     };
     const Language shown = chinese ? Language::SimplifiedChinese : Language::English;
     // "[*]" is where the window shows the "*" of a plan with unsaved changes.
-    form1->setWindowTitle(chinese ? u"[*]VM-280 写频软件 V1.00"_s : u"[*]VM-280 Radio Software V1.00"_s);
+    form1->setWindowTitle((chinese ? u"[*]VM-280 写频软件 "_s : u"[*]VM-280 Radio Software "_s) +
+                          ApplicationVersion());
     for (const Caption &caption : kCaptions) {
         const QString name = QString::fromUtf16(caption.control);
         if (QObject *control = form1->findChild<QObject *>(name))

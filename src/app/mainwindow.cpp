@@ -220,7 +220,14 @@ void MainWindow::createMenus()
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
-    addMenu(u"mnuLanguage"_s)->addActions({a.simplified, a.traditional, a.english});
+    QMenu *languages = addMenu(u"mnuLanguage"_s);
+    languages->addActions({a.simplified, a.traditional, a.english});
+    // Each language named in itself, whatever language the captions are in, so that someone who
+    // reads only English finds English.
+    a.simplified->setToolTip(u"简体中文"_s);
+    a.traditional->setToolTip(u"繁體中文"_s);
+    a.english->setToolTip(u"English"_s);
+    languages->setToolTipsVisible(true);
     addMenu(u"mnuhelp"_s)->addActions({a.help, a.about});
 }
 

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
 
@@ -51,6 +52,8 @@ private slots:
     void shouldSaveTheSameBytesInEveryLanguage();
     void shouldSpeakQtsOwnTextsInTheWindowsLanguage();
     void shouldWarnAtStartUpInTheLanguageTheStartSettledOn();
+    void shouldNameEachLanguageInItself();
+    void shouldShowOneVersionEverywhere();
 };
 
 void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
@@ -65,7 +68,7 @@ void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
     QVERIFY2(rig.title() == u"VM-280 写频软件 V1.00"_s, "titles are not converted");
     AboutDialog *about = rig.window->dialogs()->frmAbout();
     QCOMPARE(about->findChild<QLabel *>(u"lblTitle"_s)->text(), u"VM-280 對講機編程軟件"_s);
-    QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.0"_s);
+    QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.00"_s);
     QCOMPARE(rig.window->dialogs()->Form5()->findChild<QComboBox *>(u"Combo11"_s)->itemText(1), u"固定"_s);
     rig.enterFrequency(1, 1, u"438"_s);
     QCOMPARE(rig.cell(1, 7), u"寬帶"_s);
@@ -215,6 +218,35 @@ void WindowLanguageTest::shouldWarnAtStartUpInTheLanguageTheStartSettledOn()
         QVERIFY(rig.start());
         QTRY_COMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages.first().prompt.section(u'\n', 0, 0), c.warning);
+    }
+}
+
+void WindowLanguageTest::shouldNameEachLanguageInItself()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QVERIFY(rig.child<QMenu>(u"mnuLanguage"_s)->toolTipsVisible());
+    for (const QString &language : {u"mnuEnglish"_s, u"mnuChineseF"_s, u"mnuChineseJ"_s}) {
+        rig.child<QAction>(language)->trigger();
+        QCOMPARE(rig.child<QAction>(u"mnuChineseJ"_s)->toolTip(), u"简体中文"_s);
+        QCOMPARE(rig.child<QAction>(u"mnuChineseF"_s)->toolTip(), u"繁體中文"_s);
+        QCOMPARE(rig.child<QAction>(u"mnuEnglish"_s)->toolTip(), u"English"_s);
+    }
+}
+
+void WindowLanguageTest::shouldShowOneVersionEverywhere()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    const QRegularExpression version(u"V[0-9.]+$"_s);
+    AboutDialog *about = rig.window->dialogs()->frmAbout();
+    const QString shown = version.match(rig.title()).captured();
+    QVERIFY(!shown.isEmpty());
+    for (const QString &language : {u"mnuEnglish"_s, u"mnuChineseF"_s, u"mnuChineseJ"_s}) {
+        rig.child<QAction>(language)->trigger();
+        QCOMPARE(version.match(rig.title()).captured(), shown);
+        QCOMPARE(version.match(about->findChild<QLabel *>(u"lblVersion"_s)->text()).captured(), shown);
+        QVERIFY2(!about->windowTitle().isEmpty(), qPrintable(language));
     }
 }
 
