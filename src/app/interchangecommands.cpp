@@ -110,14 +110,15 @@ bool InterchangeCommands::importFile(const QString &path, InterchangeFormat form
             ? ImportResult{std::get<ImportError>(bytes), {}}
             : ImportPlan(std::get<QByteArray>(bytes), format, before, {}, m_document.texts());
     if (const auto *error = std::get_if<ImportError>(&result.plan)) {
-        showReport(refusedHeading(path), result.report.lines(name) << error->message(name));
+        showReport(refusedHeading(path), result.report.lines(name, LanguageMode())
+                                             << error->message(name, LanguageMode()));
         return false;
     }
     const CodePlan &after = std::get<CodePlan>(result.plan);
     if (replacesProgrammedChannels(before, after) && !confirmReplacing(format))
         return false;
     m_document.decode(EncodeImage(after, m_document.texts()));
-    showReport(importedHeading(path, result.report), result.report.lines(name));
+    showReport(importedHeading(path, result.report), result.report.lines(name, LanguageMode()));
     return true;
 }
 

@@ -29,7 +29,10 @@ std::variant<CodePlan, InputError> ChirpCsvReader::read(QStringView csv)
         return *error;
     m_report.finished = true;
     if (m_report.imported == 0)
-        return InputError{0, 0, u"no row of the file can be programmed into the radio"_s};
+        return InputError{
+            0,
+            0,
+            {u"文件中没有一行能写入对讲机"_s, u"no row of the file can be programmed into the radio"_s}};
     return m_plan;
 }
 
@@ -39,7 +42,8 @@ std::optional<InputError> ChirpCsvReader::forEachRow(QStringView csv,
     CsvReader reader(csv);
     CsvRecord record;
     if (!reader.next(record))
-        return reader.error().value_or(InputError{1, 1, u"the file has no header row"_s});
+        return reader.error().value_or(
+            InputError{1, 1, {u"文件没有表头行"_s, u"the file has no header row"_s}});
     if (auto error = m_columns.readHeader(record))
         return error;
     while (reader.next(record)) {
@@ -109,9 +113,12 @@ std::variant<int, ChirpNote> ChirpCsvReader::takenLocation(const CsvRecord &reco
     if (m_options.locations && !m_options.locations->contains(number))
         return ChirpNote{
             field, ChirpColumn::kLocation,
-            u"%1 is outside the locations taken, %2"_s.arg(number).arg(m_options.locations->text())};
+            BilingualText{u"%1 不在所取的位置 %2 之内"_s, u"%1 is outside the locations taken, %2"_s}.arg(
+                QString::number(number), m_options.locations->text())};
     if (!m_options.locations && (number < 1 || number > ChannelTable::kRows))
-        return ChirpNote{field, ChirpColumn::kLocation, u"%1 is not a channel from 1 to 16"_s.arg(number)};
+        return ChirpNote{
+            field, ChirpColumn::kLocation,
+            BilingualText{u"%1 不是 1 到 16 的信道"_s, u"%1 is not a channel from 1 to 16"_s}.arg(number)};
     return number;
 }
 
@@ -121,10 +128,14 @@ std::variant<int, ChirpNote> ChirpCsvReader::place(int location, const CsvField 
 {
     const int channel = m_options.locations ? m_report.imported + 1 : location;
     if (channel > ChannelTable::kRows)
-        return ChirpNote{field, ChirpColumn::kLocation, u"all 16 channels are taken by earlier rows"_s};
+        return ChirpNote{field,
+                         ChirpColumn::kLocation,
+                         {u"16 个信道已被前面的行占满"_s, u"all 16 channels are taken by earlier rows"_s}};
     if (const int line = m_channelLines[channel - 1])
-        return ChirpNote{field, ChirpColumn::kLocation,
-                         u"channel %1 is already given on line %2"_s.arg(channel).arg(line)};
+        return ChirpNote{
+            field, ChirpColumn::kLocation,
+            BilingualText{u"信道 %1 已在第 %2 行给出"_s, u"channel %1 is already given on line %2"_s}.arg(
+                QString::number(channel), QString::number(line))};
     return channel;
 }
 

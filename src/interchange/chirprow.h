@@ -16,10 +16,10 @@ struct ChirpNote
 {
     CsvField field;
     QLatin1StringView column;
-    QString reason;
+    BilingualText reason;
 
     /// "Mode: ..." (the reason alone when the note is about the whole row).
-    QString text() const;
+    BilingualText text() const;
 };
 
 /// One data row of a CHIRP CSV file as the radio's channel. The values that do not depend on
@@ -52,7 +52,7 @@ private:
 
     ChirpRow(const CsvRecord &record, const ChirpColumns &columns) : m_record(record), m_columns(columns) {}
 
-    ChirpNote note(QLatin1StringView column, const QString &reason = {}) const;
+    ChirpNote note(QLatin1StringView column, const BilingualText &reason = {}) const;
     std::optional<ChirpNote> readDuplex();
     std::optional<ChirpNote> readTones();
     std::optional<ChirpNote> readCrossTones(Tone &tx, Tone &rx);

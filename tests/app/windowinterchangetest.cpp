@@ -89,10 +89,11 @@ void WindowInterchangeTest::shouldReportTheSkippedRowsOfAnImportedList()
     QVERIFY(dialog->isVisible());
     const QStringList lines = dialog->lines();
     QCOMPARE(lines.size(), 75);
-    QCOMPARE(lines.last(), u"imported 16 channels, skipped 74 rows"_s);
-    QVERIFY2(lines[0].startsWith(u"eu-lpd-pmr.csv:18:1: skipped: "_s), qPrintable(lines[0]));
+    QCOMPARE(lines.last(), u"已导入 16 个信道，跳过 74 行"_s);
+    QVERIFY2(lines[0].startsWith(u"eu-lpd-pmr.csv:18:1: 跳过: "_s), qPrintable(lines[0]));
     const ImportResult cli = ImportPlanFile(kList, CodePlan(), {}, ChoiceTexts::simplifiedChinese());
-    QVERIFY2(lines == cli.report.lines(u"eu-lpd-pmr.csv"_s), "the report the command line prints");
+    QVERIFY2(lines == cli.report.lines(u"eu-lpd-pmr.csv"_s, Language::SimplifiedChinese),
+             "the report the command line prints, in the window's language");
     QVERIFY(dialog->heading().contains(u"400-480MHz"_s));
     QVERIFY(dialog->heading().endsWith(u"已导入 16 个信道，跳过 74 行。"_s));
     QVERIFY(dialog->heading().contains(QDir::toNativeSeparators(kList)));
@@ -140,7 +141,7 @@ void WindowInterchangeTest::shouldChangeNothingForARefusedFile()
         QString error;
     } cases[] = {
         {u"nothing.csv"_s, "Location,Frequency,Mode\n1,118.100000,AM\n", kCsvFilter,
-         u"nothing.csv: no row of the file can be programmed into the radio"_s},
+         u"nothing.csv: 文件中没有一行能写入对讲机"_s},
         {u"open.csv"_s, "Location,Frequency\n1,\"438.0\n", kCsvFilter, u"open.csv:2:3: "_s},
         {u"broken.json"_s, "{\n  \"format\": \"vm280-plan\",\n  \"version\": 1,\n  \"band\": 9\n}\n",
          kJsonFilter, u"broken.json:4:"_s},

@@ -128,5 +128,6 @@ TEST(CsvReader, shouldReadTabSeparatedCellsWithCommasInside)
     EXPECT_EQ(record[2].column, 11);
     CsvReader bad(u"\"a\"b\tc"_s, u'\t');
     EXPECT_FALSE(bad.next(record));
-    EXPECT_EQ(bad.error()->reason, u"a tab or the end of the line expected after the closing quote"_s);
+    EXPECT_EQ(bad.error()->reason.english,
+              u"a tab or the end of the line expected after the closing quote"_s);
 }
