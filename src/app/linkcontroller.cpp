@@ -2,6 +2,7 @@
 
 #include "filechooser.h"
 
+#include "image/bands.h"
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
@@ -103,7 +104,10 @@ void LinkController::showMessage(LinkText text)
 bool LinkController::askBandQuestion()
 {
     m_questionLevel = MsgboxLevel();
-    return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion)) == MsgboxYes;
+    const QString bands = ShownText(u"对讲机：%1，方案：%2", u"radio: %1, plan: %2")
+                              .arg(BandText(engine().questionedRadioBand()), BandText(bandSelectorIndex()));
+    return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion), QString(), {},
+                      bands) == MsgboxYes;
 }
 
 void LinkController::closeBandQuestion()

@@ -125,6 +125,9 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
     auto *status = rig.child<QLabel>(u"Label"_s);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"频段不符，是否继续？"_s, kOperationMs);
     QCOMPARE(rig.messages.last().style, 68);
+    // The question keeps its words and names both bands under them.
+    QCOMPARE(rig.messages.last().prompt, u"频段不符，是否继续？"_s);
+    QCOMPARE(rig.messages.last().informativeText, u"对讲机：400-480MHz，方案：136-174MHz"_s);
     QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
     QVERIFY(!QFileInfo::exists(saved));
 }
