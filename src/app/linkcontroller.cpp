@@ -52,12 +52,33 @@ bool LinkController::startWrite(bool backup, bool verify)
     if (backup)
         steps.backupPath = [](int radioBand) { return DefaultBackupPath(radioBand); };
     steps.verify = verify;
+    steps.stageStarted = [this](const WriteSequence::Stage &) { showStage(); };
     m_writing = m_sequence.start(steps);
     return m_writing;
 }
 
+void LinkController::applyCaptions()
+{
+    showStage();
+    showLastResult();
+}
+
+void LinkController::showStage()
+{
+    m_controls.stage->setText(WriteStageText(m_sequence.stage(), ShownText));
+    m_controls.stage->setVisible(m_sequence.running());
+}
+
+void LinkController::showLastResult()
+{
+    if (m_lastResult)
+        m_controls.lastResult->setText(LinkResultText(*m_lastResult, ShownText));
+}
+
 void LinkController::setStatusText(LinkText text)
 {
+    if (text != LinkText::Communicating)
+        m_shownText = text;
     m_controls.status->setText(shown(text));
 }
 
@@ -91,11 +112,13 @@ void LinkController::prepareForOperation()
     // band selector the focus. The window has ended any edit in the grid before the command ran.
     m_controls.bandFrame->setEnabled(true);
     m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
+    m_shownText = LinkText::CommunicationError;
 }
 
 void LinkController::showMessage(LinkText text)
 {
     // A write cut off says what it left in the radio, under the message every failure shows.
+    m_shownText = text;
     const bool writeFailed = m_writing && text == LinkText::CommunicationError;
     const QString leftover = writeFailed ? WriteLeftoverText(m_sequence.result(), ShownText) : QString();
     ShowMsgbox(shown(text), LinkTextStyle(text), QString(), {}, leftover);
@@ -142,6 +165,11 @@ bool LinkController::serviceMode() const
 
 void LinkController::operationEnded(LinkOutcome outcome)
 {
+    const bool backupSaved = m_writing && m_sequence.result().backupSaved();
+    m_lastResult = LinkResult{outcome, m_shownText, QTime::currentTime(),
+                              backupSaved ? m_sequence.result().backupPath : QString()};
+    showLastResult();
+    showStage();
     if (m_writing)
         reportWriteSteps();
     m_writing = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/writereport.h"
 #include "link/writesequence.h"
 #include "serial/portslots.h"
 #include "serial/seriallink.h"
@@ -22,6 +23,8 @@ struct LinkControls
 {
     QLabel *status = nullptr;
     QProgressBar *progress = nullptr;
+    QLabel *stage = nullptr;      ///< beside the progress bar: the step of a write sequence
+    QLabel *lastResult = nullptr; ///< in the status bar: how the last read or write ended, and when
     QToolBar *toolbar = nullptr;
     QMenu *programmingMenu = nullptr;
     QAction *read = nullptr;
@@ -57,6 +60,8 @@ public:
     /// Writes the plan; with backup the radio is first read and what it held saved in the
     /// backups folder, with verify it is read back and compared with what was written.
     bool startWrite(bool backup, bool verify);
+    /// Shows the step of a running write and the last result again, in the language now chosen.
+    void applyCaptions();
 
     void setStatusText(LinkText text) override;
     void setStatusVisible(bool visible) override;
@@ -80,12 +85,16 @@ signals:
 private:
     LinkControls m_controls;
     void reportWriteSteps();
+    void showStage();
+    void showLastResult();
 
     LinkPlanAccess m_plan;
     PortSlots m_slots;
     WriteSequence m_sequence{engine(), *this};
     bool m_writing = false;
     int m_questionLevel = 0; ///< the message box level the band question opened at
+    LinkText m_shownText = LinkText::CommunicationError; ///< the last text the operation running showed
+    std::optional<LinkResult> m_lastResult;
 };
 
 } // namespace vm280

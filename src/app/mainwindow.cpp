@@ -52,6 +52,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -329,6 +330,9 @@ QWidget *MainWindow::createStatusArea()
     m_progress->setObjectName(u"ProgressBar1"_s);
     m_progress->setTextVisible(false);
     m_progress->setSizePolicy(keepSpace);
+    m_stage = new QLabel(area);
+    m_stage->setObjectName(u"writeStage"_s);
+    m_stage->hide();
     m_maker = new QLabel(area);
     m_maker->setObjectName(u"Label2"_s);
     m_maker->setStyleSheet(u"color: blue;"_s);
@@ -339,14 +343,20 @@ QWidget *MainWindow::createStatusArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_status, 2);
     layout->addWidget(m_progress, 2);
+    layout->addWidget(m_stage);
     layout->addWidget(m_maker, 1, Qt::AlignRight);
     return area;
 }
 
 void MainWindow::createControllers()
 {
-    const LinkControls controls{m_status,       m_progress,      m_toolbar, m_programmingMenu,
-                                m_actions.read, m_actions.write, m_frame1,  m_combo1};
+    // The last read or write stays said here after the status label has stopped blinking.
+    statusBar()->setObjectName(u"statusBar"_s);
+    auto *lastResult = new QLabel(statusBar());
+    lastResult->setObjectName(u"lastResult"_s);
+    statusBar()->addWidget(lastResult, 1);
+    const LinkControls controls{m_status,          m_progress,     m_stage,         lastResult, m_toolbar,
+                                m_programmingMenu, m_actions.read, m_actions.write, m_frame1,   m_combo1};
     const LinkPlanAccess access{
         [this] { return encodeImage(); },
         [this](const QByteArray &image) { decodeImage(image); },
@@ -590,6 +600,7 @@ void MainWindow::applyCaptions()
     m_texts = LocalChoiceTexts(LanguageMode());
     ApplyForm1Captions(this, m_model, LanguageMode());
     m_dialogs->applyCaptions(LanguageMode());
+    m_link->applyCaptions();
     // Plain text does not show as a link; the label opens the maker's page.
     if (!m_maker->text().isEmpty())
         m_maker->setText(u"<a href=\"%1\" style=\"color: blue; text-decoration: none\">%2</a>"_s.arg(

@@ -155,6 +155,7 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_maker = nullptr;
     QProgressBar *m_progress = nullptr;
+    QLabel *m_stage = nullptr;
     QToolBar *m_toolbar = nullptr;
     QMenu *m_programmingMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
