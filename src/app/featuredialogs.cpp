@@ -24,6 +24,10 @@ FeatureDialogs::FeatureDialogs(CodePlan &plan, QWidget *window)
     commitOnOk(m_form2.get());
     connect(m_form5.get(), &OptionalFunctionsDialog::serviceModeUnlocked, this,
             &FeatureDialogs::serviceModeUnlocked);
+}
+
+void FeatureDialogs::sizeListsToTexts()
+{
     SizeListsToTexts(m_form5.get());
     SizeListsToTexts(m_form6.get());
 }

@@ -275,7 +275,6 @@ void MainWindow::createCentralArea()
     auto *upper = new QHBoxLayout;
     upper->addWidget(m_grid, 1);
     upper->addWidget(new SettingsPanel(frames, this));
-    SizeListsToTexts(frames);
     auto *central = new QWidget(this);
     central->setObjectName(u"centralArea"_s);
     auto *layout = new QVBoxLayout(central);
@@ -486,12 +485,15 @@ void MainWindow::readParameters()
 bool MainWindow::event(QEvent *event)
 {
     // Looking up the icon theme and probing twenty serial ports take longer than building the
-    // window: both wait until it has been painted once.
+    // window: both wait until it has been painted once. So does measuring every entry of every
+    // list, which each list does as it is first shown anyway; only a language switch needs it.
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             loadToolbarIcons();
             detectPorts();
+            SizeListsToTexts(centralWidget());
+            m_dialogs->sizeListsToTexts();
         });
     }
     return QMainWindow::event(event);
