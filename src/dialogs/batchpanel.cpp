@@ -3,14 +3,58 @@
 #include "serial/batchreport.h"
 #include "ui/languagemode.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace vm280 {
+
+namespace {
+
+// Shows each result line whole within the list's width: a backup's path has no space to break
+// at, so it breaks where it must.
+class WrappedLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        const int width = view != nullptr ? view->viewport()->width() : option.rect.width();
+        const QRect text = option.fontMetrics.boundingRect(QRect(0, 0, width - 2 * kMargin, kTallest), kFlags,
+                                                           index.data().toString());
+        return {width, text.height() + 2 * kMargin};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        const QStyle *style = item.widget != nullptr ? item.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+        painter->save();
+        painter->setPen(item.palette.color(
+            item.state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(item.rect.adjusted(kMargin, kMargin, -kMargin, -kMargin), kFlags, text);
+        painter->restore();
+    }
+
+private:
+    static constexpr int kMargin = 2;
+    static constexpr int kTallest = 1 << 20;
+    static constexpr int kFlags = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+};
+
+} // namespace
 
 BatchPanel::BatchPanel(SerialLink &link, QWidget *parent)
     : QDialog(parent), m_batch(new BatchWriter(link, this))
@@ -45,7 +89,7 @@ void BatchPanel::setupUi()
     m_list = new QListWidget(this);
     m_list->setObjectName(u"ListResults"_s);
     // A backup path makes a line longer than the panel is wide: it wraps.
-    m_list->setWordWrap(true);
+    m_list->setItemDelegate(new WrappedLineDelegate(m_list));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setResizeMode(QListView::Adjust);
     m_stop = new QPushButton(this);
