@@ -7,6 +7,7 @@
 #include "link/backupname.h"
 #include "link/writereport.h"
 #include "serial/radioport.h"
+#include "ui/elidedlabel.h"
 #include "ui/languagemode.h"
 #include "ui/msgbox.h"
 

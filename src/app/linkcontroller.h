@@ -18,13 +18,15 @@ class QToolBar;
 
 namespace vm280 {
 
+class ElidedLabel;
+
 /// The main window's controls that a read or write drives.
 struct LinkControls
 {
     QLabel *status = nullptr;
     QProgressBar *progress = nullptr;
-    QLabel *stage = nullptr;      ///< beside the progress bar: the step of a write sequence
-    QLabel *lastResult = nullptr; ///< in the status bar: how the last read or write ended, and when
+    QLabel *stage = nullptr;           ///< beside the progress bar: the step of a write sequence
+    ElidedLabel *lastResult = nullptr; ///< in the status bar: how the last read or write ended, and when
     QToolBar *toolbar = nullptr;
     QMenu *programmingMenu = nullptr;
     QAction *read = nullptr;

@@ -32,6 +32,7 @@
 #include "image/settingcatalog.h"
 #include "link/backupname.h"
 #include "ui/apptitle.h"
+#include "ui/elidedlabel.h"
 #include "ui/formjtof.h"
 #include "ui/languagemode.h"
 #include "ui/languagesetting.h"
@@ -351,7 +352,7 @@ void MainWindow::createControllers()
 {
     // The last read or write stays said here after the status label has stopped blinking.
     statusBar()->setObjectName(u"statusBar"_s);
-    auto *lastResult = new QLabel(statusBar());
+    auto *lastResult = new ElidedLabel(statusBar());
     lastResult->setObjectName(u"lastResult"_s);
     statusBar()->addWidget(lastResult, 1);
     const LinkControls controls{m_status,          m_progress,     m_stage,         lastResult, m_toolbar,
