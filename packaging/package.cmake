@@ -23,8 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/vm280/vm280")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Traditional Chinese is converted with the system's OpenCC dictionaries, which are data, not a
-# library the programs link.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libopencc-data")
+# Traditional Chinese is converted with the system's OpenCC dictionaries, and Qt's own dialogs
+# speak Chinese with Qt's translations: data, not libraries the programs link.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libopencc-data, qt6-translations-l10n")
 
 include(CPack)

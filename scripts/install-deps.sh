@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ clang clang-format ninja-build make pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-base-dev-tools libqt6serialport6
+    qt6-base-dev qt6-serialport-dev qt6-base-dev-tools libqt6serialport6 qt6-translations-l10n
     libgl-dev
     libopencc-dev libopencc-data opencc
     libgtest-dev

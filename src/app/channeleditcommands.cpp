@@ -27,7 +27,7 @@ QString refusedRows(const PasteReport &pasted)
     for (qsizetype i = 0; i < pasted.refused.size() && i < kListedRows; ++i)
         lines << ShownText(u"第 %1 行：%2", u"line %1: %2")
                      .arg(pasted.refused[i].line)
-                     .arg(pasted.refused[i].text);
+                     .arg(pasted.refused[i].text.in(LanguageMode()));
     if (pasted.refused.size() > kListedRows)
         lines << ShownText(u"另有 %1 行", u"and %1 more rows").arg(pasted.refused.size() - kListedRows);
     if (pasted.rowsBelowTable > 0)
@@ -91,7 +91,7 @@ void ChannelEditCommands::report(const PasteReport &pasted)
         ShowMsgbox(ShownText(u"无法粘贴：第 %1 行第 %2 列：%3", u"Cannot paste: line %1, column %2: %3")
                        .arg(pasted.error->line)
                        .arg(pasted.error->column)
-                       .arg(pasted.error->reason),
+                       .arg(pasted.error->reason.in(LanguageMode())),
                    MsgboxOkOnly + MsgboxExclamation);
     } else if (!pasted.refused.isEmpty() || pasted.rowsBelowTable > 0) {
         ShowMsgbox(refusedRows(pasted), MsgboxOkOnly + MsgboxExclamation);

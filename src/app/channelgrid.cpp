@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -26,13 +27,17 @@ namespace vm280 {
 namespace {
 
 // Column widths in twips, channel number to scan add: wide enough for a frequency of nine
-// characters ("438.01250"), a tone ("D023N", "254.1") or a list word, so every cell reads whole
-// with the grid at its fixed size and no scroll bar.
+// characters ("438.01250"), a tone ("D023N", "254.1") or a list word, so every cell reads whole.
 constexpr std::array kColumnTwips{500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+// The smallest grid still worth working in on a small screen: the channel numbers and receive
+// frequencies of this many rows; the rest is scrolled to.
+constexpr int kMinimumRows = 3;
 // One line of text, the height the in-place editors open at.
 constexpr int kRowTwips = 300;
 // Rows 2, 4, ..., 16 are striped in this colour.
 constexpr QRgb kStripe = qRgb(192, 192, 255);
+// The text of a locked grid: greyed, yet dark enough to read on the stripes (a contrast of 5:1).
+constexpr QRgb kLockedText = qRgb(77, 77, 77);
 
 bool isFrequencyColumn(int column)
 {
@@ -82,11 +87,11 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAlternatingRowColors(true);
     QPalette stripes = palette();
     stripes.setColor(QPalette::AlternateBase, QColor(kStripe));
+    stripes.setColor(QPalette::Disabled, QPalette::Text, QColor(kLockedText));
     setPalette(stripes);
     createEditors();
     applyLayout();
@@ -103,18 +108,49 @@ void ChannelGrid::applyLayout()
     // The widths of kColumnTwips, widened where a header would not fit (English "Channel").
     const QFontMetrics metrics(horizontalHeader()->font());
     const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2;
-    int width = 0;
     for (int column = 0; column < int(kColumnTwips.size()); ++column) {
         const QString header = model()->headerData(column, Qt::Horizontal).toString();
-        setColumnWidth(column, std::max(TwipsToPixels(kColumnTwips[column]),
-                                        metrics.horizontalAdvance(header) + padding));
-        width += columnWidth(column);
+        m_columnWidths[column] =
+            std::max(TwipsToPixels(kColumnTwips[column]), metrics.horizontalAdvance(header) + padding);
+        setColumnWidth(column, m_columnWidths[column]);
     }
     const int rowHeight = TwipsToPixels(kRowTwips);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     horizontalHeader()->setFixedHeight(rowHeight);
+    stretchLastColumn();
+    updateGeometry();
+}
+
+QSize ChannelGrid::sizeHint() const
+{
+    // Every channel and every column whole, without a scroll bar.
     const int frame = 2 * frameWidth();
-    setFixedSize(width + frame, rowHeight * (ChannelTable::kRows + 1) + frame);
+    const int width = std::accumulate(m_columnWidths.begin(), m_columnWidths.end(), 0);
+    return {width + frame, TwipsToPixels(kRowTwips) * (ChannelTable::kRows + 1) + frame};
+}
+
+QSize ChannelGrid::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int width =
+        m_columnWidths[ChannelTable::NumberColumn] + m_columnWidths[ChannelTable::RxFrequencyColumn];
+    return {width + scrollBar + frame, TwipsToPixels(kRowTwips) * (kMinimumRows + 1) + scrollBar + frame};
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    stretchLastColumn();
+}
+
+// The last column takes the width the grid has beyond the others' widths, and never less than
+// its own.
+void ChannelGrid::stretchLastColumn()
+{
+    const int last = ChannelTable::kColumns - 1;
+    const int others = std::accumulate(m_columnWidths.begin(), m_columnWidths.end() - 1, 0);
+    setColumnWidth(last, std::max(m_columnWidths[last], viewport()->width() - others));
 }
 
 void ChannelGrid::createEditors()
@@ -243,7 +279,25 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
         dispatch();
         return;
     }
+    // Ctrl+Tab leaves the grid from any cell, as it leaves a text that takes tabs.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers() & Qt::ControlModifier) {
+        const bool back = event->key() == Qt::Key_Backtab || event->modifiers() & Qt::ShiftModifier;
+        QWidget::focusNextPrevChild(!back);
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+// Tab goes from cell to cell, and after the last cell (Shift+Tab before the first) on to the
+// band and the function settings, instead of starting over in the grid.
+bool ChannelGrid::focusNextPrevChild(bool next)
+{
+    const QModelIndex edge =
+        next ? m_model->index(ChannelTable::kRows - 1, ChannelTable::kColumns - 1) : m_model->index(0, 0);
+    if (currentIndex() == edge)
+        return QWidget::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
 }
 
 bool ChannelGrid::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "image/channeltable.h"
+
 #include <QTableView>
+
+#include <array>
 
 class QComboBox;
 class QLineEdit;
@@ -31,8 +35,11 @@ public:
     QWidget *openEditor() const { return m_openEditor; }
 
     /// Sizes the columns to their contents' widths (kColumnTwips, or the header where it is
-    /// wider) and the rows to one line, and fixes the grid to show all 16 channels at once.
+    /// wider) and the rows to one line. The grid asks for the room to show all 16 channels at
+    /// once; given less it scrolls, given more its last column takes the width.
     void applyLayout();
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     /// Ends the edit open on a cell, committing it as the focus leaving it would. False when the
     /// commit was refused (a frequency outside the band: the user was told, the cell kept its
     /// text); the command that asked then stops.
@@ -57,10 +64,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createEditors();
+    void stretchLastColumn();
     void selectRows(const QModelIndex &index, Qt::KeyboardModifiers modifiers);
     void dispatch();
     void placeOver(QWidget *editor, const QModelIndex &index, bool keepHeight);
@@ -81,6 +91,7 @@ private:
     QComboBox *m_combo8 = nullptr;
     QList<QComboBox *> m_combo5;
     QWidget *m_openEditor = nullptr;
+    std::array<int, ChannelTable::kColumns> m_columnWidths{};
 };
 
 } // namespace vm280

@@ -6,6 +6,7 @@
 #include "ui/languagemode.h"
 #include "ui/msgbox.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +30,7 @@ void CodePlanCommands::newPlan()
 
 void CodePlanCommands::openPlan()
 {
-    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open);
+    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open, m_currentFile);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -43,7 +44,7 @@ bool CodePlanCommands::openFile(const QString &path)
     if (!askToSaveChanges())
         return false;
     m_document.decode(*image);
-    emit fileUsed(QFileInfo(path).absoluteFilePath());
+    useFile(path);
     return true;
 }
 
@@ -51,8 +52,10 @@ std::optional<QByteArray> CodePlanCommands::readFile(const QString &path)
 {
     auto read = ReadCodePlanFile(path);
     if (const auto *error = std::get_if<FileError>(&read)) {
+        // The message says nothing of the file; the box names it under the message.
         if (error->kind == FileError::WrongType)
-            ShowMsgbox(ShownText(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
+            ShowMsgbox(ShownText(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly,
+                       QString(), {}, QDir::toNativeSeparators(path));
         else
             ShowMsgbox(FileFailureText(FileChoice::Open, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return std::nullopt;
@@ -71,10 +74,15 @@ bool CodePlanCommands::savePlan()
         ShowMsgbox(FileFailureText(FileChoice::Save, error->problem(path)), MsgboxOkOnly + MsgboxStop);
         return false;
     }
-    const QString saved = QFileInfo(path).absoluteFilePath();
-    m_document.savedAs(saved);
-    emit fileUsed(saved);
+    useFile(path);
     return true;
+}
+
+void CodePlanCommands::useFile(const QString &path)
+{
+    m_currentFile = QFileInfo(path).absoluteFilePath();
+    m_document.fileShown(m_currentFile);
+    emit fileUsed(m_currentFile);
 }
 
 bool CodePlanCommands::askToSaveChanges()
@@ -93,7 +101,7 @@ bool CodePlanCommands::askToSaveChanges()
 QString CodePlanCommands::chooseSaveTarget()
 {
     for (;;) {
-        const QString path = ChooseCodePlanFile(m_window, FileChoice::Save);
+        const QString path = ChooseCodePlanFile(m_window, FileChoice::Save, m_currentFile);
         if (path.isEmpty() || MayReplaceFile(path))
             return path;
     }

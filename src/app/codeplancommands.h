@@ -35,6 +35,8 @@ public:
     /// The image in the plan file at path; nothing when it could not be read (the user was told
     /// why).
     std::optional<QByteArray> readFile(const QString &path);
+    /// The file the plan was last opened from or saved to (absolute); empty before either.
+    QString currentFile() const { return m_currentFile; }
 
 signals:
     /// A plan was opened from or saved to path (absolute).
@@ -42,9 +44,11 @@ signals:
 
 private:
     QString chooseSaveTarget();
+    void useFile(const QString &path);
 
     QWidget *m_window;
     PlanDocument m_document;
+    QString m_currentFile;
 };
 
 } // namespace vm280

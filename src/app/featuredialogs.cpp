@@ -6,6 +6,7 @@
 #include "dialogs/keysettingsdialog.h"
 #include "dialogs/optionalfunctionsdialog.h"
 #include "dialogs/testfrequencydialog.h"
+#include "ui/screenfit.h"
 
 namespace vm280 {
 
@@ -23,6 +24,12 @@ FeatureDialogs::FeatureDialogs(CodePlan &plan, QWidget *window)
     commitOnOk(m_form2.get());
     connect(m_form5.get(), &OptionalFunctionsDialog::serviceModeUnlocked, this,
             &FeatureDialogs::serviceModeUnlocked);
+}
+
+void FeatureDialogs::sizeListsToTexts()
+{
+    SizeListsToTexts(m_form5.get());
+    SizeListsToTexts(m_form6.get());
 }
 
 FeatureDialogs::~FeatureDialogs() = default;
@@ -75,6 +82,8 @@ void FeatureDialogs::setServiceMode(bool on)
 
 void FeatureDialogs::present(QWidget *dialog)
 {
+    if (!dialog->isVisible())
+        FitOnScreen(dialog);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -43,6 +43,9 @@ public:
     void applyCaptions(Language language);
     /// Service mode enables the power-trim sliders; leaving it also clears the unlock gesture.
     void setServiceMode(bool on);
+    /// Lets the lists follow the widths of their entries from now on: each is sized to them
+    /// when first shown anyway, so this waits until the window has been painted.
+    void sizeListsToTexts();
 
     /// Shows a dialog, or brings it forward when it is shown already.
     static void present(QWidget *dialog);

@@ -3,6 +3,7 @@
 #include "ui/apptitle.h"
 #include "ui/languagemode.h"
 #include "ui/msgbox.h"
+#include "ui/screenfit.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -22,21 +23,36 @@ ChosenFile ChooseFile(QWidget *parent, const FileRequest &request)
 {
     if (g_chooser)
         return g_chooser(request);
-    const QString filters = request.filters.join(u";;"_s);
-    QString selected = request.filters.value(0);
+    const bool open = request.choice == FileChoice::Open;
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The tool asks its own overwrite question.
-    const QString path = request.choice == FileChoice::Open
-                             ? QFileDialog::getOpenFileName(parent, QString(), QString(), filters, &selected,
-                                                            QFileDialog::ReadOnly)
-                             : QFileDialog::getSaveFileName(parent, QString(), QString(), filters, &selected,
-                                                            QFileDialog::DontConfirmOverwrite);
-    return {path, std::max(0, static_cast<int>(request.filters.indexOf(selected)))};
+    dialog.setOption(open ? QFileDialog::ReadOnly : QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(request.filters);
+    if (!request.proposed.isEmpty()) {
+        const QFileInfo proposed(request.proposed);
+        dialog.setDirectory(proposed.absolutePath());
+        if (!open)
+            dialog.selectFile(proposed.fileName());
+    }
+    FitOnScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            std::max(0, static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())))};
 }
 
-QString ChooseCodePlanFile(QWidget *parent, FileChoice choice)
+QString ChooseCodePlanFile(QWidget *parent, FileChoice choice, const QString &proposed)
 {
-    // One filter named after the product.
-    return ChooseFile(parent, {choice, {ApplicationTitle() + u"(*.DAT)"_s}}).path;
+    // The filter named after the product; a plan copied under another name opens too.
+    QStringList filters{ApplicationTitle() + u"(*.DAT)"_s};
+    if (choice == FileChoice::Open)
+        filters << ShownText(u"所有文件 (*)", u"All files (*)");
+    const QString path = ChooseFile(parent, {choice, filters, proposed}).path;
+    if (choice == FileChoice::Open || path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path.endsWith(u'.') ? path + u"DAT"_s : path + u".DAT"_s;
 }
 
 bool MayReplaceFile(const QString &path)
@@ -77,7 +93,8 @@ QString FileFailureText(FileChoice choice, const FileProblem &problem)
 
 bool SaveCsvFile(QWidget *parent, QByteArrayView bytes)
 {
-    const FileRequest request{FileChoice::Save, {ShownText(u"CSV 文件 (*.csv)", u"CSV file (*.csv)")}};
+    const FileRequest request{
+        FileChoice::Save, {ShownText(u"CSV 文件 (*.csv)", u"CSV file (*.csv)")}, QString()};
     for (;;) {
         QString path = ChooseFile(parent, request).path;
         if (path.isEmpty())

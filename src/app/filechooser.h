@@ -14,11 +14,13 @@ namespace vm280 {
 enum class FileChoice { Open, Save };
 
 /// What a file dialog is asked for: a file to open or to save, with its filters
-/// ("CHIRP CSV (*.csv)"), the first one selected.
+/// ("CHIRP CSV (*.csv)"), the first one selected, starting in the folder of proposed (an open
+/// dialog) or at proposed itself (a save dialog); empty for the dialog's own choice.
 struct FileRequest
 {
     FileChoice choice = FileChoice::Open;
     QStringList filters;
+    QString proposed;
 };
 
 /// The dialog's answer: the path, empty when the dialog was cancelled, and the index of the
@@ -31,8 +33,10 @@ struct ChosenFile
 
 ChosenFile ChooseFile(QWidget *parent, const FileRequest &request);
 
-/// The chosen code plan (.DAT) path, or empty when the dialog was cancelled.
-QString ChooseCodePlanFile(QWidget *parent, FileChoice choice);
+/// The chosen code plan path, or empty when the dialog was cancelled. The open dialog also offers
+/// every file, whatever its name; a name typed in the save dialog without an extension gets
+/// ".DAT".
+QString ChooseCodePlanFile(QWidget *parent, FileChoice choice, const QString &proposed = QString());
 
 /// True when no file is at path, or the user agreed to replace it.
 bool MayReplaceFile(const QString &path);

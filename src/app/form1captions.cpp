@@ -5,6 +5,7 @@
 #include "image/choicetexts.h"
 #include "image/settingcatalog.h"
 #include "ui/apptitle.h"
+#include "ui/mnemonics.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -138,7 +139,8 @@ void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language langua
     };
     const Language shown = chinese ? Language::SimplifiedChinese : Language::English;
     // "[*]" is where the window shows the "*" of a plan with unsaved changes.
-    form1->setWindowTitle(chinese ? u"[*]VM-280 写频软件 V1.00"_s : u"[*]VM-280 Radio Software V1.00"_s);
+    form1->setWindowTitle((chinese ? u"[*]VM-280 写频软件 "_s : u"[*]VM-280 Radio Software "_s) +
+                          ApplicationVersion());
     for (const Caption &caption : kCaptions) {
         const QString name = QString::fromUtf16(caption.control);
         if (QObject *control = form1->findChild<QObject *>(name))
@@ -151,6 +153,14 @@ void ApplyForm1Captions(QWidget *form1, ChannelTableModel *grid, Language langua
     grid->setHeaders(SettingCatalog::channelHeaders(shown));
     applySettingCaptions(form1, shown);
     applyListCaptions(form1, chinese ? ChoiceTexts::simplifiedChinese() : ChoiceTexts::english());
+    // Alt and a key reach the band and each function setting; the menus take F, E, P, S, L and H.
+    ApplyMnemonics(form1, {{u"Label3", u"Combo1", u'N'},
+                           {u"Label4", u"Combo2", u'G'},
+                           {u"Label5", u"Combo3", u'T'},
+                           {u"Label1", u"Combo4", u'W'},
+                           {u"Label6", u"Combo9", u'Q'},
+                           {u"Label7", u"Combo6", u'V'},
+                           {u"Label8", u"Combo7", u'B'}});
 }
 
 } // namespace vm280

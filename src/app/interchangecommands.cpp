@@ -39,12 +39,13 @@ QString jsonFilter()
 FileRequest importRequest()
 {
     return {FileChoice::Open,
-            {csvFilter(), jsonFilter(), ShownText(u"写频文件 (*.DAT)", u"Code plan (*.DAT)")}};
+            {csvFilter(), jsonFilter(), ShownText(u"写频文件 (*.DAT)", u"Code plan (*.DAT)")},
+            QString()};
 }
 
 FileRequest exportRequest()
 {
-    return {FileChoice::Save, {csvFilter(), jsonFilter()}};
+    return {FileChoice::Save, {csvFilter(), jsonFilter()}, QString()};
 }
 
 // The name says the format; a name that says none is read as the filter it was chosen with.
@@ -55,9 +56,11 @@ ChannelFileFormat importFormat(const ChosenFile &chosen)
     return ChannelFileFormatOf(chosen.path).value_or(kByFilter[qBound(0, chosen.filter, 2)]);
 }
 
-InterchangeFormat exportFormat(int filter)
+// As for import: a ".json" picked under the CSV filter is JSON.
+InterchangeFormat exportFormat(const ChosenFile &chosen)
 {
-    return filter == 1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv;
+    return InterchangeFormatOf(chosen.path)
+        .value_or(chosen.filter == 1 ? InterchangeFormat::Json : InterchangeFormat::ChirpCsv);
 }
 
 QString refusedHeading(const QString &path)
@@ -112,7 +115,7 @@ std::optional<ChannelSource> InterchangeCommands::readSource(const QString &path
     else if (format == ChannelFileFormat::CodePlan)
         ShowMsgbox(ShownText(u"文件类型不对，无法打开。", u"Document type not to open."), MsgboxOkOnly);
     else
-        showRefusal(path, error->message(QFileInfo(path).fileName()));
+        showRefusal(path, error->message(QFileInfo(path).fileName(), LanguageMode()));
     return std::nullopt;
 }
 
@@ -164,10 +167,10 @@ QString InterchangeCommands::chooseExportTarget(InterchangeFormat &format)
         const ChosenFile chosen = ChooseFile(m_window, exportRequest());
         if (chosen.path.isEmpty())
             return QString();
-        format = exportFormat(chosen.filter);
+        format = exportFormat(chosen);
         // The name says the format, so the file imports again as what it is.
         QString path = chosen.path;
-        if (!path.endsWith(suffixOf(format), Qt::CaseInsensitive))
+        if (!InterchangeFormatOf(path))
             path += suffixOf(format);
         if (MayReplaceFile(path))
             return path;

@@ -3,11 +3,13 @@
 #include "filechooser.h"
 #include "portmemory.h"
 
+#include "image/bands.h"
 #include "image/codec.h"
 #include "image/hex.h"
 #include "link/backupname.h"
 #include "link/writereport.h"
 #include "serial/radioport.h"
+#include "ui/elidedlabel.h"
 #include "ui/languagemode.h"
 #include "ui/msgbox.h"
 
@@ -152,12 +154,33 @@ bool LinkController::startSequence(bool backup, bool verify)
     if (backup)
         steps.backupPath = [](int radioBand) { return DefaultBackupPath(radioBand); };
     steps.verify = verify;
+    steps.stageStarted = [this](const WriteSequence::Stage &) { showStage(); };
     m_writing = m_sequence.start(steps);
     return m_writing;
 }
 
+void LinkController::applyCaptions()
+{
+    showStage();
+    showLastResult();
+}
+
+void LinkController::showStage()
+{
+    m_controls.stage->setText(WriteStageText(m_sequence.stage(), ShownText));
+    m_controls.stage->setVisible(m_sequence.running());
+}
+
+void LinkController::showLastResult()
+{
+    if (m_lastResult)
+        m_controls.lastResult->setText(LinkResultText(*m_lastResult, ShownText));
+}
+
 void LinkController::setStatusText(LinkText text)
 {
+    if (text != LinkText::Communicating)
+        m_shownText = text;
     // The plan shown did not change: the status says where the radio's memory went.
     if (m_job == Job::Compare && text == LinkText::ReadDone)
         m_controls.status->setText(
@@ -199,12 +222,14 @@ void LinkController::prepareForOperation()
     // band selector the focus. The window has ended any edit in the grid before the command ran.
     m_controls.bandFrame->setEnabled(true);
     m_controls.bandSelector->setFocus(Qt::OtherFocusReason);
+    m_shownText = LinkText::CommunicationError;
 }
 
 void LinkController::showMessage(LinkText text)
 {
     // Under the message every failure shows: what the line showed, and what a write cut off left
     // in the radio.
+    m_shownText = text;
     QStringList more;
     if (text == LinkText::CommunicationError) {
         more << LinkCauseText(FailureCause(engine().hearing()), ShownText);
@@ -219,7 +244,10 @@ void LinkController::showMessage(LinkText text)
 bool LinkController::askBandQuestion()
 {
     m_questionLevel = MsgboxLevel();
-    return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion)) == MsgboxYes;
+    const QString bands = ShownText(u"对讲机：%1，方案：%2", u"radio: %1, plan: %2")
+                              .arg(BandText(engine().questionedRadioBand()), BandText(bandSelectorIndex()));
+    return ShowMsgbox(shown(LinkText::BandQuestion), LinkTextStyle(LinkText::BandQuestion), QString(), {},
+                      bands) == MsgboxYes;
 }
 
 void LinkController::closeBandQuestion()
@@ -260,6 +288,11 @@ bool LinkController::serviceMode() const
 
 void LinkController::operationEnded(LinkOutcome outcome)
 {
+    const bool backupSaved = m_writing && m_sequence.result().backupSaved();
+    m_lastResult = LinkResult{outcome, m_shownText, QTime::currentTime(),
+                              backupSaved ? m_sequence.result().backupPath : QString()};
+    showLastResult();
+    showStage();
     if (m_writing)
         reportWriteSteps();
     m_writing = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/writereport.h"
 #include "link/writesequence.h"
 #include "serial/linkcause.h"
 #include "serial/portprobe.h"
@@ -19,11 +20,15 @@ class QToolBar;
 
 namespace vm280 {
 
+class ElidedLabel;
+
 /// The main window's controls that a read or write drives.
 struct LinkControls
 {
     QLabel *status = nullptr;
     QProgressBar *progress = nullptr;
+    QLabel *stage = nullptr;           ///< beside the progress bar: the step of a write sequence
+    ElidedLabel *lastResult = nullptr; ///< in the status bar: how the last read or write ended, and when
     QToolBar *toolbar = nullptr;
     QMenu *programmingMenu = nullptr;
     QAction *read = nullptr;
@@ -80,6 +85,8 @@ public:
     bool startRestore(const QByteArray &image, bool backup, bool verify);
     /// Reads the radio without changing the plan shown; radioRead gives what it holds.
     bool startCompareRead();
+    /// Shows the step of a running write and the last result again, in the language now chosen.
+    void applyCaptions();
 
     void setStatusText(LinkText text) override;
     void setStatusVisible(bool visible) override;
@@ -116,6 +123,8 @@ private:
 
     bool startSequence(bool backup, bool verify);
     void reportWriteSteps();
+    void showStage();
+    void showLastResult();
     void portWentAway();
 
     LinkControls m_controls;
@@ -132,6 +141,8 @@ private:
     /// Why the port is not open, when it is not: the port-not-open message says so.
     std::optional<LinkCause> m_portCause;
     int m_questionLevel = 0; ///< the message box level the band question opened at
+    LinkText m_shownText = LinkText::CommunicationError; ///< the last text the operation running showed
+    std::optional<LinkResult> m_lastResult;
 };
 
 } // namespace vm280

@@ -16,6 +16,7 @@
 #include "recentfilesmenu.h"
 #include "selectedchannelcommands.h"
 #include "setforselectedmenu.h"
+#include "settingspanel.h"
 #include "templatesmenu.h"
 #include "writestepsettings.h"
 
@@ -35,11 +36,14 @@
 #include "image/settingcatalog.h"
 #include "link/backupname.h"
 #include "ui/apptitle.h"
+#include "ui/elidedlabel.h"
 #include "ui/formjtof.h"
 #include "ui/inisettings.h"
 #include "ui/languagemode.h"
 #include "ui/languagesetting.h"
 #include "ui/msgbox.h"
+#include "ui/qttranslations.h"
+#include "ui/screenfit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -54,6 +58,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -128,6 +133,7 @@ MainWindow::MainWindow(const QString &parameterPath, QWidget *parent)
     startUp();
     createHistory();
     initEditConnections();
+    FitOnScreen(this);
 }
 
 MainWindow::~MainWindow()
@@ -144,15 +150,16 @@ MainWindow::~MainWindow()
 void MainWindow::createActions()
 {
     Actions &a = m_actions;
-    a.newPlan = newAction(this, u"mnuNew"_s);
-    a.open = newAction(this, u"mnuOpen"_s);
-    a.save = newAction(this, u"mnuAssave"_s);
+    // The keys every desktop program takes for these.
+    a.newPlan = newAction(this, u"mnuNew"_s, QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.open = newAction(this, u"mnuOpen"_s, QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.save = newAction(this, u"mnuAssave"_s, QKeySequence(Qt::CTRL | Qt::Key_S));
     a.importPlan = newAction(this, u"mnuImport"_s);
     a.exportPlan = newAction(this, u"mnuExport"_s);
     a.compare = newAction(this, u"mnuCompare"_s);
     a.print = newAction(this, u"mnuPrint"_s, QKeySequence::Print);
     a.printPreview = newAction(this, u"mnuPrintPreview"_s);
-    a.quit = newAction(this, u"mnuQuit"_s);
+    a.quit = newAction(this, u"mnuQuit"_s, QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.read = newAction(this, u"mnureadFre"_s, QKeySequence(Qt::CTRL | Qt::Key_R));
     a.write = newAction(this, u"mnuwriteFre"_s, QKeySequence(Qt::CTRL | Qt::Key_W));
     a.batchWrite = newAction(this, u"mnubatchWrite"_s);
@@ -178,8 +185,9 @@ void MainWindow::createActions()
     a.simplified = newAction(this, u"mnuChineseJ"_s);
     a.traditional = newAction(this, u"mnuChineseF"_s);
     a.english = newAction(this, u"mnuEnglish"_s);
-    // There is no help file: the item stays greyed, and F1 with it.
-    a.help = newAction(this, u"mnumainhelp"_s, QKeySequence(Qt::Key_F1));
+    // There is no help file: the item stays greyed, and F1 does nothing. Its caption names F1
+    // already, so the item carries no shortcut of its own to show a second time.
+    a.help = newAction(this, u"mnumainhelp"_s);
     a.help->setEnabled(false);
     a.about = newAction(this, u"mnuabout"_s);
     a.service = newAction(this, u"TAnMa"_s);
@@ -226,7 +234,14 @@ void MainWindow::createMenus()
     m_programmingMenu->addSeparator()->setObjectName(u"mnuline1"_s);
     m_programmingMenu->addActions({a.optionalFunctions, a.keys, a.embedded, a.debug, a.testFrequencies});
     addMenu(u"mnuset"_s)->addActions({a.lock, a.port, a.backup, a.verify});
-    addMenu(u"mnuLanguage"_s)->addActions({a.simplified, a.traditional, a.english});
+    QMenu *languages = addMenu(u"mnuLanguage"_s);
+    languages->addActions({a.simplified, a.traditional, a.english});
+    // Each language named in itself, whatever language the captions are in, so that someone who
+    // reads only English finds English.
+    a.simplified->setToolTip(u"简体中文"_s);
+    a.traditional->setToolTip(u"繁體中文"_s);
+    a.english->setToolTip(u"English"_s);
+    languages->setToolTipsVisible(true);
     addMenu(u"mnuhelp"_s)->addActions({a.help, a.about});
 }
 
@@ -251,19 +266,28 @@ void MainWindow::createToolBar()
         // The buttons are known by their keys.
         m_toolbar->widgetForAction(action)->setObjectName(QString::fromUtf16(key));
     }
+    // The pictures come once the window is up (loadToolbarIcons); blank ones of their size until
+    // then give the toolbar its height, so the window is laid out once.
+    QPixmap blank(m_toolbar->iconSize());
+    blank.fill(Qt::transparent);
+    for (const auto &[action, key] : buttons)
+        action->setIcon(QIcon(blank));
 }
 
 void MainWindow::createCentralArea()
 {
     m_model = new ChannelTableModel(m_plan.channels, m_texts, this);
     m_grid = new ChannelGrid(m_model, &m_band.limits(), this);
-    auto *settings = new QVBoxLayout;
+    auto *frames = new QWidget(this);
+    auto *settings = new QVBoxLayout(frames);
+    settings->setContentsMargins(0, 0, 0, 0);
     settings->addWidget(createBandFrame());
     settings->addWidget(createFunctionFrame());
     settings->addStretch();
+    // The grid takes what the window gives beyond the settings' natural width.
     auto *upper = new QHBoxLayout;
-    upper->addWidget(m_grid, 0, Qt::AlignTop);
-    upper->addLayout(settings);
+    upper->addWidget(m_grid, 1);
+    upper->addWidget(new SettingsPanel(frames, this));
     auto *central = new QWidget(this);
     central->setObjectName(u"centralArea"_s);
     auto *layout = new QVBoxLayout(central);
@@ -318,22 +342,33 @@ QWidget *MainWindow::createStatusArea()
     m_progress->setObjectName(u"ProgressBar1"_s);
     m_progress->setTextVisible(false);
     m_progress->setSizePolicy(keepSpace);
+    m_stage = new QLabel(area);
+    m_stage->setObjectName(u"writeStage"_s);
+    m_stage->hide();
     m_maker = new QLabel(area);
     m_maker->setObjectName(u"Label2"_s);
     m_maker->setStyleSheet(u"color: blue;"_s);
     m_maker->setCursor(Qt::PointingHandCursor);
+    // A short window takes its room from the grid, never from the status line.
+    area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_status, 2);
     layout->addWidget(m_progress, 2);
+    layout->addWidget(m_stage);
     layout->addWidget(m_maker, 1, Qt::AlignRight);
     return area;
 }
 
 void MainWindow::createControllers()
 {
-    const LinkControls controls{m_status,       m_progress,      m_toolbar, m_programmingMenu,
-                                m_actions.read, m_actions.write, m_frame1,  m_combo1};
+    // The last read or write stays said here after the status label has stopped blinking.
+    statusBar()->setObjectName(u"statusBar"_s);
+    auto *lastResult = new ElidedLabel(statusBar());
+    lastResult->setObjectName(u"lastResult"_s);
+    statusBar()->addWidget(lastResult, 1);
+    const LinkControls controls{m_status,          m_progress,     m_stage,         lastResult, m_toolbar,
+                                m_programmingMenu, m_actions.read, m_actions.write, m_frame1,   m_combo1};
     const LinkPlanAccess access{
         [this] { return encodeImage(); },
         [this](const QByteArray &image) { decodeImage(image); },
@@ -349,7 +384,7 @@ void MainWindow::createControllers()
             m_model->clearGrid1();
             recordChange();
         },
-        [this](const QString &path) { showSavedTitle(path); },
+        [this](const QString &path) { showFileTitle(path); },
         [this] { return m_texts; },
         [this] { return m_history->isModified(); },
         [this] { return MaySendChannelsOutsideBand(m_plan); },
@@ -372,7 +407,6 @@ void MainWindow::initConnections()
     connectPlanCommand(a.compare, std::bind_front(&PlanTools::compare, m_tools));
     connectPlanCommand(a.print, std::bind_front(&PlanTools::print, m_tools));
     connectPlanCommand(a.printPreview, std::bind_front(&PlanTools::printPreview, m_tools));
-    connect(m_files, &CodePlanCommands::fileUsed, m_tools, &PlanTools::setFilePath);
     connect(a.quit, &QAction::triggered, this, &MainWindow::close);
     connect(m_fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentFilesMenu::refresh);
     connect(m_fileMenu, &QMenu::aboutToShow, m_templatesMenu, &TemplatesMenu::refresh);
@@ -438,6 +472,7 @@ void MainWindow::openFile(const QString &path)
 void MainWindow::startUp()
 {
     readParameters();
+    UseQtTranslations(LanguageMode());
     m_serviceMode = 0;
     if (LanguageMode() == Language::TraditionalChinese) {
         // Traditional Chinese is made from the Simplified captions.
@@ -456,12 +491,13 @@ void MainWindow::startUp()
 void MainWindow::readParameters()
 {
     const ParameterFile::ReadResult read = ParameterFile::read(m_parameterPath);
-    reportOnce(read.problem);
-    // The settings file beside it is read where it is needed; one that cannot be is left alone.
-    reportOnce(CheckRegularFile(ToolSettingsPath()));
     m_portNumber = read.parameters.PortNumber;
     // A language left for this start by an installer or a script wins over the remembered one.
     LoadLanguageSetting(u"VM-280"_s, read.parameters.language);
+    // Said in the language the start settled on, as is a settings file beside it that cannot be
+    // read (it is read where it is needed, and left alone).
+    reportOnce(read.problem);
+    reportOnce(CheckRegularFile(ToolSettingsPath()));
     if (read.parameters.locked == true) {
         // The function settings stay usable until the lock command is next used.
         m_actions.lock->setChecked(true);
@@ -473,12 +509,15 @@ void MainWindow::readParameters()
 bool MainWindow::event(QEvent *event)
 {
     // Looking up the icon theme and probing twenty serial ports take longer than building the
-    // window: both wait until it has been painted once.
+    // window: both wait until it has been painted once. So does measuring every entry of every
+    // list, which each list does as it is first shown anyway; only a language switch needs it.
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             loadToolbarIcons();
             detectPorts();
+            SizeListsToTexts(centralWidget());
+            m_dialogs->sizeListsToTexts();
         });
     }
     return QMainWindow::event(event);
@@ -523,7 +562,7 @@ void MainWindow::startBatch()
     m_actions.batchWrite->setEnabled(false);
     connect(m_batchPanel->batch(), &BatchWriter::finished, m_actions.batchWrite,
             [this] { m_actions.batchWrite->setEnabled(true); });
-    m_batchPanel->show();
+    FeatureDialogs::present(m_batchPanel);
 }
 
 void MainWindow::rememberWriteSteps()
@@ -643,6 +682,7 @@ void MainWindow::applyCaptions()
     ApplyForm1Captions(this, m_model, LanguageMode());
     m_setSelectedMenu->applyCaptions(LanguageMode());
     m_dialogs->applyCaptions(LanguageMode());
+    m_link->applyCaptions();
     // Plain text does not show as a link; the label opens the maker's page.
     if (!m_maker->text().isEmpty())
         m_maker->setText(u"<a href=\"%1\" style=\"color: blue; text-decoration: none\">%2</a>"_s.arg(
@@ -671,6 +711,7 @@ void MainWindow::switchLanguage(Language language)
 {
     if (LanguageMode() == language)
         return;
+    UseQtTranslations(language);
     if (language == Language::TraditionalChinese) {
         // Converted from the Simplified captions, never from the English ones.
         if (LanguageMode() == Language::English) {
@@ -780,7 +821,7 @@ QByteArray MainWindow::encodeImage() const
     return EncodeImage(m_plan, m_texts);
 }
 
-void MainWindow::showSavedTitle(const QString &path)
+void MainWindow::showFileTitle(const QString &path)
 {
     // "[*]" is where the window shows the "*" of a plan with unsaved changes.
     setWindowTitle(u"[*]"_s + ApplicationTitle() + u"-"_s + QDir::toNativeSeparators(path));

@@ -128,7 +128,7 @@ private:
     void frequencyOutOfBand();
     void decodeImage(const QByteArray &image);
     QByteArray encodeImage() const;
-    void showSavedTitle(const QString &path);
+    void showFileTitle(const QString &path);
     void openMakerPage();
     void reportOnce(const std::optional<FileProblem> &problem);
 
@@ -166,6 +166,7 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_maker = nullptr;
     QProgressBar *m_progress = nullptr;
+    QLabel *m_stage = nullptr;
     QToolBar *m_toolbar = nullptr;
     QMenu *m_programmingMenu = nullptr;
     QMenu *m_fileMenu = nullptr;

@@ -14,7 +14,7 @@ struct PlanDocument
     std::function<QByteArray()> encode;             ///< the image of the plan shown
     std::function<void(const QByteArray &)> decode; ///< shows an opened image
     std::function<void()> clearChannels;            ///< New: empties the channels
-    std::function<void(const QString &)> savedAs;   ///< the plan was written to this file
+    std::function<void(const QString &)> fileShown; ///< the plan was opened from or written to this file
     std::function<ChoiceTexts()> texts;             ///< the words the channel cells are shown in
     std::function<bool()> modified;                 ///< the plan changed since it was last kept
     std::function<bool()> mayStore;                 ///< asks before a doubtful plan is stored; false stops

@@ -1,6 +1,7 @@
 #include "plantools.h"
 
 #include "codeplancommands.h"
+#include "featuredialogs.h"
 #include "filechooser.h"
 #include "sheetjobmemory.h"
 
@@ -24,7 +25,7 @@ PlanTools::PlanTools(QWidget *window, const CodePlan &plan, ChannelTableModel *m
 
 void PlanTools::compare()
 {
-    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open);
+    const QString path = ChooseCodePlanFile(m_window, FileChoice::Open, m_files->currentFile());
     if (!path.isEmpty())
         compareWith(path);
 }
@@ -59,7 +60,7 @@ void PlanTools::showDifferences(const QByteArray &image, const QString &otherNam
         m_dialog->close();
     m_dialog = new CompareDialog(differences, otherName, m_window);
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_dialog->show();
+    FeatureDialogs::present(m_dialog);
 }
 
 void PlanTools::print()
@@ -76,16 +77,17 @@ void PlanTools::askJobThenPrint(PrintChoice choice)
 {
     if (m_jobDialog)
         m_jobDialog->close();
-    const SheetJob remembered = m_filePath.isEmpty() ? m_untitledJob : RememberedSheetJob(m_filePath);
+    const QString file = m_files->currentFile();
+    const SheetJob remembered = file.isEmpty() ? m_untitledJob : RememberedSheetJob(file);
     m_jobDialog = new SheetJobDialog(remembered.name, remembered.note, m_window);
     m_jobDialog->setAttribute(Qt::WA_DeleteOnClose);
     m_jobDialog->setWindowModality(Qt::WindowModal);
-    connect(m_jobDialog, &QDialog::accepted, this, [this, choice] {
+    connect(m_jobDialog, &QDialog::accepted, this, [this, choice, file] {
         const SheetJob job{m_jobDialog->name(), m_jobDialog->note()};
-        if (m_filePath.isEmpty())
+        if (file.isEmpty())
             m_untitledJob = job;
         else
-            RememberSheetJob(m_filePath, job);
+            RememberSheetJob(file, job);
         PrintSheet(m_window, *sheet(job), choice);
     });
     m_jobDialog->open();
@@ -93,15 +95,10 @@ void PlanTools::askJobThenPrint(PrintChoice choice)
 
 std::unique_ptr<QTextDocument> PlanTools::sheet(const SheetJob &job) const
 {
-    const QString name =
-        m_filePath.isEmpty() ? ShownText(u"未命名", u"Untitled") : QFileInfo(m_filePath).fileName();
+    const QString file = m_files->currentFile();
+    const QString name = file.isEmpty() ? ShownText(u"未命名", u"Untitled") : QFileInfo(file).fileName();
     return ChannelSheet::document(
         ChannelSheet::html(m_plan, LanguageMode(), name, QDate::currentDate(), job));
-}
-
-void PlanTools::setFilePath(const QString &path)
-{
-    m_filePath = path;
 }
 
 } // namespace vm280

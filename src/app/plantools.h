@@ -46,10 +46,9 @@ public:
     void printPreview();
     /// The form asking for them, while it is open.
     SheetJobDialog *jobDialog() const { return m_jobDialog; }
-    /// The channel sheet of the plan shown, in the window's language.
+    /// The channel sheet of the plan shown, in the window's language, under the name of the file
+    /// the plan was last opened from or saved to.
     std::unique_ptr<QTextDocument> sheet(const SheetJob &job = {}) const;
-    /// The plan shown was opened from or saved to path; its name goes on the sheet.
-    void setFilePath(const QString &path);
 
 private:
     void showDifferences(const QByteArray &image, const QString &otherName);
@@ -59,7 +58,6 @@ private:
     const CodePlan &m_plan;
     ChannelTableModel *m_model;
     CodePlanCommands *m_files;
-    QString m_filePath;
     SheetJob m_untitledJob; ///< the job printed last for a plan without a file
     QPointer<CompareDialog> m_dialog;
     QPointer<SheetJobDialog> m_jobDialog;

@@ -40,7 +40,7 @@ std::optional<Failure> applyTemplate(const QString &name, CodePlan &plan)
             printError(u"%1:%2:%3: warning: %4"_s.arg(found->path)
                            .arg(warning.field.line)
                            .arg(warning.field.column)
-                           .arg(warning.text()));
+                           .arg(warning.text().english));
     }
     if (const int rows = rowsTheRadioTakes(choice); rows > choice.placedCount())
         printError(u"%1 holds %2 channels; the plan takes the first %3 of them"_s.arg(found->name)

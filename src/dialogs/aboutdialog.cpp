@@ -2,6 +2,7 @@
 
 #include "dialogcaptions.h"
 
+#include "editor/localtext.h"
 #include "editor/stringjtof.h"
 #include "ui/apptitle.h"
 #include "ui/formjtof.h"
@@ -74,17 +75,21 @@ void AboutDialog::applyCaptions(Language language)
     // The maker's line names the maker in Chinese and is empty in English.
     ApplyControlCaptions(this,
                          {{u"lblTitle", u"VM-280写频软件", u"VM-280 Radio Software "},
-                          {u"lblVersion", u"简体中文版 V1.00", u"English version V3.00"},
                           {u"Label2", u"发布：2012.10", u"Issue：2012.10"},
                           {u"lblDescription", kMakerNotice, u""},
                           {u"cmdOK", u"确定", u"OK"}},
                          language);
+    // Each language's edition, all of the one version the title shows.
+    findChild<QLabel *>(u"lblVersion"_s)
+        ->setText(LocalText(language, u"简体中文版 ", u"English version ") + ApplicationVersion());
+    setWindowTitle(LocalText(language, u"关于", u"About"));
 }
 
 void AboutDialog::convertToTraditional(bool atStartUp)
 {
     FormJtoF(this);
-    findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 V1.0"));
+    findChild<QLabel *>(u"lblVersion"_s)->setText(StringJtoF(u"繁体中文版 ") + ApplicationVersion());
+    setWindowTitle(StringJtoF(u"关于"));
     if (atStartUp)
         findChild<QLabel *>(u"lblTitle"_s)->setText(StringJtoF(u"VM-280 对讲机编程软件"));
 }

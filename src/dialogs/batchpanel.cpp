@@ -4,17 +4,60 @@
 #include "serial/batchreport.h"
 #include "ui/languagemode.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace vm280 {
+
+namespace {
+
+// Shows each result line whole within the list's width: a backup's path has no space to break
+// at, so it breaks where it must.
+class WrappedLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        const int width = view != nullptr ? view->viewport()->width() : option.rect.width();
+        const QRect text = option.fontMetrics.boundingRect(QRect(0, 0, width - 2 * kMargin, kTallest), kFlags,
+                                                           index.data().toString());
+        return {width, text.height() + 2 * kMargin};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        const QStyle *style = item.widget != nullptr ? item.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+        painter->save();
+        painter->setPen(item.palette.color(
+            item.state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(item.rect.adjusted(kMargin, kMargin, -kMargin, -kMargin), kFlags, text);
+        painter->restore();
+    }
+
+private:
+    static constexpr int kMargin = 2;
+    static constexpr int kTallest = 1 << 20;
+    static constexpr int kFlags = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+};
+
+} // namespace
 
 BatchPanel::BatchPanel(SerialLink &link, QWidget *parent)
     : QDialog(parent), m_batch(new BatchWriter(link, this))
@@ -52,6 +95,10 @@ void BatchPanel::setupUi()
     m_copyLog->setObjectName(u"CommandCopyLog"_s);
     m_saveLog = new QPushButton(this);
     m_saveLog->setObjectName(u"CommandSaveLog"_s);
+    // A backup path makes a line longer than the panel is wide: it wraps.
+    m_list->setItemDelegate(new WrappedLineDelegate(m_list));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setResizeMode(QListView::Adjust);
     m_stop = new QPushButton(this);
     m_stop->setObjectName(u"CommandStop"_s);
     auto *buttons = new QHBoxLayout;
@@ -92,7 +139,7 @@ void BatchPanel::showTexts()
     m_last->setText(m_results.isEmpty() ? QString() : BatchResultText(m_results.last(), words));
     m_list->clear();
     for (const BatchWriter::RadioResult &result : m_results)
-        addResultLine(BatchResultText(result, words));
+        m_list->addItem(BatchResultText(result, words));
     const bool running = m_batch->stage() != BatchWriter::Stage::Idle;
     m_stop->setText(running ? ShownText(u"停止", u"Stop") : ShownText(u"关闭", u"Close"));
     m_stop->setEnabled(!m_batch->stopRequested() || !running);
@@ -130,7 +177,7 @@ void BatchPanel::radioDone(const BatchWriter::RadioResult &result)
     const WordChooser words = ShownText;
     m_tally->setText(BatchTallyText(m_batch->tally(), words));
     m_last->setText(BatchResultText(result, words));
-    addResultLine(m_last->text());
+    m_list->addItem(m_last->text());
     m_list->scrollToBottom();
 }
 
@@ -142,14 +189,7 @@ QString BatchPanel::logText() const
 void BatchPanel::copyLog()
 {
     // As CSV text: a spreadsheet pastes it as cells.
-    QGuiApplication::clipboard()->setText(logText());
-}
-
-void BatchPanel::addResultLine(const QString &line)
-{
-    // A backup path makes a line longer than the panel is wide.
-    auto *item = new QListWidgetItem(line, m_list);
-    item->setToolTip(line);
+    QApplication::clipboard()->setText(logText());
 }
 
 void BatchPanel::stopOrClose()

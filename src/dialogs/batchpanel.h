@@ -44,7 +44,6 @@ private:
     void initConnections();
     void showStage();
     void radioDone(const BatchWriter::RadioResult &result);
-    void addResultLine(const QString &line);
     void stopOrClose();
     void copyLog();
 

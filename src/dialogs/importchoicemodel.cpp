@@ -184,11 +184,11 @@ QString ImportChoiceModel::noteText(int row) const
     case Landing::Placed: {
         QStringList warnings;
         for (const ChirpNote &warning : landing.warnings)
-            warnings << warning.text();
+            warnings << warning.text().in(LanguageMode());
         return warnings.join(u"; "_s);
     }
     default:
-        return landing.note ? landing.note->text() : QString();
+        return landing.note ? landing.note->text().in(LanguageMode()) : QString();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "dialogcaptions.h"
 
 #include "ui/languagemode.h"
+#include "ui/mnemonics.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -58,6 +59,7 @@ void KeySettingsDialog::createWidgets()
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(u"Command2"_s);
+    ApplyMnemonics(this, {{u"Label1", u"Combo1", u'1'}, {u"Label2", u"Combo2", u'2'}});
 
     auto *keys = new QGridLayout;
     keys->addWidget(pf1Label, 0, 0);

@@ -5,6 +5,7 @@
 #include "editor/localtext.h"
 #include "editor/optionrules.h"
 #include "ui/languagemode.h"
+#include "ui/mnemonics.h"
 #include "ui/msgbox.h"
 #include "ui/twips.h"
 
@@ -360,6 +361,21 @@ void OptionalFunctionsDialog::applyCaptions(Language language)
                          language);
     for (size_t i = 0; i < kOptionLists.size(); ++i)
         SetEntries(m_lists[i], LocalEntries(language, kOptionLists[i].setting));
+    ApplyMnemonics(this, {{u"Label8", u"Combo6", u'F'},
+                          {u"Label10", u"Combo7", u'G'},
+                          {u"Label9", u"Combo8", u'D'},
+                          {u"Label7", u"Combo9", u'O'},
+                          {u"Check3", nullptr, u'C'},
+                          {u"Check4", nullptr, u'X'},
+                          {u"Label4", u"Combo4", u'I'},
+                          {u"Label11", u"Combo10", u'U'},
+                          {u"Label14", u"Combo11", u'P'},
+                          {u"Label15", u"Combo12", u'H'},
+                          {u"Label17", u"Combo13", u'A'},
+                          {u"Label16", u"Combo14", u'B'},
+                          {u"Label18", u"Combo15", u'N'},
+                          {u"Label19", u"Text5", u'R'},
+                          {u"Label20", u"Text6", u'L'}});
 }
 
 void OptionalFunctionsDialog::clearServiceGesture()

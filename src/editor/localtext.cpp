@@ -2,6 +2,8 @@
 
 #include "stringjtof.h"
 
+using namespace Qt::StringLiterals;
+
 namespace vm280 {
 
 namespace {
@@ -24,6 +26,11 @@ const ChoiceTexts &traditionalChinese()
 }
 
 } // namespace
+
+BilingualText BilingualText::prefixed(const BilingualText &subject) const
+{
+    return {subject.chinese + u'：' + chinese, subject.english + u": "_s + english};
+}
 
 QString LocalText(Language language, QStringView chinese, QStringView english)
 {

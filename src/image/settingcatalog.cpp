@@ -61,6 +61,9 @@ struct Definition
     Entries entries; ///< a List setting's entries
     const char16_t *simplified;
     const char16_t *english;
+    /// The English a document for a reader of English gives a caption the windows never
+    /// translated ("ID码"); nullptr where english serves.
+    const char16_t *readerEnglish = nullptr;
 };
 
 bool isEnglish(Language language)
@@ -301,11 +304,13 @@ constexpr std::array kDefinitions{
                at(343, Enc::Word, 2), kScanDelays, nullptr, u"扫描发射恢复延时时间(秒)",
                u"Scan launch delay time(S)"},
     Definition{IdCode, Group::OptionalFunctions, Kind::Text, option(OptionSlot::IdCode),
-               at(272, Enc::FixedText, 10), kText, nullptr, u"ID码", u"ID码"},
+               at(272, Enc::FixedText, 10), kText, nullptr, u"ID码", u"ID码", u"ID code"},
     Definition{TxStartCode, Group::OptionalFunctions, Kind::Text, option(OptionSlot::TxStartCode),
-               at(304, Enc::Text, 16), kText, nullptr, u"发射开始(16位)", u"发射开始(16位)"},
+               at(304, Enc::Text, 16), kText, nullptr, u"发射开始(16位)", u"发射开始(16位)",
+               u"TX start code (16 digits)"},
     Definition{TxEndCode, Group::OptionalFunctions, Kind::Text, option(OptionSlot::TxEndCode),
-               at(320, Enc::Text, 16), kText, nullptr, u"发射结束(16位)", u"发射结束(16位)"},
+               at(320, Enc::Text, 16), kText, nullptr, u"发射结束(16位)", u"发射结束(16位)",
+               u"TX end code (16 digits)"},
     Definition{DtmfRate, Group::Dtmf, Kind::List, dtmf(0), at(256), numbers(0, 3), dtmfRates, u"DTMF 速率",
                u"DTMF 速率"},
     Definition{FirstDigitTime, Group::Dtmf, Kind::List, dtmf(1), at(257), numbers(0, 3), digitTimes,
@@ -415,6 +420,12 @@ SettingKind SettingCatalog::kindOf(SettingId id)
 QString SettingCatalog::caption(SettingId id, Language language)
 {
     return pick(definition(id).simplified, definition(id).english, language);
+}
+
+QString SettingCatalog::readerCaption(SettingId id, Language language)
+{
+    const Definition &d = definition(id);
+    return pick(d.simplified, d.readerEnglish != nullptr ? d.readerEnglish : d.english, language);
 }
 
 QString SettingCatalog::groupCaption(SettingGroup group, Language language)

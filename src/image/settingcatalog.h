@@ -128,6 +128,9 @@ public:
     static SettingKind kindOf(SettingId id);
 
     static QString caption(SettingId id, Language language);
+    /// The caption in a document made for a reader of language (the channel sheet): the caption,
+    /// except that the ID and code labels, which the windows never translated, read in English.
+    static QString readerCaption(SettingId id, Language language);
     static QString groupCaption(SettingGroup group, Language language);
     /// The list entries of a List setting, by index; empty for the other kinds.
     static QStringList entries(SettingId id, Language language);

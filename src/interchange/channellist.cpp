@@ -33,7 +33,8 @@ std::variant<ChannelList, InputError> ChannelList::fromCsv(QStringView csv)
     CsvReader reader(csv);
     CsvRecord record;
     if (!reader.next(record))
-        return reader.error().value_or(InputError{1, 1, u"the file has no header row"_s});
+        return reader.error().value_or(
+            InputError{1, 1, {u"文件没有表头行"_s, u"the file has no header row"_s}});
     ChirpColumns columns;
     if (auto error = columns.readHeader(record))
         return *error;
@@ -42,7 +43,9 @@ std::variant<ChannelList, InputError> ChannelList::fromCsv(QStringView csv)
         if (list.size() == kMaxRows)
             return InputError{
                 record.first().line, record.first().column,
-                u"the file has more than %1 rows, far more than any channel list"_s.arg(kMaxRows)};
+                BilingualText{u"文件多于 %1 行，远超任何信道表"_s,
+                              u"the file has more than %1 rows, far more than any channel list"_s}
+                    .arg(kMaxRows)};
         list.m_rows.append(readRow(record, columns));
     }
     if (reader.error())

@@ -41,10 +41,15 @@ std::variant<ChannelSource, ImportError> fromCodePlan(const QString &path, const
     const auto image = ReadCodePlanFile(path);
     if (const auto *error = std::get_if<FileError>(&image)) {
         if (error->kind == FileError::WrongType)
-            return ImportError{ImportError::BadInput, 0, 0, u"Document type not to open."_s};
+            return ImportError{ImportError::BadInput,
+                               0,
+                               0,
+                               {u"文件类型不对，无法打开。"_s, u"Document type not to open."_s}};
         return ImportError{error->kind == FileError::NotRegularFile ? ImportError::NotRegularFile
                                                                     : ImportError::FileFailure,
-                           0, 0, error->detail};
+                           0,
+                           0,
+                           {error->detail, error->detail}};
     }
     CodePlan plan = base;
     DecodeImage(plan, std::get<QByteArray>(image), texts);

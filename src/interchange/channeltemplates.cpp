@@ -75,7 +75,10 @@ std::variant<ImportChoice, ImportError> OpenTemplate(const QString &path, const 
 {
     const auto format = ChannelFileFormatOf(path);
     if (!format)
-        return ImportError{ImportError::BadInput, 0, 0, u"a .csv, .json or .dat file expected"_s};
+        return ImportError{ImportError::BadInput,
+                           0,
+                           0,
+                           {u"应为 .csv、.json 或 .dat 文件"_s, u"a .csv, .json or .dat file expected"_s}};
     auto source = ReadChannelSource(path, *format, plan, texts);
     if (const auto *error = std::get_if<ImportError>(&source))
         return *error;

@@ -48,8 +48,9 @@ std::optional<InputError> ChirpColumns::readHeader(const CsvRecord &header, bool
         m_columns.insert(header[i].text.trimmed().toLower(), i); // a repeated name: the last counts
     for (QLatin1StringView required : {kLocation, kFrequency}) {
         if (indexOf(required) < 0 && (required != kLocation || locationNeeded))
-            return InputError{header.first().line, header.first().column,
-                              u"the header has no %1 column"_s.arg(required)};
+            return InputError{
+                header.first().line, header.first().column,
+                BilingualText{u"表头没有 %1 列"_s, u"the header has no %1 column"_s}.arg(required)};
     }
     return std::nullopt;
 }

@@ -40,7 +40,10 @@ std::variant<CodePlan, InputError> ChirpCsvReader::read(QStringView csv)
         return landing.outcome == Landing::Placed;
     }));
     if (m_report.imported == 0)
-        return InputError{0, 0, u"no row of the file can be programmed into the radio"_s};
+        return InputError{
+            0,
+            0,
+            {u"文件中没有一行能写入对讲机"_s, u"no row of the file can be programmed into the radio"_s}};
     if (!m_options.keep)
         ChannelValues::clearAll(m_plan.channels);
     WriteLandings(landings, m_plan.channels, m_texts);
@@ -80,8 +83,9 @@ bool ChirpCsvReader::noteRows(const ChannelList &list, const QList<bool> &taken,
         const Landing &landing = landings[index];
         if (!taken[index]) {
             const ListRow &row = list.row(index);
-            const QString reason = u"%1 is outside the locations taken, %2"_s.arg(std::get<int>(row.number))
-                                       .arg(m_options.locations->text());
+            const BilingualText reason =
+                BilingualText{u"%1 不在所取的位置 %2 之内"_s, u"%1 is outside the locations taken, %2"_s}.arg(
+                    QString::number(std::get<int>(row.number)), m_options.locations->text());
             if (!note(ImportNote::Skipped, {row.location, ChirpColumn::kLocation, reason}))
                 return false;
         } else if (landing.outcome != Landing::Placed) {

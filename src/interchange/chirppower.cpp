@@ -33,7 +33,7 @@ QString ChirpPower::text(bool high)
     return QString::number(high ? kHighWatts : kLowWatts, 'f', 1) + u'W';
 }
 
-bool ChirpPower::isHigh(QStringView cell, QString &warning)
+bool ChirpPower::isHigh(QStringView cell, BilingualText &warning)
 {
     const QStringView text = cell.trimmed();
     if (text.isEmpty() || text.compare("High"_L1, Qt::CaseInsensitive) == 0)
@@ -42,7 +42,9 @@ bool ChirpPower::isHigh(QStringView cell, QString &warning)
         return false;
     if (const auto power = watts(text))
         return std::abs(*power - kHighWatts) <= std::abs(*power - kLowWatts);
-    warning = u"'%1' is neither High, Low nor watts; taken as high power"_s.arg(text);
+    warning = BilingualText{u"'%1' 不是 High、Low，也不是瓦数；按高功率处理"_s,
+                            u"'%1' is neither High, Low nor watts; taken as high power"_s}
+                  .arg(text.toString());
     return true;
 }
 

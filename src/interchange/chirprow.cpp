@@ -43,9 +43,10 @@ bool isPolarity(const QString &letters)
 
 } // namespace
 
-QString ChirpNote::text() const
+BilingualText ChirpNote::text() const
 {
-    return column.isEmpty() ? reason : column + u": "_s + reason;
+    // The column is named as the file names it, in every language.
+    return column.isEmpty() ? reason : reason.prefixed({column, column});
 }
 
 // Reads one record into a row; the record and its columns live only as long as the reading.
@@ -64,7 +65,7 @@ private:
         ChirpNote source;
     };
 
-    ChirpNote note(QLatin1StringView column, const QString &reason = {}) const;
+    ChirpNote note(QLatin1StringView column, const BilingualText &reason = {}) const;
     std::optional<ChirpNote> readDuplex();
     std::optional<ChirpNote> readTones();
     std::optional<ChirpNote> readCrossTones(Tone &tx, Tone &rx);
@@ -84,7 +85,9 @@ std::variant<int, ChirpNote> ChirpRow::location(const CsvRecord &record, const C
     bool ok = false;
     const int location = field.text.trimmed().toInt(&ok);
     if (!ok)
-        return ChirpNote{field, kLocation, u"'%1' is not a location number"_s.arg(field.text)};
+        return ChirpNote{
+            field, kLocation,
+            BilingualText{u"'%1' 不是位置编号"_s, u"'%1' is not a location number"_s}.arg(field.text)};
     return location;
 }
 
@@ -139,7 +142,7 @@ std::variant<ChirpRow, ChirpNote> ChirpRow::Reader::read()
     return m_row;
 }
 
-ChirpNote ChirpRow::Reader::note(QLatin1StringView column, const QString &reason) const
+ChirpNote ChirpRow::Reader::note(QLatin1StringView column, const BilingualText &reason) const
 {
     return {m_columns.field(m_record, column), column, reason};
 }
@@ -162,13 +165,18 @@ std::optional<ChirpNote> ChirpRow::Reader::readDuplex()
         return std::nullopt;
     }
     if (!is(duplex.field, "+"_L1) && !is(duplex.field, "-"_L1))
-        return note(kDuplex, u"'%1' is none of \"\", +, -, split, off"_s.arg(duplex.field.text));
+        return note(kDuplex, BilingualText{u"'%1' 不是 \"\"、+、-、split、off 之一"_s,
+                                           u"'%1' is none of \"\", +, -, split, off"_s}
+                                 .arg(duplex.field.text));
     const std::optional<double> shift = ParseDecimal(offset.field.text);
     if (!shift)
-        return note(kOffset, u"'%1' is not a number of MHz"_s.arg(offset.field.text));
+        return note(kOffset, BilingualText{u"'%1' 不是以 MHz 计的数"_s, u"'%1' is not a number of MHz"_s}.arg(
+                                 offset.field.text));
     const std::optional<double> mhz = ParseDecimal(m_row.m_values.rxFrequency);
     if (!mhz)
-        return note(kFrequency, u"frequency '%1' is not a number"_s.arg(m_row.m_values.rxFrequency));
+        return note(kFrequency,
+                    BilingualText{u"频率 '%1' 不是数字"_s, u"frequency '%1' is not a number"_s}.arg(
+                        m_row.m_values.rxFrequency));
     m_row.m_values.txFrequency = FormatFrequency(is(duplex.field, "+"_L1) ? *mhz + *shift : *mhz - *shift);
     return std::nullopt;
 }
@@ -195,7 +203,9 @@ std::optional<ChirpNote> ChirpRow::Reader::readTones()
         txTone = tx;
         rxTone = rx;
     } else {
-        return note(kTone, u"'%1' is none of \"\", Tone, TSQL, DTCS, Cross"_s.arg(mode.field.text));
+        return note(kTone, BilingualText{u"'%1' 不是 \"\"、Tone、TSQL、DTCS、Cross 之一"_s,
+                                         u"'%1' is none of \"\", Tone, TSQL, DTCS, Cross"_s}
+                               .arg(mode.field.text));
     }
     for (auto *tone : {&txTone, &rxTone}) {
         if (const auto *fault = std::get_if<ChirpNote>(tone))
@@ -221,7 +231,8 @@ std::optional<ChirpNote> ChirpRow::Reader::readCrossTones(Tone &tx, Tone &rx)
         QStringList modes;
         for (QLatin1StringView mode : kCrossModes)
             modes << mode;
-        return note(kCrossMode, u"'%1' is none of %2"_s.arg(text, modes.join(u", "_s)));
+        return note(kCrossMode, BilingualText{u"'%1' 不是 %2 之一"_s, u"'%1' is none of %2"_s}.arg(
+                                    text, modes.join(u", "_s)));
     }
     const auto side = [this](const QString &name, QLatin1StringView ctcssColumn, QLatin1StringView dcsColumn,
                              int polarity, Tone &tone) -> std::optional<ChirpNote> {
@@ -245,7 +256,8 @@ std::variant<ChirpRow::Reader::Tone, ChirpNote> ChirpRow::Reader::ctcss(QLatin1S
     const ChirpNote source = note(column);
     const QString text = source.field.text.trimmed();
     if (!ParseDecimal(text))
-        return note(column, u"'%1' is not a tone frequency"_s.arg(text));
+        return note(column,
+                    BilingualText{u"'%1' 不是亚音频频率"_s, u"'%1' is not a tone frequency"_s}.arg(text));
     return Tone{text, source};
 }
 
@@ -255,11 +267,14 @@ std::variant<ChirpRow::Reader::Tone, ChirpNote> ChirpRow::Reader::dcs(QLatin1Str
     const ChirpNote source = note(column);
     const QString code = source.field.text.trimmed();
     if (!isDcsCode(code))
-        return note(column, u"'%1' is not a DCS code"_s.arg(code));
+        return note(column, BilingualText{u"'%1' 不是 DCS 码"_s, u"'%1' is not a DCS code"_s}.arg(code));
     const ChirpNote polarity = note(kDtcsPolarity);
     const QString letters = polarity.field.text.trimmed().toUpper();
     if (!isPolarity(letters))
-        return note(kDtcsPolarity, u"'%1' is none of NN, NR, RN, RR"_s.arg(polarity.field.text));
+        return note(
+            kDtcsPolarity,
+            BilingualText{u"'%1' 不是 NN、NR、RN、RR 之一"_s, u"'%1' is none of NN, NR, RN, RR"_s}.arg(
+                polarity.field.text));
     return Tone{u'D' + code + (letters[side] == u'R' ? u'I' : u'N'), source};
 }
 
@@ -283,15 +298,19 @@ std::optional<ChirpNote> ChirpRow::Reader::readChoices()
     if (!is(mode.field, "FM"_L1) && !is(mode.field, "NFM"_L1))
         return note(
             kMode,
-            u"%1 cannot be programmed into this radio, which has FM (wide) and NFM (narrow) only"_s.arg(
-                mode.field.text.trimmed()));
+            BilingualText{
+                u"%1 无法写入本对讲机，它只有 FM（宽带）和 NFM（窄带）"_s,
+                u"%1 cannot be programmed into this radio, which has FM (wide) and NFM (narrow) only"_s}
+                .arg(mode.field.text.trimmed()));
     m_row.m_values.wide = is(mode.field, "FM"_L1);
     const ChirpNote skip = note(kSkip);
     if (!skip.field.text.trimmed().isEmpty() && !is(skip.field, "S"_L1) && !is(skip.field, "P"_L1))
-        m_row.m_warnings.append(note(
-            kSkip, u"'%1' is none of \"\", S, P; the channel is added to the scan"_s.arg(skip.field.text)));
+        m_row.m_warnings.append(
+            note(kSkip, BilingualText{u"'%1' 不是 \"\"、S、P 之一；该信道加入扫描"_s,
+                                      u"'%1' is none of \"\", S, P; the channel is added to the scan"_s}
+                            .arg(skip.field.text)));
     m_row.m_values.scanAdd = !is(skip.field, "S"_L1);
-    QString warning;
+    BilingualText warning;
     m_row.m_values.highPower = ChirpPower::isHigh(note(kPower).field.text, warning);
     if (!warning.isEmpty())
         m_row.m_warnings.append(note(kPower, warning));

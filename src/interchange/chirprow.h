@@ -16,10 +16,10 @@ struct ChirpNote
 {
     CsvField field;
     QLatin1StringView column;
-    QString reason;
+    BilingualText reason;
 
     /// "Mode: ..." (the reason alone when the note is about the whole row).
-    QString text() const;
+    BilingualText text() const;
 };
 
 /// One data row of a CHIRP CSV file as the radio's channel. The values that do not depend on

@@ -12,7 +12,10 @@ bool CsvReader::next(CsvRecord &record)
             if (!record.isEmpty())
                 advance(); // the separator
             if (record.size() == kMaxFields)
-                return fail(m_line, m_column, u"more than %1 fields in one record"_s.arg(kMaxFields));
+                return fail(
+                    m_line, m_column,
+                    BilingualText{u"一条记录超过 %1 个字段"_s, u"more than %1 fields in one record"_s}.arg(
+                        kMaxFields));
             record.append(CsvField{{}, m_line, m_column});
             if (!readField(record.last()))
                 return false;
@@ -42,7 +45,8 @@ bool CsvReader::readQuoted(CsvField &field)
     advance(); // the opening quote
     for (;;) {
         if (m_pos >= m_text.size())
-            return fail(field.line, field.column, u"the quoted field has no closing quote"_s);
+            return fail(field.line, field.column,
+                        {u"带引号的字段没有结束引号"_s, u"the quoted field has no closing quote"_s});
         const QChar c = m_text[m_pos];
         advance();
         if (c != u'"') {
@@ -56,12 +60,13 @@ bool CsvReader::readQuoted(CsvField &field)
     }
     if (!atRecordEnd() && m_text[m_pos] != m_separator)
         return fail(m_line, m_column,
-                    u"a %1 or the end of the line expected after the closing quote"_s.arg(
-                        m_separator == u'\t' ? u"tab"_s : u"comma"_s));
+                    {u"结束引号之后应为%1或行尾"_s.arg(m_separator == u'\t' ? u"制表符"_s : u"逗号"_s),
+                     u"a %1 or the end of the line expected after the closing quote"_s.arg(
+                         m_separator == u'\t' ? u"tab"_s : u"comma"_s)});
     return true;
 }
 
-bool CsvReader::fail(int line, int column, const QString &reason)
+bool CsvReader::fail(int line, int column, const BilingualText &reason)
 {
     m_error = InputError{line, column, reason};
     return false;

@@ -39,7 +39,7 @@ public:
 private:
     bool readField(CsvField &field);
     bool readQuoted(CsvField &field);
-    bool fail(int line, int column, const QString &reason);
+    bool fail(int line, int column, const BilingualText &reason);
     bool atRecordEnd() const;
     void skipRecordEnd();
     void advance();

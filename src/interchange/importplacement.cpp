@@ -18,7 +18,7 @@ bool isChannel(int location)
     return location >= 1 && location <= ChannelTable::kRows;
 }
 
-ChirpNote locationNote(const ListRow &row, const QString &reason)
+ChirpNote locationNote(const ListRow &row, const BilingualText &reason)
 {
     return {row.location, ChirpColumn::kLocation, reason};
 }
@@ -37,11 +37,13 @@ std::optional<ChirpNote> refusal(const ChannelList &list, int index, int band, L
     return std::nullopt;
 }
 
-QString noRoomReason(Placement placement)
+BilingualText noRoomReason(Placement placement)
 {
     if (placement.firstChannel == 1)
-        return u"all 16 channels are taken by earlier rows"_s;
-    return u"channels %1 to 16 are taken by earlier rows"_s.arg(placement.firstChannel);
+        return {u"16 个信道已被前面的行占满"_s, u"all 16 channels are taken by earlier rows"_s};
+    return BilingualText{u"信道 %1 到 16 已被前面的行占满"_s,
+                         u"channels %1 to 16 are taken by earlier rows"_s}
+        .arg(placement.firstChannel);
 }
 
 } // namespace
@@ -79,7 +81,9 @@ QList<Landing> PlaceRows(const ChannelList &list, const QList<bool> &taken, int 
         const auto *location = std::get_if<int>(&row.number);
         if (rowTaken && placement.mode == Placement::ByLocation && location && !isChannel(*location)) {
             landing.outcome = Landing::NoChannel;
-            landing.note = locationNote(row, u"%1 is not a channel from 1 to 16"_s.arg(*location));
+            landing.note = locationNote(
+                row, BilingualText{u"%1 不是 1 到 16 的信道"_s, u"%1 is not a channel from 1 to 16"_s}.arg(
+                         *location));
             continue;
         }
         landing.note = refusal(list, index, band, landing);
@@ -98,8 +102,10 @@ QList<Landing> PlaceRows(const ChannelList &list, const QList<bool> &taken, int 
             landing.outcome = Landing::ChannelTaken;
             landing.channel = channel;
             landing.takenBy = earlier;
-            landing.note = locationNote(row, u"channel %1 is already given on line %2"_s.arg(channel).arg(
-                                                 list.row(earlier).location.line));
+            landing.note = locationNote(
+                row,
+                BilingualText{u"信道 %1 已在第 %2 行给出"_s, u"channel %1 is already given on line %2"_s}.arg(
+                    QString::number(channel), QString::number(list.row(earlier).location.line)));
         } else {
             landing.outcome = Landing::Placed;
             landing.channel = channel;

@@ -2,6 +2,8 @@
 
 #include "interchangeformat.h"
 
+#include "editor/localtext.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,7 +20,7 @@ struct ImportNote
     Kind kind;
     int line;
     int column;
-    QString text;
+    BilingualText text;
 };
 
 /// What an import did with a file: channels imported, rows skipped and why, warnings, the band.
@@ -37,12 +39,13 @@ struct ImportReport
     int bandRows = -1;     ///< with --band auto, the importable rows of the chosen band; else -1
     bool finished = false; ///< every row was seen: the file was not refused half-way
 
-    void add(ImportNote::Kind kind, int line, int column, const QString &text);
-    /// "imported 16 channels, skipped 70 rows".
-    QString summary() const;
-    /// The report as the command line prints it, one line each: the notes ("FILE:5:17: skipped:
-    /// ..."), the band chosen, and for a CSV file read to its end the summary.
-    QStringList lines(const QString &fileName) const;
+    void add(ImportNote::Kind kind, int line, int column, const BilingualText &text);
+    /// "imported 16 channels, skipped 70 rows", in language.
+    QString summary(Language language = Language::English) const;
+    /// The report one line each, in language (English as the command line prints it): the notes
+    /// ("FILE:5:17: skipped: ..."), the band chosen, and for a CSV file read to its end the
+    /// summary.
+    QStringList lines(const QString &fileName, Language language = Language::English) const;
 };
 
 } // namespace vm280

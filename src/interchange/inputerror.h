@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "editor/localtext.h"
 
 namespace vm280 {
 
@@ -10,7 +10,7 @@ struct InputError
 {
     int line = 1;
     int column = 1;
-    QString reason;
+    BilingualText reason;
 };
 
 } // namespace vm280

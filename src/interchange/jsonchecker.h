@@ -28,7 +28,7 @@ public:
 
     /// Names the faults at pointer and below by subject (and the member's name below pointer);
     /// an empty subject names them by their pointer again.
-    void setSubject(const QString &subject, const QString &pointer);
+    void setSubject(const BilingualText &subject, const QString &pointer);
 
     // Each check returns nothing and records the fault when value does not pass.
     std::optional<QJsonArray> array(const QJsonValue &value, const QString &pointer, int size);
@@ -50,21 +50,21 @@ public:
                              const QLatin1StringView (&words)[2], bool absent);
 
     /// Records a fault (unless one is recorded already) and returns false.
-    bool fail(const QString &pointer, const QString &reason);
+    bool fail(const QString &pointer, const BilingualText &reason);
     /// Adds a warning to the report and returns true; when strict, fails instead.
-    bool warn(const QString &pointer, const QString &reason);
+    bool warn(const QString &pointer, const BilingualText &reason);
     const InputError &error() const { return m_error; }
 
 private:
     std::optional<QString> fieldText(const QJsonValue &value, const QString &pointer, int width,
-                                     bool (*keeps)(QChar), QStringView characters);
-    QString subjectOf(const QString &pointer, const QString &reason) const;
+                                     bool (*keeps)(QChar), const BilingualText &characters);
+    BilingualText subjectOf(const QString &pointer, const BilingualText &reason) const;
 
     JsonPositions m_positions;
     bool m_strict;
     ImportReport &m_report;
     InputError m_error;
-    QString m_subject;
+    BilingualText m_subject;
     QString m_subjectPointer;
 };
 

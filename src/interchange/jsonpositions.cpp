@@ -53,12 +53,12 @@ QString memberPointer(const std::vector<OpenValue> &open, const QString &name)
 
 } // namespace
 
-InputError JsonPositions::errorAt(const QString &pointer, const QString &reason) const
+InputError JsonPositions::errorAt(const QString &pointer, const BilingualText &reason) const
 {
     return errorAtOffset(m_text, offsetOf(pointer.split(u'/').mid(1)), reason);
 }
 
-InputError JsonPositions::errorAtOffset(QByteArrayView text, qsizetype offset, const QString &reason)
+InputError JsonPositions::errorAtOffset(QByteArrayView text, qsizetype offset, const BilingualText &reason)
 {
     InputError error{1, 1, reason};
     for (qsizetype i = 0; i < offset && i < text.size(); ++i) {
@@ -85,8 +85,10 @@ std::optional<InputError> JsonPositions::firstDuplicateMember() const
             if (nameNext) {
                 const QString name = memberName(m_text.sliced(pos, end - pos));
                 if (open.back().names.contains(name))
-                    return errorAtOffset(m_text, pos,
-                                         memberPointer(open, name) + u": the member is given twice"_s);
+                    return errorAtOffset(
+                        m_text, pos,
+                        BilingualText{u"%1：成员重复给出"_s, u"%1: the member is given twice"_s}.arg(
+                            memberPointer(open, name)));
                 open.back().names.insert(name);
                 open.back().name = name;
                 nameNext = false;

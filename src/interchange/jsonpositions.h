@@ -20,10 +20,10 @@ public:
     explicit JsonPositions(QByteArrayView text) : m_text(text) {}
 
     /// The error at the value of pointer, or at its nearest enclosing value present in the text.
-    InputError errorAt(const QString &pointer, const QString &reason) const;
+    InputError errorAt(const QString &pointer, const BilingualText &reason) const;
 
     /// The error at a byte offset of text.
-    static InputError errorAtOffset(QByteArrayView text, qsizetype offset, const QString &reason);
+    static InputError errorAtOffset(QByteArrayView text, qsizetype offset, const BilingualText &reason);
 
     /// The error at the first member whose name its object holds already ("channels/2/power: the
     /// member is given twice"), placed at that name; nothing when every name is unique.

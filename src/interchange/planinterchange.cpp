@@ -14,15 +14,20 @@ namespace {
 
 ImportError tooLarge()
 {
-    return {ImportError::BadInput, 0, 0,
-            u"the file is larger than 16 MiB, far more than any channel list; it was not read"_s};
+    return {ImportError::BadInput,
+            0,
+            0,
+            {u"文件大于 16 MiB，远超任何信道表，未读取"_s,
+             u"the file is larger than 16 MiB, far more than any channel list; it was not read"_s}};
 }
 
 ImportError fileFailure(const FileProblem &problem)
 {
     return {problem.kind == FileProblem::NotRegularFile ? ImportError::NotRegularFile
                                                         : ImportError::FileFailure,
-            0, 0, problem.reason};
+            0,
+            0,
+            {problem.reason, problem.reason}};
 }
 
 std::variant<CodePlan, InputError> readCsv(QByteArrayView bytes, const CodePlan &base,
@@ -42,10 +47,10 @@ ImportError ImportError::badInput(const InputError &error)
     return {BadInput, error.line, error.column, error.reason};
 }
 
-QString ImportError::message(const QString &fileName) const
+QString ImportError::message(const QString &fileName, Language language) const
 {
     // A quoted CSV field may hold line breaks; the message stays one line.
-    const QString text = QString(reason).replace(u'\n', u"\\n"_s).replace(u'\r', u"\\r"_s);
+    const QString text = reason.in(language).replace(u'\n', u"\\n"_s).replace(u'\r', u"\\r"_s);
     if (line <= 0)
         return u"%1: %2"_s.arg(fileName, text);
     return u"%1:%2:%3: %4"_s.arg(fileName).arg(line).arg(column).arg(text);
@@ -53,7 +58,7 @@ QString ImportError::message(const QString &fileName) const
 
 FileProblem ImportError::problem(const QString &path) const
 {
-    return {kind == NotRegularFile ? FileProblem::NotRegularFile : FileProblem::Other, path, reason};
+    return {kind == NotRegularFile ? FileProblem::NotRegularFile : FileProblem::Other, path, reason.english};
 }
 
 std::variant<QString, InputError> CsvText(QByteArrayView bytes)
@@ -61,7 +66,7 @@ std::variant<QString, InputError> CsvText(QByteArrayView bytes)
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        return InputError{0, 0, u"the file is not UTF-8 text"_s};
+        return InputError{0, 0, {u"文件不是 UTF-8 文本"_s, u"the file is not UTF-8 text"_s}};
     return text;
 }
 
@@ -105,7 +110,11 @@ ImportResult ImportPlanFile(const QString &path, const CodePlan &base, const Imp
 {
     const auto format = InterchangeFormatOf(path);
     if (!format)
-        return {ImportError{ImportError::BadInput, 0, 0, u"a .json or .csv file expected"_s}, {}};
+        return {ImportError{ImportError::BadInput,
+                            0,
+                            0,
+                            {u"应为 .json 或 .csv 文件"_s, u"a .json or .csv file expected"_s}},
+                {}};
     const auto bytes = ReadImportFile(path);
     if (const auto *error = std::get_if<ImportError>(&bytes)) {
         ImportResult result{*error, {}};

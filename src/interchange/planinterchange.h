@@ -34,12 +34,12 @@ struct ImportError
     Kind kind = BadInput;
     int line = 0; ///< from 1; 0 when the reason is about the file as a whole
     int column = 0;
-    QString reason;
+    BilingualText reason; ///< a file's failure in the system's own words, in both
 
     /// The content refused as error says.
     static ImportError badInput(const InputError &error);
-    /// "in.csv:3:4: reason", or "in.csv: reason" for the file as a whole; one line.
-    QString message(const QString &fileName) const;
+    /// "in.csv:3:4: reason", or "in.csv: reason" for the file as a whole, in language; one line.
+    QString message(const QString &fileName, Language language = Language::English) const;
     /// The problem with the file at path, when the file could not be read.
     FileProblem problem(const QString &path) const;
 };

@@ -72,17 +72,19 @@ std::variant<CodePlan, InputError> PlanJsonReader::read()
 {
     if (const qsizetype offset = beyondValueLimit(m_json); offset >= 0)
         return JsonPositions::errorAtOffset(m_json, offset,
-                                            u"more than 10000 values, far more than any plan holds"_s);
+                                            {u"多于 10000 个值，远超任何写频方案"_s,
+                                             u"more than 10000 values, far more than any plan holds"_s});
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(m_json.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return JsonPositions::errorAtOffset(m_json, parseError.offset,
-                                            u"malformed JSON: %1"_s.arg(parseError.errorString()));
+        return JsonPositions::errorAtOffset(
+            m_json, parseError.offset,
+            BilingualText{u"JSON 格式错误：%1"_s, u"malformed JSON: %1"_s}.arg(parseError.errorString()));
     if (const auto duplicate = JsonPositions(m_json).firstDuplicateMember())
         return *duplicate;
     m_check.emplace(m_json, m_strict, m_report);
     if (!document.isObject())
-        m_check->fail({}, u"a plan is a JSON object"_s);
+        m_check->fail({}, {u"写频方案应为 JSON 对象"_s, u"a plan is a JSON object"_s});
     else if (readRoot(document.object()))
         return m_plan;
     return m_check->error();
@@ -122,11 +124,15 @@ bool PlanJsonReader::readHeader(const QJsonObject &root)
 {
     if (root[kFormat] != QJsonValue(PlanJson::kFormatName))
         return m_check->fail(u"/"_s + kFormat,
-                             u"not a %1 document (\"format\": \"%1\" expected)"_s.arg(PlanJson::kFormatName));
+                             BilingualText{u"不是 %1 文档（应为 \"format\": \"%1\"）"_s,
+                                           u"not a %1 document (\"format\": \"%1\" expected)"_s}
+                                 .arg(PlanJson::kFormatName));
     if (!root.contains(kVersion))
-        return m_check->fail({}, u"\"version\" is missing"_s);
+        return m_check->fail({}, {u"缺少 \"version\""_s, u"\"version\" is missing"_s});
     if (root[kVersion] != QJsonValue(PlanJson::kVersion))
-        return m_check->fail(u"/"_s + kVersion, u"only version %1 is known"_s.arg(PlanJson::kVersion));
+        return m_check->fail(
+            u"/"_s + kVersion,
+            BilingualText{u"只认识版本 %1"_s, u"only version %1 is known"_s}.arg(PlanJson::kVersion));
     return true;
 }
 
@@ -138,7 +144,9 @@ bool PlanJsonReader::readBand(const QJsonValue &value)
         return false;
     const int band = BandOfText(*text);
     if (band < 0)
-        return m_check->fail(pointer, u"'%1' is none of the bands %2"_s.arg(*text, bandList()));
+        return m_check->fail(pointer,
+                             BilingualText{u"'%1' 不是频段 %2 之一"_s, u"'%1' is none of the bands %2"_s}.arg(
+                                 *text, bandList()));
     m_plan.band = band;
     return true;
 }
@@ -147,7 +155,7 @@ bool PlanJsonReader::readChannels(const QJsonValue &value)
 {
     const QString pointer = u"/"_s + kChannels;
     if (!value.isArray())
-        return m_check->fail(pointer, u"an array of channels expected"_s);
+        return m_check->fail(pointer, {u"应为信道的数组"_s, u"an array of channels expected"_s});
     ChannelValues::clearAll(m_plan.channels);
     std::array<bool, 16> seen{};
     const QJsonArray channels = value.toArray();
@@ -161,22 +169,24 @@ bool PlanJsonReader::readChannels(const QJsonValue &value)
 
 bool PlanJsonReader::readChannel(const QJsonValue &value, const QString &pointer, std::array<bool, 16> &seen)
 {
-    m_check->setSubject(pointer.mid(1), pointer);
+    m_check->setSubject({pointer.mid(1), pointer.mid(1)}, pointer);
     const auto channel = m_check->object(
         value, pointer,
         {kChannel, kRxFrequency, kRxTone, kTxFrequency, kTxTone, kPower, kForbid, kBandwidth, kScanAdd});
     if (!channel)
         return false;
     if (!channel->contains(kChannel))
-        return m_check->fail(pointer, u"\"channel\" (the channel number) is missing"_s);
+        return m_check->fail(
+            pointer, {u"缺少 \"channel\"（信道号）"_s, u"\"channel\" (the channel number) is missing"_s});
     const auto row =
         m_check->integer((*channel)[kChannel], pointer + u'/' + kChannel, 1, ChannelTable::kRows);
     if (!row)
         return false;
-    const QString subject = u"channel %1"_s.arg(*row);
+    const BilingualText subject = BilingualText{u"信道 %1"_s, u"channel %1"_s}.arg(*row);
     if (seen[*row - 1]) {
         m_check->setSubject(subject, pointer + u'/' + kChannel);
-        return m_check->fail(pointer + u'/' + kChannel, u"the channel is given twice"_s);
+        return m_check->fail(pointer + u'/' + kChannel,
+                             {u"该信道重复给出"_s, u"the channel is given twice"_s});
     }
     m_check->setSubject(subject, pointer);
     seen[*row - 1] = true;
@@ -207,7 +217,7 @@ bool PlanJsonReader::readChannelValues(const QJsonObject &channel, const QString
         return text && text->compare(kToneOff, Qt::CaseInsensitive) == 0 ? QString() : text;
     };
     if (!channel.contains(kRxFrequency))
-        return m_check->fail(pointer, u"\"rxFrequency\" is missing"_s);
+        return m_check->fail(pointer, {u"缺少 \"rxFrequency\""_s, u"\"rxFrequency\" is missing"_s});
     const auto rx = frequency(kRxFrequency);
     const auto tx = channel.contains(kTxFrequency) ? frequency(kTxFrequency) : rx;
     const auto rxTone = tone(kRxTone);
@@ -217,7 +227,7 @@ bool PlanJsonReader::readChannelValues(const QJsonObject &channel, const QString
     const auto bandwidth = m_check->word(channel, kBandwidth, pointer, kBandwidthWords, true);
     const QString scanPointer = pointer + u'/' + kScanAdd;
     if (channel.contains(kScanAdd) && !channel[kScanAdd].isBool())
-        return m_check->fail(scanPointer, u"true or false expected"_s);
+        return m_check->fail(scanPointer, {u"应为 true 或 false"_s, u"true or false expected"_s});
     if (!rx || !tx || !rxTone || !txTone || !power || !forbid || !bandwidth)
         return false;
     values = {*rx, *tx, *rxTone, *txTone, *power, *forbid, *bandwidth, channel[kScanAdd].toBool(true)};
@@ -229,7 +239,7 @@ bool PlanJsonReader::readChannelValues(const QJsonObject &channel, const QString
 bool PlanJsonReader::checkChannelValues(const QString &pointer, ChannelValues &values)
 {
     if (values.rxFrequency.trimmed().isEmpty())
-        return m_check->fail(pointer + u'/' + kRxFrequency, u"no receive frequency"_s);
+        return m_check->fail(pointer + u'/' + kRxFrequency, {u"没有接收频率"_s, u"no receive frequency"_s});
     struct Value
     {
         QLatin1StringView key;
@@ -281,8 +291,10 @@ bool PlanJsonReader::readNumber(SettingId id, const QJsonValue &value, const QSt
     if (*number != startUp && !SettingCatalog::holds(id, *number)) {
         const auto text = [](qint64 n) { return QString::number(n); };
         return m_check->fail(
-            pointer, u"%1 ms is not %2 or %3 to %4 ms in steps of %5 ms"_s.arg(
-                         text(*number), text(startUp), text(range.min), text(range.max), text(range.step)));
+            pointer,
+            BilingualText{u"%1 ms 既不是 %2，也不是 %3 到 %4 ms 之间以 %5 ms 为步长的值"_s,
+                          u"%1 ms is not %2 or %3 to %4 ms in steps of %5 ms"_s}
+                .arg(text(*number), text(startUp), text(range.min), text(range.max), text(range.step)));
     }
     SettingCatalog::setNumber(m_plan, id, *number);
     return true;
@@ -348,8 +360,10 @@ std::optional<QString> PlanJsonReader::optionText(SettingId id, const QJsonValue
     if (ok && SettingCatalog::holds(id, number))
         return text;
     const SettingRange range = SettingCatalog::range(id);
-    m_check->fail(pointer,
-                  u"'%1' is not a whole number from %2 to %3"_s.arg(*text).arg(range.min).arg(range.max));
+    m_check->fail(
+        pointer,
+        BilingualText{u"'%1' 不是 %2 到 %3 的整数"_s, u"'%1' is not a whole number from %2 to %3"_s}.arg(
+            *text, QString::number(range.min), QString::number(range.max)));
     return std::nullopt;
 }
 

@@ -59,9 +59,21 @@ QString savedAs(const QString &tone)
     return ToneText(stored.sliced(2, 2) + stored.sliced(0, 2));
 }
 
-QString unlisted(const QString &tone)
+BilingualText unlisted(const QString &tone)
 {
-    return u"tone %1 is not in the radio's tone list"_s.arg(tone);
+    return BilingualText{u"亚音频 %1 不在对讲机的亚音频表中"_s, u"tone %1 is not in the radio's tone list"_s}
+        .arg(tone);
+}
+
+BilingualText notANumber(const QString &frequency)
+{
+    return BilingualText{u"频率 '%1' 不是数字"_s, u"frequency '%1' is not a number"_s}.arg(frequency);
+}
+
+BilingualText outsideBand(const QString &frequency, int band)
+{
+    return BilingualText{u"频率 %1 不在频段 %2 内"_s, u"frequency %1 is outside the band %2"_s}.arg(
+        frequency, BandText(band));
 }
 
 } // namespace
@@ -72,17 +84,21 @@ CheckedValue ValueChecks::typedFrequency(QStringView typed, int band)
     const FrequencyEntry entry = CheckFrequency(trimmed, BandLimitsOf(BandText(band)));
     switch (entry.outcome) {
     case FrequencyEntry::Empty:
-        return {{}, {}, u"no frequency"_s};
+        return {{}, {}, {u"没有频率"_s, u"no frequency"_s}};
     case FrequencyEntry::NotNumeric:
-        return {{}, {}, u"frequency '%1' is not a number"_s.arg(trimmed)};
+        return {{}, {}, notANumber(trimmed)};
     case FrequencyEntry::OutOfBand:
-        return {{}, {}, u"frequency %1 is outside the band %2"_s.arg(trimmed, BandText(band))};
+        return {{}, {}, outsideBand(trimmed, band)};
     case FrequencyEntry::Accepted:
         break;
     }
     if (FormatFrequency(*ParseDecimal(trimmed)) == entry.text)
         return {entry.text, {}, {}};
-    return {entry.text, u"frequency %1 is off the raster, snapped down to %2"_s.arg(trimmed, entry.text), {}};
+    return {entry.text,
+            BilingualText{u"频率 %1 不在步进上，已向下取到 %2"_s,
+                          u"frequency %1 is off the raster, snapped down to %2"_s}
+                .arg(trimmed, entry.text),
+            {}};
 }
 
 CheckedValue ValueChecks::storedFrequency(QStringView text, int band)
@@ -92,19 +108,29 @@ CheckedValue ValueChecks::storedFrequency(QStringView text, int band)
     if (!HasFrequencyForm(stored)) {
         const std::optional<double> mhz = ParseDecimal(trimmed);
         if (!mhz)
-            return {{}, {}, u"frequency '%1' is not a number"_s.arg(trimmed)};
+            return {{}, {}, notANumber(trimmed)};
         stored = FormatFrequency(*mhz).rightJustified(9, u'0');
         if (!HasFrequencyForm(stored))
             return {{},
                     {},
-                    u"frequency %1 is not from 0 to 999.99999 MHz, all a channel can hold"_s.arg(trimmed)};
+                    BilingualText{u"频率 %1 不在 0 到 999.99999 MHz 之间，信道存不下"_s,
+                                  u"frequency %1 is not from 0 to 999.99999 MHz, all a channel can hold"_s}
+                        .arg(trimmed)};
     }
     if (!ParseDecimal(stored))
-        return {stored, u"'%1' holds raw memory digits, not a frequency"_s.arg(stored), {}};
+        return {stored,
+                BilingualText{u"'%1' 是存储器的原始数字，不是频率"_s,
+                              u"'%1' holds raw memory digits, not a frequency"_s}
+                    .arg(stored),
+                {}};
     if (band >= 0 && CheckFrequency(stored, BandLimitsOf(BandText(band))).outcome != FrequencyEntry::Accepted)
-        return {stored, u"frequency %1 is outside the band %2"_s.arg(stored, BandText(band)), {}};
+        return {stored, outsideBand(stored, band), {}};
     if (isOffRaster(stored))
-        return {stored, u"frequency %1 is off the 5 / 6.25 kHz raster"_s.arg(stored), {}};
+        return {stored,
+                BilingualText{u"频率 %1 不在 5 / 6.25 kHz 步进上"_s,
+                              u"frequency %1 is off the 5 / 6.25 kHz raster"_s}
+                    .arg(stored),
+                {}};
     return {stored, {}, {}};
 }
 
@@ -116,13 +142,20 @@ CheckedValue ValueChecks::typedTone(QStringView typed)
         return {};
     const ToneEntry entry = NormaliseTone(text, -1);
     if (entry.outcome == ToneEntry::Revert && ParseDecimal(text))
-        return {{}, {}, u"tone %1 is outside 67.0 to 254.1 Hz"_s.arg(text)};
+        return {
+            {},
+            {},
+            BilingualText{u"亚音频 %1 不在 67.0 到 254.1 Hz 之间"_s, u"tone %1 is outside 67.0 to 254.1 Hz"_s}
+                .arg(text)};
     if (entry.outcome != ToneEntry::Set)
-        return {{}, {}, u"'%1' is not a tone"_s.arg(text)};
+        return {{}, {}, BilingualText{u"'%1' 不是亚音频"_s, u"'%1' is not a tone"_s}.arg(text)};
     if (isListed(entry.text))
         return {entry.text, {}, {}};
     if (savedAs(entry.text) != entry.text)
-        return {{}, {}, u"tone %1 cannot be stored in the radio"_s.arg(entry.text)};
+        return {{},
+                {},
+                BilingualText{u"亚音频 %1 无法存入对讲机"_s, u"tone %1 cannot be stored in the radio"_s}.arg(
+                    entry.text)};
     return {entry.text, unlisted(entry.text), {}};
 }
 
@@ -136,7 +169,9 @@ CheckedValue ValueChecks::storedTone(QStringView text)
     const QString saved = savedAs(tone);
     if (saved == tone)
         return {tone, unlisted(tone), {}};
-    return {tone, unlisted(tone) + u"; the radio gets it as %1"_s.arg(saved), {}};
+    const BilingualText storedAs =
+        BilingualText{u"；对讲机存为 %1"_s, u"; the radio gets it as %1"_s}.arg(saved);
+    return {tone, {unlisted(tone).chinese + storedAs.chinese, unlisted(tone).english + storedAs.english}, {}};
 }
 
 } // namespace vm280

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/localtext.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -9,8 +11,8 @@ namespace vm280 {
 struct CheckedValue
 {
     QString text;
-    QString warning; ///< set when the value is taken, but not as the editor would let it be typed
-    QString fault;   ///< set when the value is refused; text and warning are then empty
+    BilingualText warning; ///< set when the value is taken, but not as the editor would let it be typed
+    BilingualText fault;   ///< set when the value is refused; text and warning are then empty
 
     bool refused() const { return !fault.isEmpty(); }
 };

@@ -249,6 +249,7 @@ bool LinkEngine::bandAccepted()
     const int selected = m_effects->bandSelectorIndex();
     if (m_state.RadioBand == selected)
         return true;
+    m_questionedRadioBand = m_state.RadioBand;
     // Taken before asking, so a write repeated after a No asks nothing.
     m_state.RadioBand = selected;
     m_questionOpen = true;

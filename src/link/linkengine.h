@@ -60,6 +60,9 @@ public:
     const LinkHearing &hearing() const { return m_hearing; }
     /// True while the band question waits for its answer.
     bool questionOpen() const { return m_questionOpen; }
+    /// The band the radio was last read or written with, as it stood when the band question was
+    /// last asked (the radio's band then becomes the band selected).
+    int questionedRadioBand() const { return m_questionedRadioBand; }
     /// False from the start of an operation until its end has been shown: nothing can start.
     bool commandsEnabled() const { return m_commandsEnabled; }
 
@@ -93,6 +96,7 @@ private:
     bool m_timer1Enabled = false;
     bool m_timer2Enabled = false;
     bool m_questionOpen = false;
+    int m_questionedRadioBand = 0;
     int m_identifyRequests = 0; ///< sent for lone acknowledgements in this handshake stage
 };
 

@@ -48,6 +48,23 @@ bool WriteSequence::start(Steps steps)
     return started;
 }
 
+WriteSequence::Stage WriteSequence::stage() const
+{
+    const int backup = m_steps.backupPath ? 1 : 0;
+    const int count = backup + 1 + (m_steps.verify ? 1 : 0);
+    switch (m_step) {
+    case Step::Backup:
+        return {m_step, 1, count};
+    case Step::Write:
+        return {m_step, backup + 1, count};
+    case Step::Verify:
+        return {m_step, count, count};
+    case Step::Idle:
+        break;
+    }
+    return {};
+}
+
 bool WriteSequence::begin(Step step)
 {
     const bool first = m_step == Step::Idle;
@@ -61,6 +78,8 @@ bool WriteSequence::begin(Step step)
         started = first ? m_engine.startRead() : m_engine.chainRead();
     if (!started)
         m_step = first ? Step::Idle : m_step;
+    else if (m_steps.stageStarted)
+        m_steps.stageStarted(stage());
     return started;
 }
 

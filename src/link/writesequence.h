@@ -21,12 +21,26 @@ namespace vm280 {
 class WriteSequence : public LinkEffectsRelay
 {
 public:
+    enum class Step { Idle, Backup, Write, Verify };
+
+    /// The step running and its place among the steps of the sequence ("2 of 3").
+    struct Stage
+    {
+        Step step = Step::Idle;
+        int number = 0;
+        int count = 0;
+
+        friend bool operator==(const Stage &, const Stage &) = default;
+    };
+
     struct Steps
     {
         /// The backup file for the band of the radio read (known only once it has been read);
         /// no backup read when empty.
         std::function<QString(int radioBand)> backupPath;
         bool verify = false; ///< read the radio back after the write
+        /// Told as each step starts, so the window can name it beside the progress bar.
+        std::function<void(const Stage &)> stageStarted;
     };
 
     /// What the radio holds of the plan.
@@ -55,6 +69,8 @@ public:
     /// Starts the first step; false when nothing started (the engine refused, see its start).
     bool start(Steps steps);
     bool running() const { return m_step != Step::Idle; }
+    /// The step running now; Step::Idle between sequences.
+    Stage stage() const;
     const Result &result() const { return m_result; }
 
     void sendBytes(const QByteArray &frame) override;
@@ -65,8 +81,6 @@ public:
     void operationEnded(LinkOutcome outcome) override;
 
 private:
-    enum class Step { Idle, Backup, Write, Verify };
-
     bool reading() const { return m_step == Step::Backup || m_step == Step::Verify; }
     bool begin(Step step);
     void backupRead();

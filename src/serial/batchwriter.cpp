@@ -141,7 +141,7 @@ void BatchWriter::beginRadio()
     m_link.resetLineCounts();
     m_radioClock.start();
     m_radioStarted = QDateTime::currentDateTime();
-    if (!m_sequence.start({m_options.backupPath, m_options.verify}))
+    if (!m_sequence.start({m_options.backupPath, m_options.verify, {}}))
         operationEnded(LinkOutcome::Failed);
 }
 

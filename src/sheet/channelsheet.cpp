@@ -36,12 +36,26 @@ QString channelRows(const ChannelTable &table, Language language)
     return rows;
 }
 
+// A value as a customer reads it: what the radio keeps unprogrammed (bytes 0xFF) is blank, the
+// padding of a text (U+00FF, "ÿ") and a scan delay of FF FF (-1) alike.
+QString sheetValue(const CodePlan &plan, SettingId id, Language language)
+{
+    const SettingPlace place = SettingCatalog::place(id);
+    if (place.encoding == SettingEncoding::Word && SettingCatalog::number(plan, id) == -1)
+        return QString();
+    QString value = SettingCatalog::valueText(plan, id, language);
+    if (place.holdsText()) {
+        while (value.endsWith(QChar(0xFF)))
+            value.chop(1);
+    }
+    return value;
+}
+
 QString settingRows(const CodePlan &plan, SettingGroup group, Language language)
 {
     QString rows;
     for (SettingId id : SettingCatalog::settings(group))
-        rows += cells({SettingCatalog::caption(id, language), SettingCatalog::valueText(plan, id, language)},
-                      u"td"_s);
+        rows += cells({SettingCatalog::readerCaption(id, language), sheetValue(plan, id, language)}, u"td"_s);
     return rows;
 }
 

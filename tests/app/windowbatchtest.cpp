@@ -60,6 +60,8 @@ void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
     rig.child<QAction>(u"mnubatchWrite"_s)->trigger();
     auto *panel = rig.child<BatchPanel>(u"FormBatch"_s);
     QVERIFY(panel->isVisible());
+    // Narrower than a backup's path, which has to break where no space is.
+    panel->resize(240, panel->height());
     QVERIFY(!panel->isModal());
     QVERIFY(!rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled());
     QVERIFY(!rig.child<QAction>(u"mnubatchWrite"_s)->isEnabled());
@@ -68,7 +70,18 @@ void WindowBatchTest::shouldWriteRadioAfterRadioUntilStopped()
     auto *tally = rig.child<QLabel>(u"LabelTally"_s);
     QTRY_COMPARE_WITH_TIMEOUT(tally->text(), u"已写 2，已校验 2，失败 0"_s, kBatchMs);
     QVERIFY(rig.child<QLabel>(u"LabelLast"_s)->text().startsWith(u"第 2 台：写频成功，已校验（"_s));
-    QCOMPARE(rig.child<QListWidget>(u"ListResults"_s)->count(), 2);
+    auto *results = rig.child<QListWidget>(u"ListResults"_s);
+    QCOMPARE(results->count(), 2);
+    // A line with its backup's path is wider than the panel: it wraps, and reads whole.
+    for (int row = 0; row < results->count(); ++row) {
+        const QString text = results->item(row)->text();
+        const QRect line = results->visualItemRect(results->item(row));
+        QVERIFY(line.width() <= results->viewport()->width());
+        QVERIFY(results->fontMetrics().horizontalAdvance(text) > line.width());
+        const QRect whole = results->fontMetrics().boundingRect(
+            QRect(0, 0, line.width(), 10000), Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+        QVERIFY2(line.height() >= whole.height(), qPrintable(text));
+    }
     QVERIFY(rig.messages.isEmpty());
 
     auto *stop = rig.child<QPushButton>(u"CommandStop"_s);

@@ -334,8 +334,7 @@ void WindowChooserTest::shouldGreyRowsTheBandCannotHoldAndFindTheBandThatHoldsTh
     QVERIFY(chooser != nullptr);
     // Three 2 m rows and two 70 cm rows; the window's band holds the 70 cm ones only.
     QCOMPARE(tickedLocations(chooser), range(1, 5));
-    QCOMPARE(shown(chooser, 0, Column::NoteColumn),
-             u"Frequency: frequency 145.500000 is outside the band 400-480MHz"_s);
+    QCOMPARE(shown(chooser, 0, Column::NoteColumn), u"Frequency：频率 145.500000 不在频段 400-480MHz 内"_s);
     QCOMPARE(
         chooser->table()->model()->index(0, Column::FrequencyColumn).data(Qt::ForegroundRole).value<QBrush>(),
         QBrush(Qt::gray));
@@ -347,8 +346,7 @@ void WindowChooserTest::shouldGreyRowsTheBandCannotHoldAndFindTheBandThatHoldsTh
     click(chooser, u"cmdBestBand"_s);
     QCOMPARE(part<QComboBox>(chooser, u"cboBand"_s)->currentText(), u"136-174MHz"_s);
     QCOMPARE(shown(chooser, 0, Column::ChannelColumn), u"01"_s);
-    QCOMPARE(shown(chooser, 3, Column::NoteColumn),
-             u"Frequency: frequency 438.500000 is outside the band 136-174MHz"_s);
+    QCOMPARE(shown(chooser, 3, Column::NoteColumn), u"Frequency：频率 438.500000 不在频段 136-174MHz 内"_s);
     QVERIFY(part<QLabel>(chooser, u"lblSummary"_s)
                 ->text()
                 .endsWith(u"写频数据的频段将改为 136-174MHz；保留的信道若不在此频段内将标红。"_s));

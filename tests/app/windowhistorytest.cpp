@@ -378,7 +378,7 @@ void WindowHistoryTest::shouldPasteNothingFromTextThatIsNotRows()
     const QByteArray before = imageOf(rig);
     selectChannelRows(rig, 1, 1);
     rig.window->channelEdits()->pasteText(u"Location,Frequency\n1,\"439.0\n"_s);
-    QVERIFY2(rig.prompts().last().contains(u"closing quote"_s), qPrintable(rig.prompts().last()));
+    QVERIFY2(rig.prompts().last().contains(u"没有结束引号"_s), qPrintable(rig.prompts().last()));
     rig.window->channelEdits()->pasteText(u"  \n"_s);
     QCOMPARE(rig.prompts().last(), u"剪贴板中没有可粘贴的信道。"_s);
     QCOMPARE(imageOf(rig), before);

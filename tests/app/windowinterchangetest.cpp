@@ -70,6 +70,8 @@ private slots:
     void shouldChangeNothingForARefusedFile();
     void shouldImportAnExportedPlanAsTheSameBytes();
     void shouldExportTheChannelsAsChirpCsvWholeOrNotAtAll();
+    void shouldTakeTheFormatTheFileNameSays_data();
+    void shouldTakeTheFormatTheFileNameSays();
     void shouldCaptionImportAndExportInEveryLanguage();
 };
 
@@ -116,7 +118,7 @@ void WindowInterchangeTest::shouldChangeNothingForARefusedFile()
     } cases[] = {
         {u"open.csv"_s, "Location,Frequency\n1,\"438.0\n", kCsvFilter, u"open.csv:2:3: "_s},
         {u"latin1.csv"_s, "Location,Name,Frequency\n1,Caf\xe9,438\n", kCsvFilter,
-         u"latin1.csv: the file is not UTF-8 text"_s},
+         u"latin1.csv: 文件不是 UTF-8 文本"_s},
         {u"broken.json"_s, "{\n  \"format\": \"vm280-plan\",\n  \"version\": 1,\n  \"band\": 9\n}\n",
          kJsonFilter, u"broken.json:4:"_s},
     };
@@ -191,6 +193,52 @@ void WindowInterchangeTest::shouldExportTheChannelsAsChirpCsvWholeOrNotAtAll()
     exportFile(rig, rig.dir.filePath(u"folder.csv"_s), kCsvFilter);
     QVERIFY(rig.prompts().last().contains(u"folder.csv"_s));
     QVERIFY(rig.prompts().last().startsWith(u"无法保存文件"_s));
+}
+
+void WindowInterchangeTest::shouldTakeTheFormatTheFileNameSays_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow(".json under the CSV filter")
+        << u"plan.json"_s << kCsvFilter << u"plan.json"_s << QByteArray("{");
+    QTest::newRow(".CSV under the JSON filter")
+        << u"list.CSV"_s << kJsonFilter << u"list.CSV"_s << QByteArray("Location,");
+    QTest::newRow("no extension, JSON filter")
+        << u"plan"_s << kJsonFilter << u"plan.json"_s << QByteArray("{");
+    QTest::newRow("another extension, CSV filter")
+        << u"list.txt"_s << kCsvFilter << u"list.txt.csv"_s << QByteArray("Location,");
+}
+
+// Export writes and import reads the format the file's name says; the filter chosen only counts
+// for a name that says none.
+void WindowInterchangeTest::shouldTakeTheFormatTheFileNameSays()
+{
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    WindowRig rig;
+    QVERIFY(rig.start());
+    rig.enterFrequency(2, 1, u"438.5"_s);
+    const QByteArray exported = imageOf(rig);
+    exportFile(rig, rig.dir.filePath(name), filter);
+    QFile file(rig.dir.filePath(written));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(written));
+    QVERIFY(file.readAll().startsWith(start));
+    QVERIFY(!QFile::exists(rig.dir.filePath(name)) || name == written);
+
+    rig.answers << MsgboxNo << MsgboxOk; // discard the changes, empty the channels
+    rig.child<QAction>(u"mnuNew"_s)->trigger();
+    QCOMPARE(rig.cell(2, 1), QString());
+    importFile(rig, rig.dir.filePath(written), kCsvFilter + kJsonFilter - filter);
+    ImportChooserDialog *chooser = rig.window->interchange()->chooser();
+    QVERIFY2(chooser != nullptr, qPrintable(report(rig)->lines().join(u'\n')));
+    QVERIFY(QTest::qWaitForWindowExposed(chooser));
+    QTest::mouseClick(chooser->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+    QCOMPARE(rig.cell(2, 1), u"438.50000"_s);
+    QCOMPARE(imageOf(rig).left(2 * 0x170), exported.left(2 * 0x170));
 }
 
 void WindowInterchangeTest::shouldCaptionImportAndExportInEveryLanguage()

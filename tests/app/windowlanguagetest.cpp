@@ -9,9 +9,12 @@
 #include "ui/languagemode.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
 
@@ -47,6 +50,10 @@ private slots:
     void shouldSwitchEveryWindowAndKeepTheChannelIndexes();
     void shouldShowMessagesWithTheStoredTraditionalButtons();
     void shouldSaveTheSameBytesInEveryLanguage();
+    void shouldSpeakQtsOwnTextsInTheWindowsLanguage();
+    void shouldWarnAtStartUpInTheLanguageTheStartSettledOn();
+    void shouldNameEachLanguageInItself();
+    void shouldShowOneVersionEverywhere();
 };
 
 void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
@@ -61,7 +68,7 @@ void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
     QVERIFY2(rig.title() == u"VM-280 写频软件 V1.00"_s, "titles are not converted");
     AboutDialog *about = rig.window->dialogs()->frmAbout();
     QCOMPARE(about->findChild<QLabel *>(u"lblTitle"_s)->text(), u"VM-280 對講機編程軟件"_s);
-    QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.0"_s);
+    QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"繁體中文版 V1.00"_s);
     QCOMPARE(rig.window->dialogs()->Form5()->findChild<QComboBox *>(u"Combo11"_s)->itemText(1), u"固定"_s);
     rig.enterFrequency(1, 1, u"438"_s);
     QCOMPARE(rig.cell(1, 7), u"寬帶"_s);
@@ -106,7 +113,7 @@ void WindowLanguageTest::shouldSwitchEveryWindowAndKeepTheChannelIndexes()
     QVERIFY2(rig.child<QAction>(u"mnuEnglish"_s)->text() == u"英文"_s, "made from the Simplified captions");
     QCOMPARE(rig.cell(1, 5), u"高"_s);
     QCOMPARE(rig.cell(1, 6), u"關閉"_s);
-    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QLabel *>(u"Label15"_s)->text(), u"優先信道"_s);
+    QCOMPARE(rig.window->dialogs()->Form5()->findChild<QLabel *>(u"Label15"_s)->text(), u"優先信道(&H)"_s);
     const QString title = rig.window->dialogs()->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->text();
     QVERIFY2(title == u"VM-280寫頻軟件"_s, "the menu keeps the converted about title");
     rig.child<QAction>(u"mnuChineseF"_s)->trigger();
@@ -150,6 +157,97 @@ void WindowLanguageTest::shouldSaveTheSameBytesInEveryLanguage()
     QCOMPARE(saved[0].size(), kCodePlanFileBytes);
     QCOMPARE(saved[1], saved[0]);
     QCOMPARE(saved[2], saved[0]);
+}
+
+// Qt's own dialogs, buttons and menus speak the window's language, from the start and after each
+// switch.
+void WindowLanguageTest::shouldSpeakQtsOwnTextsInTheWindowsLanguage()
+{
+    const auto qtButtons = [] {
+        QDialogButtonBox box(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+        return QStringList{box.button(QDialogButtonBox::Open)->text(),
+                           box.button(QDialogButtonBox::Cancel)->text()};
+    };
+    const QStringList simplified{u"打开"_s, u"取消"_s};
+    const QStringList traditional{u"開啟"_s, u"取消"_s};
+    const QStringList english{u"Open"_s, u"Cancel"_s};
+    const struct
+    {
+        char started;
+        QStringList shown;
+    } starts[] = {{0, simplified}, {1, english}, {2, traditional}};
+    for (const auto &start : starts) {
+        WindowRig rig;
+        writeParameters(rig, start.started);
+        QVERIFY(rig.start());
+        QCOMPARE(qtButtons(), start.shown);
+    }
+    WindowRig rig;
+    QVERIFY(rig.start());
+    const struct
+    {
+        QString command;
+        QStringList shown;
+    } switches[] = {
+        {u"mnuEnglish"_s, english}, {u"mnuChineseF"_s, traditional}, {u"mnuChineseJ"_s, simplified}};
+    for (const auto &to : switches) {
+        rig.child<QAction>(to.command)->trigger();
+        QCOMPARE(qtButtons(), to.shown);
+    }
+}
+
+void WindowLanguageTest::shouldWarnAtStartUpInTheLanguageTheStartSettledOn()
+{
+    const struct
+    {
+        QString oneShot;
+        QString warning;
+    } cases[] = {
+        {u"english"_s, u"The settings file cannot be used; the defaults apply."_s},
+        {u"chinesetrad"_s, u"設置文件無法使用，將使用默認設置。"_s},
+    };
+    for (const auto &c : cases) {
+        WindowRig rig;
+        {
+            QSettings store(oneShotStore(rig), QSettings::IniFormat);
+            store.setValue(u"Languages"_s, c.oneShot);
+        }
+        // A folder where the parameter file should be: the defaults, Simplified Chinese included,
+        // apply, and the one-shot value wins over them.
+        QVERIFY(QDir().mkpath(rig.parameterPath()));
+        QVERIFY(rig.start());
+        QTRY_COMPARE(rig.messages.size(), 1);
+        QCOMPARE(rig.messages.first().prompt.section(u'\n', 0, 0), c.warning);
+    }
+}
+
+void WindowLanguageTest::shouldNameEachLanguageInItself()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QVERIFY(rig.child<QMenu>(u"mnuLanguage"_s)->toolTipsVisible());
+    for (const QString &language : {u"mnuEnglish"_s, u"mnuChineseF"_s, u"mnuChineseJ"_s}) {
+        rig.child<QAction>(language)->trigger();
+        QCOMPARE(rig.child<QAction>(u"mnuChineseJ"_s)->toolTip(), u"简体中文"_s);
+        QCOMPARE(rig.child<QAction>(u"mnuChineseF"_s)->toolTip(), u"繁體中文"_s);
+        QCOMPARE(rig.child<QAction>(u"mnuEnglish"_s)->toolTip(), u"English"_s);
+    }
+}
+
+void WindowLanguageTest::shouldShowOneVersionEverywhere()
+{
+    WindowRig rig;
+    QVERIFY(rig.start());
+    const QRegularExpression version(u"V[0-9.]+$"_s);
+    AboutDialog *about = rig.window->dialogs()->frmAbout();
+    const QString shown = version.match(rig.title()).captured();
+    QVERIFY(!shown.isEmpty());
+    for (const QString &language : {u"mnuEnglish"_s, u"mnuChineseF"_s, u"mnuChineseJ"_s}) {
+        rig.child<QAction>(language)->trigger();
+        QCOMPARE(version.match(rig.title()).captured(), shown);
+        QCOMPARE(version.match(about->findChild<QLabel *>(u"lblVersion"_s)->text()).captured(), shown);
+        QVERIFY2(!about->windowTitle().isEmpty(), qPrintable(language));
+    }
 }
 
 int main(int argc, char *argv[])

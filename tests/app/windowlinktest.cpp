@@ -7,12 +7,14 @@
 #include "image/codec.h"
 #include "image/codeplanfile.h"
 #include "link/backupname.h"
+#include "ui/elidedlabel.h"
 #include "ui/languagemode.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -108,6 +110,28 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
     QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
     QCOMPARE(written.channels.cell(2, 1), u"439.50000"_s);
     QVERIFY(written.channels.isEmpty(3));
+    // The status bar keeps the result, its time and the backup after the label has gone.
+    auto *lastResult = rig.child<ElidedLabel>(u"lastResult"_s);
+    const QString result = lastResult->text();
+    QVERIFY2(
+        QRegularExpression(u"^写频成功，已校验！ \\d\\d:\\d\\d  备份：(.*)$"_s).match(result).captured(1) ==
+            QDir::toNativeSeparators(backups.first().filePath()),
+        qPrintable(result));
+    QVERIFY(rig.child<QLabel>(u"writeStage"_s)->isHidden());
+    // A long backup path neither widens the window nor runs off it: the middle gives way.
+    QVERIFY(rig.window->minimumSizeHint().width() < lastResult->fontMetrics().horizontalAdvance(result));
+    rig.window->resize(rig.window->minimumSizeHint().width(), rig.window->height());
+    QTRY_VERIFY(lastResult->contentsRect().width() < lastResult->fontMetrics().horizontalAdvance(result));
+    QVERIFY2(lastResult->shownText().startsWith(u"写频成功"_s) && lastResult->shownText().endsWith(u".DAT"_s),
+             qPrintable(lastResult->shownText()));
+    QVERIFY(lastResult->fontMetrics().horizontalAdvance(lastResult->shownText()) <=
+            lastResult->contentsRect().width());
+    QCOMPARE(lastResult->toolTip(), result);
+    // It follows the language.
+    rig.child<QAction>(u"mnuEnglish"_s)->trigger();
+    QVERIFY2(
+        rig.child<ElidedLabel>(u"lastResult"_s)->text().startsWith(u"Write frequency success, verified! "_s),
+        qPrintable(rig.child<ElidedLabel>(u"lastResult"_s)->text()));
 }
 
 void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
@@ -121,10 +145,25 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
     QVERIFY(rig.start());
     rig.answers << MsgboxOk << MsgboxNo;
     rig.child<QComboBox>(u"Combo1"_s)->setCurrentIndex(5);
+    // While the question is open the write's stage stands beside the progress bar.
+    auto *stage = rig.child<QLabel>(u"writeStage"_s);
+    QStringList stages;
+    SetMsgboxResponder([&](const MsgboxRequest &request) {
+        rig.messages << request;
+        stages << (stage->isVisible() ? stage->text() : QString());
+        return rig.answers.dequeue();
+    });
     rig.child<QAction>(u"mnuwriteFre"_s)->trigger();
     auto *status = rig.child<QLabel>(u"Label"_s);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"频段不符，是否继续？"_s, kOperationMs);
+    QCOMPARE(stages.last(), u"第 2/3 步：写频"_s);
+    QVERIFY(stage->isHidden());
+    QVERIFY2(rig.child<ElidedLabel>(u"lastResult"_s)->text().startsWith(u"频段不符，未写频 "_s),
+             qPrintable(rig.child<ElidedLabel>(u"lastResult"_s)->text()));
     QCOMPARE(rig.messages.last().style, 68);
+    // The question keeps its words and names both bands under them.
+    QCOMPARE(rig.messages.last().prompt, u"频段不符，是否继续？"_s);
+    QCOMPARE(rig.messages.last().informativeText, u"对讲机：400-480MHz，方案：136-174MHz"_s);
     QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
     QVERIFY(!QFileInfo::exists(saved));
 }
@@ -252,6 +291,10 @@ void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio()
     const QString backup = QDir::toNativeSeparators(QDir(DefaultBackupFolder()).filePath(backups.first()));
     QCOMPARE(rig.messages.first().informativeText, left.arg(backup));
     QTRY_VERIFY_WITH_TIMEOUT(rig.child<QAction>(u"mnuwriteFre"_s)->isEnabled(), kOperationMs);
+    // The status bar keeps the failure and the backup saved before it.
+    const QString result = rig.child<ElidedLabel>(u"lastResult"_s)->text();
+    QVERIFY2(result.startsWith(rig.messages.first().prompt + u' ') && result.endsWith(backup),
+             qPrintable(result));
 }
 
 void WindowLinkTest::shouldCloseTheBandQuestionWhenThePortGoesAway()

@@ -233,7 +233,7 @@ void WindowMultiEditTest::shouldPasteAColumnOfValuesDownTheCurrentColumn()
     QCOMPARE(rig.cell(4, ChannelTable::TxFrequencyColumn), u"439.00000"_s);
     QVERIFY(rig.window->plan().channels.isEmpty(6));
     QCOMPARE(rig.prompts(), QStringList{u"已粘贴 3 个信道；以下各行未能粘贴：\n"
-                                        u"第 3 行：frequency 145.5 is outside the band 400-480MHz"_s});
+                                        u"第 3 行：频率 145.5 不在频段 400-480MHz 内"_s});
 
     // Tones into the transmit tone column of the channels from 3 down.
     QGuiApplication::clipboard()->setText(u"88.5\nD023N\n"_s);

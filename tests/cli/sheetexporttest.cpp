@@ -66,6 +66,29 @@ TEST_F(SheetExport, shouldWriteTheSheetAsHtmlInTraditionalChinese)
     EXPECT_TRUE(run.out.contains("文件: rich.DAT"));
 }
 
+// The English sheet is all English, and what the radio left unprogrammed (bytes 0xFF: an ID
+// nobody set, a scan delay of FF FF) is blank rather than "ÿÿÿÿÿÿÿÿÿÿ" or -1.
+TEST_F(SheetExport, shouldWriteTheEnglishSheetInEnglishWithBlanksForUnsetValues)
+{
+    ASSERT_EQ(runCli({"new", "-o", path("new.DAT")}).exitCode, 0);
+    for (const QString &plan : {path("new.DAT"), kRichPlan}) {
+        SCOPED_TRACE(plan.toStdString());
+        const CliRun run = runCli({"export", plan, "--format", "html", "--lang", "en"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString &html = run.out;
+        EXPECT_FALSE(html.contains(QRegularExpression(u"[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"_s)))
+            << html.toStdString();
+        EXPECT_FALSE(html.contains(QChar(0xFF))) << html.toStdString();
+        EXPECT_TRUE(html.contains(u"<td>TX start code (16 digits)</td>"_s));
+    }
+    const QString fresh = runCli({"export", path("new.DAT"), "--format", "html", "--lang", "en"}).out;
+    EXPECT_TRUE(fresh.contains(u"<td>ID code</td><td></td>"_s)) << fresh.toStdString();
+    const QString rich = runCli({"export", kRichPlan, "--format", "html", "--lang", "en"}).out;
+    EXPECT_TRUE(rich.contains(u"<td>ID code</td><td>ID12345678</td>"_s));
+    EXPECT_TRUE(rich.contains(u"<td>Scan launch delay time(S)</td><td></td>"_s)) << rich.toStdString();
+    EXPECT_TRUE(rich.contains(u"<td>Scan receive delay time(S)</td><td>300</td>"_s));
+}
+
 TEST_F(SheetExport, shouldRefuseAPdfWithoutAFileAndLeaveNoFileOnFailure)
 {
     const CliRun noFile = runCli({"export", kRichPlan, "--format", "pdf"});

@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 [ "$(dpkg-deb -f "$deb" Package)" = vm280 ] || fail "the package is not named vm280"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for needed in libopencc-data libqt6core6 libqt6widgets6 libqt6serialport6; do
+for needed in libopencc-data qt6-translations-l10n libqt6core6 libqt6widgets6 libqt6serialport6; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 

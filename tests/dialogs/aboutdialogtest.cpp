@@ -35,12 +35,14 @@ private slots:
             return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
         QCOMPARE(text("lblTitle"), u"VM-280写频软件"_s);
-        QCOMPARE(text("lblVersion"), u"简体中文版 V1.00"_s);
+        QCOMPARE(dialog.windowTitle(), u"关于"_s);
+        QCOMPARE(text("lblVersion"), u"简体中文版 "_s + ApplicationVersion());
         QCOMPARE(text("Label2"), u"发布：2012.10"_s);
         QVERIFY(!text("lblDescription").isEmpty());
         dialog.applyCaptions(Language::English);
         QCOMPARE(text("lblTitle"), u"VM-280 Radio Software "_s);
-        QCOMPARE(text("lblVersion"), u"English version V3.00"_s);
+        QCOMPARE(dialog.windowTitle(), u"About"_s);
+        QCOMPARE(text("lblVersion"), u"English version "_s + ApplicationVersion());
         QCOMPARE(text("Label2"), u"Issue：2012.10"_s);
         QCOMPARE(text("lblDescription"), QString());
         QCOMPARE(dialog.findChild<QPushButton *>(u"cmdOK"_s)->text(), u"OK"_s);
@@ -54,12 +56,13 @@ private slots:
             return dialog.findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
         dialog.convertToTraditional(false);
+        QCOMPARE(dialog.windowTitle(), u"關於"_s);
         QCOMPARE(text("lblTitle"), u"VM-280寫頻軟件"_s);
-        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 "_s + ApplicationVersion());
         QCOMPARE(text("Label2"), u"發布：2012.10"_s);
         dialog.convertToTraditional(true);
         QCOMPARE(text("lblTitle"), u"VM-280 對講機編程軟件"_s);
-        QCOMPARE(text("lblVersion"), u"繁體中文版 V1.0"_s);
+        QCOMPARE(text("lblVersion"), u"繁體中文版 "_s + ApplicationVersion());
     }
 
     void shouldHideOnOkAndOnTheCloseBox()

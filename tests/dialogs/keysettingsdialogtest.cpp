@@ -96,7 +96,9 @@ private slots:
         dialog.applyCaptions(Language::English);
         QCOMPARE(dialog.windowTitle(), u"Keys Set"_s);
         QCOMPARE(Child<QPushButton>(&dialog, "Command2")->text(), u"Cancel"_s);
-        QCOMPARE(Child<QLabel>(&dialog, "Label1")->text(), u"PF1"_s);
+        // The radio's own name, with its digit as the Alt key of its list.
+        QCOMPARE(Child<QLabel>(&dialog, "Label1")->text(), u"PF&1"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label1")->buddy(), Child<QComboBox>(&dialog, "Combo1"));
         auto *pf1 = Child<QComboBox>(&dialog, "Combo1");
         QCOMPARE(pf1->count(), 12);
         QCOMPARE(pf1->currentText(), u"Instant cancel static noise"_s);

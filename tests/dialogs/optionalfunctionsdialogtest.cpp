@@ -345,8 +345,10 @@ private slots:
         dialog.showPlan(plan);
         dialog.applyCaptions(Language::English);
         QCOMPARE(dialog.windowTitle(), u"Optional Function"_s);
-        QCOMPARE(Child<QLabel>(&dialog, "Label10")->text(), u"VOX GBIN"_s);
-        QCOMPARE(Child<QCheckBox>(&dialog, "Check4")->text(), u"Received banned VOX"_s);
+        // The captions with the key that reaches each control with Alt.
+        QCOMPARE(Child<QLabel>(&dialog, "Label10")->text(), u"VOX &GBIN"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label10")->buddy(), Child<QComboBox>(&dialog, "Combo7"));
+        QCOMPARE(Child<QCheckBox>(&dialog, "Check4")->text(), u"Received banned VO&X"_s);
         QCOMPARE(Child<QComboBox>(&dialog, "Combo11")->itemText(1), u"Fixed"_s);
         QCOMPARE(Child<QComboBox>(&dialog, "Combo15")->itemText(2), u"priority"_s);
         auto *retrace = Child<QComboBox>(&dialog, "Combo13");
@@ -355,7 +357,7 @@ private slots:
         QCOMPARE(retrace->itemText(91), u"5.00 S"_s);
         QCOMPARE(index(&dialog, "Combo4"), 1);
         dialog.applyCaptions(Language::SimplifiedChinese);
-        QCOMPARE(Child<QLabel>(&dialog, "Label19")->text(), u"扫描接收恢复延时时间(秒)"_s);
+        QCOMPARE(Child<QLabel>(&dialog, "Label19")->text(), u"扫描接收恢复延时时间(秒)(&R)"_s);
         QCOMPARE(Child<QComboBox>(&dialog, "Combo7")->itemText(0), u"关闭"_s);
     }
 };

@@ -128,7 +128,8 @@ TEST(CsvReader, shouldReadTabSeparatedCellsWithCommasInside)
     EXPECT_EQ(record[2].column, 11);
     CsvReader bad(u"\"a\"b\tc"_s, u'\t');
     EXPECT_FALSE(bad.next(record));
-    EXPECT_EQ(bad.error()->reason, u"a tab or the end of the line expected after the closing quote"_s);
+    EXPECT_EQ(bad.error()->reason.english,
+              u"a tab or the end of the line expected after the closing quote"_s);
 }
 
 TEST(ChannelClipboard, shouldLetTheNextRowTakeTheChannelOfARefusedOne)
@@ -175,7 +176,7 @@ TEST(ChannelClipboard, shouldPasteAColumnOfFrequenciesDownByTheTypingRules)
     EXPECT_EQ(report.pasted, 3);
     ASSERT_EQ(report.refused.size(), 2);
     EXPECT_EQ(report.refused[0].line, 2);
-    EXPECT_EQ(report.refused[0].text, u"frequency 145.5 is outside the band 400-480MHz"_s);
+    EXPECT_EQ(report.refused[0].text.english, u"frequency 145.5 is outside the band 400-480MHz"_s);
     EXPECT_EQ(report.refused[1].line, 5);
     // Refused values use up no channel: 2, 3 and 4 take the three the radio can.
     EXPECT_EQ(table.cell(2, ChannelTable::RxFrequencyColumn), u"446.00625"_s);
@@ -202,7 +203,7 @@ TEST(ChannelClipboard, shouldPasteAColumnOfTonesIntoTheProgrammedChannelsOnly)
         PasteColumn(u"88.5\n300\nd23n\noff\n100\n"_s, table, 1, ChannelTable::TxToneColumn, kUhf, zh());
     EXPECT_EQ(report.pasted, 3);
     ASSERT_EQ(report.refused.size(), 1);
-    EXPECT_EQ(report.refused[0].text, u"tone 300 is outside 67.0 to 254.1 Hz"_s);
+    EXPECT_EQ(report.refused[0].text.english, u"tone 300 is outside 67.0 to 254.1 Hz"_s);
     EXPECT_EQ(report.rowsBelowTable, 1);
     EXPECT_EQ(table.cell(1, ChannelTable::TxToneColumn), u"88.5"_s);
     EXPECT_TRUE(table.isEmpty(2)) << "an empty channel has no tone to take";

@@ -22,7 +22,7 @@ CodePlan readPlan(const QString &csv, const CodePlan &base = CodePlan(), const I
     ImportReport own;
     auto result = ChirpCsv::read(csv, base, options, zh(), report ? *report : own);
     if (const auto *error = std::get_if<InputError>(&result)) {
-        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.toStdString();
+        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.english.toStdString();
         return base;
     }
     return std::get<CodePlan>(result);
@@ -253,15 +253,15 @@ TEST(ChirpCsv, shouldSkipARowTheRadioCannotTakeWithItsPositionOrRefuseItWhenStri
         EXPECT_EQ(report.notes[0].kind, ImportNote::Skipped);
         EXPECT_EQ(report.notes[0].line, 3);
         EXPECT_EQ(report.notes[0].column, r.column);
-        EXPECT_TRUE(report.notes[0].text.startsWith(QString::fromLatin1(r.reason)))
-            << report.notes[0].text.toStdString();
+        EXPECT_TRUE(report.notes[0].text.english.startsWith(QString::fromLatin1(r.reason)))
+            << report.notes[0].text.english.toStdString();
 
         ImportOptions strict;
         strict.strict = true;
         const InputError error = refusal(csv, strict);
         EXPECT_EQ(error.line, 3);
         EXPECT_EQ(error.column, r.column);
-        EXPECT_EQ(error.reason, report.notes[0].text);
+        EXPECT_EQ(error.reason.english, report.notes[0].text.english);
     }
 }
 
@@ -296,8 +296,8 @@ TEST(ChirpCsv, shouldWarnAboutValuesItTakesOtherwiseThanTheyStand)
         EXPECT_EQ(report.notes[0].kind, ImportNote::Warning);
         EXPECT_EQ(report.notes[0].line, 2);
         EXPECT_EQ(report.notes[0].column, r.column);
-        EXPECT_TRUE(report.notes[0].text.startsWith(QString::fromLatin1(r.warning)))
-            << report.notes[0].text.toStdString();
+        EXPECT_TRUE(report.notes[0].text.english.startsWith(QString::fromLatin1(r.warning)))
+            << report.notes[0].text.english.toStdString();
         EXPECT_EQ(report.skipped, 0);
 
         ImportOptions strict;
@@ -332,7 +332,7 @@ TEST(ChirpCsv, shouldTakeTheLocationsOfARangeIntoChannelsOneToSixteen)
     EXPECT_EQ(report.imported, 16);
     EXPECT_EQ(report.skipped, 74);
     EXPECT_EQ(report.summary(), "imported 16 channels, skipped 74 rows");
-    EXPECT_EQ(report.notes.first().text, "Location: 1 is outside the locations taken, 71-88");
+    EXPECT_EQ(report.notes.first().text.english, "Location: 1 is outside the locations taken, 71-88");
     EXPECT_EQ(report.notes.first().line, 2);
 
     // Without a range the Location is the channel: LPD 1 to 16.
@@ -342,7 +342,7 @@ TEST(ChirpCsv, shouldTakeTheLocationsOfARangeIntoChannelsOneToSixteen)
     EXPECT_EQ(lpd.first(), "433.07500");
     EXPECT_EQ(lpd.last(), "433.45000");
     EXPECT_EQ(plain.skipped, 74);
-    EXPECT_EQ(plain.notes.last().text, "Location: 94 is not a channel from 1 to 16");
+    EXPECT_EQ(plain.notes.last().text.english, "Location: 94 is not a channel from 1 to 16");
 }
 
 TEST(ChirpCsv, shouldTakeTheRowsOfEveryRangeOfAList)
@@ -356,8 +356,8 @@ TEST(ChirpCsv, shouldTakeTheRowsOfEveryRangeOfAList)
     EXPECT_EQ(channels.first(), "446.00625");
     EXPECT_EQ(channels.last(), "446.19375");
     EXPECT_EQ(report.summary(), "imported 16 channels, skipped 74 rows");
-    EXPECT_EQ(report.notes.first().text, "Location: 1 is outside the locations taken, 71-78,81-88");
-    EXPECT_EQ(report.notes[69].text, "Location: 90 is outside the locations taken, 71-78,81-88");
+    EXPECT_EQ(report.notes.first().text.english, "Location: 1 is outside the locations taken, 71-78,81-88");
+    EXPECT_EQ(report.notes[69].text.english, "Location: 90 is outside the locations taken, 71-78,81-88");
 }
 
 TEST(ChirpCsv, shouldPlaceFromTheChannelGivenAndKeepTheOthersOnlyWhenAsked)
@@ -389,7 +389,7 @@ TEST(ChirpCsv, shouldPlaceFromTheChannelGivenAndKeepTheOthersOnlyWhenAsked)
     EXPECT_EQ(late.channels.cell(16, 1), "471.00000");
     EXPECT_EQ(late.channels.cell(8, 1), base.channels.cell(8, 1));
     ASSERT_EQ(report.notes.size(), 1);
-    EXPECT_EQ(report.notes[0].text, "Location: channels 15 to 16 are taken by earlier rows");
+    EXPECT_EQ(report.notes[0].text.english, "Location: channels 15 to 16 are taken by earlier rows");
 }
 
 TEST(ChirpCsv, shouldSkipImportableRowsBeyondTheSixteenth)
@@ -398,10 +398,10 @@ TEST(ChirpCsv, shouldSkipImportableRowsBeyondTheSixteenth)
     const CodePlan plan = readPlan(fixture("eu-lpd-pmr.csv"), CodePlan(), locations(1, 94), &report);
     EXPECT_EQ(frequencies(plan).size(), 16);
     EXPECT_EQ(frequencies(plan).last(), "433.45000");
-    EXPECT_EQ(report.notes.first().text, "Location: all 16 channels are taken by earlier rows");
+    EXPECT_EQ(report.notes.first().text.english, "Location: all 16 channels are taken by earlier rows");
     EXPECT_EQ(report.notes.first().line, 18);
     // The AM and DV rows take no channel; the 2 m rows do not fit the band.
-    EXPECT_EQ(report.notes[69].text,
+    EXPECT_EQ(report.notes[69].text.english,
               "Mode: AM cannot be programmed into this radio, which has FM (wide) and NFM "
               "(narrow) only");
 }
@@ -458,7 +458,8 @@ TEST(ChirpCsv, shouldRefuseAFileWithoutOneImportableRow)
         const auto result = ChirpCsv::read(csv, CodePlan(), {}, zh(), report);
         ASSERT_TRUE(std::holds_alternative<InputError>(result));
         EXPECT_EQ(std::get<InputError>(result).line, 0);
-        EXPECT_EQ(std::get<InputError>(result).reason, "no row of the file can be programmed into the radio");
+        EXPECT_EQ(std::get<InputError>(result).reason.english,
+                  "no row of the file can be programmed into the radio");
         EXPECT_EQ(report.imported, 0);
     }
 }

@@ -25,8 +25,9 @@ TEST(ChirpPower, shouldReadNamesAndWattsToTheNearerLevel)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.cell);
-        QString warning;
+        BilingualText warning;
         EXPECT_EQ(ChirpPower::isHigh(QString::fromLatin1(row.cell), warning), row.high);
-        EXPECT_EQ(!warning.isEmpty(), row.warned) << warning.toStdString();
+        EXPECT_EQ(!warning.isEmpty(), row.warned) << warning.english.toStdString();
+        EXPECT_EQ(warning.chinese.isEmpty(), warning.english.isEmpty());
     }
 }

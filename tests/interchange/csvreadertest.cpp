@@ -14,7 +14,7 @@ QList<CsvRecord> records(const QString &text)
     while (reader.next(record))
         records << record;
     if (reader.error())
-        ADD_FAILURE() << reader.error()->reason.toStdString();
+        ADD_FAILURE() << reader.error()->reason.english.toStdString();
     return records;
 }
 
@@ -86,7 +86,7 @@ TEST(CsvReader, shouldRefuseMalformedQuotes)
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->line, row.line);
         EXPECT_EQ(error->column, row.column);
-        EXPECT_EQ(error->reason, row.reason);
+        EXPECT_EQ(error->reason.english, row.reason);
     }
 }
 
@@ -104,5 +104,5 @@ TEST(CsvReader, shouldRefuseARecordOfMoreFieldsThanAnyChannelList)
     const auto error = errorOf("x\n" + wide + ",b");
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->line, 2);
-    EXPECT_EQ(error->reason, "more than 1000 fields in one record");
+    EXPECT_EQ(error->reason.english, "more than 1000 fields in one record");
 }

@@ -20,7 +20,7 @@ ChannelList listOf(const QString &csv)
 {
     auto list = ChannelList::fromCsv(csv);
     if (const auto *error = std::get_if<InputError>(&list)) {
-        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.toStdString();
+        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.english.toStdString();
         return std::get<ChannelList>(ChannelList::fromCsv(u"Location,Frequency\n"));
     }
     return std::get<ChannelList>(list);
@@ -132,11 +132,11 @@ TEST(ImportPlacement, shouldLeaveRowsWithoutChannelWhenTheyDoNotFit)
     const QList<Landing> all = PlaceRows(list, allRows(list), 0, {Placement::FileOrder, 1});
     EXPECT_EQ(all.last().outcome, Landing::NoRoom);
     EXPECT_TRUE(all.last().misplaced());
-    EXPECT_EQ(all.last().note->text(), "Location: all 16 channels are taken by earlier rows");
+    EXPECT_EQ(all.last().note->text().english, "Location: all 16 channels are taken by earlier rows");
     const QList<Landing> late = PlaceRows(list, rowsAt(list, range(0, 10)), 0, {Placement::FileOrder, 9});
     EXPECT_EQ(channels(late).mid(0, 8), range(9, 16));
     EXPECT_EQ(late[8].outcome, Landing::NoRoom);
-    EXPECT_EQ(late[8].note->text(), "Location: channels 9 to 16 are taken by earlier rows");
+    EXPECT_EQ(late[8].note->text().english, "Location: channels 9 to 16 are taken by earlier rows");
     EXPECT_EQ(late[11].outcome, Landing::NotTaken);
 
     // By Location: a Location beyond the table, and a channel asked for twice.
@@ -144,11 +144,11 @@ TEST(ImportPlacement, shouldLeaveRowsWithoutChannelWhenTheyDoNotFit)
     const QList<Landing> byLocation = PlaceRows(numbered, allRows(numbered), 0, {Placement::ByLocation, 1});
     EXPECT_EQ(byLocation[0].outcome, Landing::Placed);
     EXPECT_EQ(byLocation[1].outcome, Landing::NoChannel);
-    EXPECT_EQ(byLocation[1].note->text(), "Location: 17 is not a channel from 1 to 16");
+    EXPECT_EQ(byLocation[1].note->text().english, "Location: 17 is not a channel from 1 to 16");
     EXPECT_EQ(byLocation[2].outcome, Landing::ChannelTaken);
     EXPECT_EQ(byLocation[2].takenBy, 0);
     EXPECT_EQ(byLocation[2].channel, 3);
-    EXPECT_EQ(byLocation[2].note->text(), "Location: channel 3 is already given on line 2");
+    EXPECT_EQ(byLocation[2].note->text().english, "Location: channel 3 is already given on line 2");
     EXPECT_EQ(byLocation[3].outcome, Landing::NoChannel);
 }
 
@@ -163,9 +163,9 @@ TEST(ImportPlacement, shouldNeverGiveARowTheRadioCannotTakeAChannel)
     const QList<Landing> landings = PlaceRows(list, allRows(list), 0, {Placement::FileOrder, 1});
     EXPECT_EQ(channels(landings), QList<int>({0, 1, 0, 0, 2}));
     EXPECT_EQ(landings[0].outcome, Landing::Unprogrammable);
-    EXPECT_TRUE(landings[0].note->text().startsWith("Mode: AM cannot be programmed"));
-    EXPECT_EQ(landings[2].note->text(), "Frequency: frequency 145.5 is outside the band 400-480MHz");
-    EXPECT_EQ(landings[3].note->text(), "Location: 'x' is not a location number");
+    EXPECT_TRUE(landings[0].note->text().english.startsWith("Mode: AM cannot be programmed"));
+    EXPECT_EQ(landings[2].note->text().english, "Frequency: frequency 145.5 is outside the band 400-480MHz");
+    EXPECT_EQ(landings[3].note->text().english, "Location: 'x' is not a location number");
     EXPECT_FALSE(landings[2].misplaced());
 
     // A row not taken still says why the band cannot hold it; one it can hold says nothing.
@@ -230,6 +230,6 @@ TEST(ImportPlacement, shouldRefuseAListLongerThanAnyRadiosMemory)
     const auto list = ChannelList::fromCsv(csv);
     ASSERT_TRUE(std::holds_alternative<InputError>(list));
     EXPECT_EQ(std::get<InputError>(list).line, ChannelList::kMaxRows + 2);
-    EXPECT_EQ(std::get<InputError>(list).reason,
+    EXPECT_EQ(std::get<InputError>(list).reason.english,
               "the file has more than 10000 rows, far more than any channel list");
 }

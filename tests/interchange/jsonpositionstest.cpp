@@ -9,7 +9,7 @@ namespace {
 // The error for pointer in text, as "line:column".
 QString where(const QByteArray &text, const QString &pointer)
 {
-    const InputError error = JsonPositions(text).errorAt(pointer, "r");
+    const InputError error = JsonPositions(text).errorAt(pointer, {"r", "r"});
     return QString("%1:%2").arg(error.line).arg(error.column);
 }
 
@@ -57,8 +57,8 @@ TEST(JsonPositions, shouldSkipEscapedQuotes)
 
 TEST(JsonPositions, shouldTurnAByteOffsetIntoLineAndColumn)
 {
-    const InputError error = JsonPositions::errorAtOffset("ab\nc中d\n", 8, "why");
+    const InputError error = JsonPositions::errorAtOffset("ab\nc中d\n", 8, {"为何", "why"});
     EXPECT_EQ(error.line, 2);
     EXPECT_EQ(error.column, 4);
-    EXPECT_EQ(error.reason, "why");
+    EXPECT_EQ(error.reason, BilingualText({"为何", "why"}));
 }

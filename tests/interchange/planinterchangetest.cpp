@@ -1,3 +1,4 @@
+#include "coreapplication.h"
 #include "watchdog.h"
 
 #include "interchange/planinterchange.h"
@@ -16,6 +17,9 @@ using namespace vm280;
 using namespace vm280::test;
 
 namespace {
+
+// The Traditional report is converted with the character table found beside the program.
+const auto *const kApplication = testing::AddGlobalTestEnvironment(new CoreApplicationEnvironment);
 
 const ChoiceTexts &zh()
 {
@@ -65,7 +69,7 @@ TEST(PlanInterchange, shouldRefuseAFileFarLargerThanAnyChannelListBeforeReadingI
     const auto read = ReadImportFile(file.fileName());
     ASSERT_TRUE(std::holds_alternative<ImportError>(read));
     EXPECT_EQ(std::get<ImportError>(read).kind, ImportError::BadInput);
-    EXPECT_TRUE(std::get<ImportError>(read).reason.startsWith("the file is larger than 16 MiB"));
+    EXPECT_TRUE(std::get<ImportError>(read).reason.english.startsWith("the file is larger than 16 MiB"));
 
     const QByteArray tooMany(kMaxImportBytes + 1, ' ');
     const ImportResult result = ImportPlan(tooMany, InterchangeFormat::ChirpCsv, CodePlan(), {}, zh());
@@ -116,9 +120,17 @@ TEST(PlanInterchange, shouldReportAnImportInTheLinesTheCommandLinePrints)
                      "145.51250",
                      "band 136-174MHz chosen: it holds 2 importable rows",
                      "imported 2 channels, skipped 1 row"}));
+    // The window shows the same report in its language, Traditional converted from Simplified.
+    EXPECT_EQ(result.report.lines("in.csv", Language::SimplifiedChinese),
+              QStringList({"in.csv:3:9: 跳过: Mode：AM 无法写入本对讲机，它只有 FM（宽带）和 NFM（窄带）",
+                           "in.csv:4:3: 警告: Frequency：频率 145.513 不在步进上，已向下取到 145.51250",
+                           "选定频段 136-174MHz：其中有 2 行可导入", "已导入 2 个信道，跳过 1 行"}));
+    EXPECT_EQ(result.report.lines("in.csv", Language::TraditionalChinese).last(),
+              "已導入 2 個信道，跳過 1 行");
 
-    ImportError error{ImportError::BadInput, 3, 4, "two\nlines"};
+    ImportError error{ImportError::BadInput, 3, 4, {"两\n行", "two\nlines"}};
     EXPECT_EQ(error.message("in.csv"), "in.csv:3:4: two\\nlines");
+    EXPECT_EQ(error.message("in.csv", Language::SimplifiedChinese), "in.csv:3:4: 两\\n行");
 }
 
 TEST(PlanInterchange, shouldCountNotesBeyondTheirLimit)

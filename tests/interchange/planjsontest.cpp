@@ -22,7 +22,7 @@ CodePlan readPlan(const QByteArray &json, const CodePlan &base = CodePlan())
     ImportReport report;
     auto result = PlanJson::read(json, base, zh(), false, report);
     if (const auto *error = std::get_if<InputError>(&result)) {
-        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.toStdString();
+        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.english.toStdString();
         return base;
     }
     return std::get<CodePlan>(result);
@@ -46,7 +46,7 @@ QByteArray throughJson(const QByteArray &image)
     ImportReport report;
     const auto back = PlanJson::read(PlanJson::write(opened, zh()), CodePlan(), zh(), false, report);
     if (const auto *error = std::get_if<InputError>(&back)) {
-        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.toStdString();
+        ADD_FAILURE() << error->line << ":" << error->column << ": " << error->reason.english.toStdString();
         return {};
     }
     return EncodeImage(std::get<CodePlan>(back), zh());
@@ -238,7 +238,8 @@ TEST(PlanJson, shouldRefuseWhatTheRadioCannotHoldWithItsPosition)
         const auto result = readStrictly(row.json, false, report);
         ASSERT_TRUE(std::holds_alternative<InputError>(result));
         const InputError error = std::get<InputError>(result);
-        EXPECT_TRUE(error.reason.startsWith(QString::fromUtf8(row.reason))) << error.reason.toStdString();
+        EXPECT_TRUE(error.reason.english.startsWith(QString::fromUtf8(row.reason)))
+            << error.reason.english.toStdString();
         EXPECT_EQ(error.line, row.line);
         EXPECT_EQ(error.column, row.column);
     }
@@ -351,7 +352,7 @@ TEST(PlanJson, shouldWarnAboutWhatTheEditorWouldNotTakeAndRefuseItWhenStrict)
         ASSERT_TRUE(std::holds_alternative<CodePlan>(taken));
         ASSERT_EQ(report.notes.size(), 1);
         EXPECT_EQ(report.notes[0].kind, ImportNote::Warning);
-        EXPECT_EQ(report.notes[0].text, QString::fromLatin1(row.warning));
+        EXPECT_EQ(report.notes[0].text.english, QString::fromLatin1(row.warning));
         EXPECT_EQ(report.notes[0].line, 1);
         EXPECT_EQ(report.notes[0].column, row.column);
         EXPECT_EQ(report.imported, 1);
@@ -359,7 +360,7 @@ TEST(PlanJson, shouldWarnAboutWhatTheEditorWouldNotTakeAndRefuseItWhenStrict)
         ImportReport strictReport;
         const auto refused = readStrictly(json, true, strictReport);
         ASSERT_TRUE(std::holds_alternative<InputError>(refused));
-        EXPECT_EQ(std::get<InputError>(refused).reason, QString::fromLatin1(row.warning));
+        EXPECT_EQ(std::get<InputError>(refused).reason.english, QString::fromLatin1(row.warning));
         EXPECT_EQ(std::get<InputError>(refused).column, row.column);
         EXPECT_TRUE(strictReport.notes.isEmpty());
     }
@@ -374,12 +375,13 @@ TEST(PlanJson, shouldRefuseADocumentOfFarMoreValuesThanAnyPlanBeforeParsingIt)
     const auto result = readStrictly(json + "{}]}", false, report);
     ASSERT_TRUE(std::holds_alternative<InputError>(result));
     const InputError error = std::get<InputError>(result);
-    EXPECT_EQ(error.reason, "more than 10000 values, far more than any plan holds");
+    EXPECT_EQ(error.reason.english, "more than 10000 values, far more than any plan holds");
     EXPECT_EQ(error.line, 3333);
     // Commas and brackets inside strings are no values.
     const QByteArray text =
         header() + ", \"EmbeddedTexts\": [\"\\\"" + QByteArray(",[{").repeated(5000) + "\", \"\"]}";
     const auto wide = readStrictly(text, false, report);
     ASSERT_TRUE(std::holds_alternative<InputError>(wide));
-    EXPECT_TRUE(std::get<InputError>(wide).reason.startsWith("EmbeddedTexts/0: at most 32 characters"));
+    EXPECT_TRUE(
+        std::get<InputError>(wide).reason.english.startsWith("EmbeddedTexts/0: at most 32 characters"));
 }

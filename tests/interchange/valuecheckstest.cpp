@@ -10,8 +10,8 @@ namespace {
 std::string outcome(const CheckedValue &value)
 {
     if (value.refused())
-        return "! " + value.fault.toStdString();
-    return (value.warning.isEmpty() ? value.text : value.text + " | " + value.warning).toStdString();
+        return "! " + value.fault.english.toStdString();
+    return (value.warning.isEmpty() ? value.text : value.text + " | " + value.warning.english).toStdString();
 }
 
 struct Row

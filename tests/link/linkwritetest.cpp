@@ -115,6 +115,26 @@ TEST(LinkBandQuestion, shouldAskOnceBeforeTheFirstBlockAfterABandChange)
     EXPECT_EQ(rig.effects.questions, 1);
 }
 
+TEST(LinkBandQuestion, shouldKeepTheRadiosBandForTheQuestionToName)
+{
+    LinkRig rig;
+    rig.effects.band = 4;
+    rig.engine.startWrite();
+    rig.runToEnd();
+    rig.countDown();
+    rig.effects.band = 2;
+    int named = -1;
+    rig.effects.onQuestion = [&] {
+        named = rig.engine.questionedRadioBand();
+        return false;
+    };
+    rig.engine.startWrite();
+    rig.runToEnd();
+    // The radio was last written with band 4; the plan now asks for band 2.
+    EXPECT_EQ(named, 4);
+    EXPECT_EQ(rig.effects.questions, 2);
+}
+
 TEST(LinkBandQuestion, shouldAskAgainWhenTheBandChangesDuringAWrite)
 {
     LinkRig rig;

@@ -94,6 +94,36 @@ TEST(WriteSequence, shouldKeepTheCommandsUntilTheLastStepHasEnded)
     EXPECT_TRUE(rig.effects.commandsEnabled);
 }
 
+TEST(WriteSequence, shouldNameEachStepAsItStartsAmongTheStepsChosen)
+{
+    using Step = WriteSequence::Step;
+    const struct
+    {
+        bool backup;
+        bool verify;
+        QList<WriteSequence::Stage> stages;
+    } cases[] = {
+        {true, true, {{Step::Backup, 1, 3}, {Step::Write, 2, 3}, {Step::Verify, 3, 3}}},
+        {true, false, {{Step::Backup, 1, 2}, {Step::Write, 2, 2}}},
+        {false, true, {{Step::Write, 1, 2}, {Step::Verify, 2, 2}}},
+        {false, false, {{Step::Write, 1, 1}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "backup " << c.backup << ", verify " << c.verify);
+        SequenceRig rig;
+        QList<WriteSequence::Stage> stages;
+        WriteSequence::Steps steps = rig.steps(c.backup, c.verify);
+        steps.stageStarted = [&](const WriteSequence::Stage &stage) {
+            EXPECT_EQ(rig.sequence.stage(), stage);
+            stages << stage;
+        };
+        ASSERT_TRUE(rig.sequence.start(steps));
+        rig.runToEnd();
+        EXPECT_EQ(stages, c.stages);
+        EXPECT_EQ(rig.sequence.stage(), WriteSequence::Stage());
+    }
+}
+
 TEST(WriteSequence, shouldAskTheBandQuestionOnlyWhenTheRadioOnTheCableHasAnotherBand)
 {
     const struct
