@@ -123,10 +123,11 @@ void BackupsDialog::refresh()
     const QString kept = chosen() ? chosen()->path : QString();
     m_entries = ListBackups(m_folder);
     fill();
-    for (int row = 0; row < m_entries.size(); ++row) {
-        if (m_entries[row].path == kept)
-            m_table->selectRow(row);
-    }
+    // The backup chosen before stays chosen; else the newest, the one a dealer most often wants.
+    const auto keptEntry = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                        [&kept](const BackupEntry &entry) { return entry.path == kept; });
+    if (!m_entries.isEmpty())
+        m_table->selectRow(keptEntry == m_entries.cend() ? 0 : int(keptEntry - m_entries.cbegin()));
     showButtons();
 }
 
