@@ -353,15 +353,22 @@ QString ImportChooserDialog::placedText() const
         if (!m_channels.isEmpty(landing.channel))
             replaced << landing.channel;
     }
-    QStringList text{ShownText(u"%1 个勾选行将放入信道 %2。", u"%1 ticked rows go to channels %2.")
+    QStringList text{(channels.size() == 1
+                          ? ShownText(u"%1 个勾选行将放入信道 %2。", u"%1 ticked row goes to channel %2.")
+                          : ShownText(u"%1 个勾选行将放入信道 %2。", u"%1 ticked rows go to channels %2."))
                          .arg(channels.size())
                          .arg(channelRanges(channels))};
     if (!replaced.isEmpty())
         text << ShownText(u"将替换已编程的信道 %1。", u"They replace the programmed channels %1.")
                     .arg(channelRanges(replaced));
     if (unprogrammable > 0)
-        text << ShownText(u"另有 %1 个勾选行不能在此频段中编程，不占信道。",
-                          u"%1 more ticked rows cannot be programmed in this band and take no channel.")
+        text << (unprogrammable == 1
+                     ? ShownText(
+                           u"另有 %1 个勾选行不能在此频段中编程，不占信道。",
+                           u"%1 more ticked row cannot be programmed in this band and takes no channel.")
+                     : ShownText(
+                           u"另有 %1 个勾选行不能在此频段中编程，不占信道。",
+                           u"%1 more ticked rows cannot be programmed in this band and take no channel."))
                     .arg(unprogrammable);
     if (m_choice.band() != m_planBand)
         text << ShownText(u"写频数据的频段将改为 %1；保留的信道若不在此频段内将标红。",

@@ -498,6 +498,11 @@ void WindowChooserTest::shouldShowTheChooserInEveryLanguage()
         QCOMPARE(chooser->table()->model()->headerData(Column::LocationColumn, Qt::Horizontal).toString(),
                  c.location);
         QCOMPARE(part<QPushButton>(chooser, u"cmdTick"_s)->text(), c.tick);
+        if (c.command == u"mnuEnglish"_s) {
+            // One row is one row, not "1 rows".
+            tickLocations(rig, chooser, u"71"_s);
+            QCOMPARE(part<QLabel>(chooser, u"lblSummary"_s)->text(), u"1 ticked row goes to channel 01."_s);
+        }
         click(chooser, u"cmdCancel"_s);
         QTRY_VERIFY(rig.window->interchange()->chooser() == nullptr);
     }
