@@ -93,13 +93,25 @@ ChannelGrid::ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWi
     stripes.setColor(QPalette::AlternateBase, QColor(kStripe));
     stripes.setColor(QPalette::Disabled, QPalette::Text, QColor(kLockedText));
     setPalette(stripes);
-    createEditors();
     applyLayout();
     connect(model, &QAbstractItemModel::headerDataChanged, this, &ChannelGrid::applyLayout);
 }
 
-QComboBox *ChannelGrid::choiceEditor(int column) const
+QLineEdit *ChannelGrid::frequencyEditor()
 {
+    createEditors();
+    return m_text1;
+}
+
+QComboBox *ChannelGrid::toneEditor()
+{
+    createEditors();
+    return m_combo8;
+}
+
+QComboBox *ChannelGrid::choiceEditor(int column)
+{
+    createEditors();
     return isChoiceColumn(column) ? m_combo5[column - ChannelTable::PowerColumn] : nullptr;
 }
 
@@ -155,6 +167,10 @@ void ChannelGrid::stretchLastColumn()
 
 void ChannelGrid::createEditors()
 {
+    // Made when first needed, in the texts of the language then shown: the window's first paint
+    // does not wait for six hidden editors.
+    if (m_text1 != nullptr)
+        return;
     m_text1 = new QLineEdit(viewport());
     m_text1->setObjectName(u"Text1"_s);
     m_text1->setAlignment(Qt::AlignCenter);
@@ -341,6 +357,7 @@ void ChannelGrid::dispatch()
     }
     EditRow = target.row;
     EditCol = target.column;
+    createEditors();
     if (isFrequencyColumn(EditCol))
         openFrequencyEditor(index);
     else if (isToneColumn(EditCol))

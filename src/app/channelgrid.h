@@ -27,10 +27,12 @@ class ChannelGrid : public QTableView
 public:
     ChannelGrid(ChannelTableModel *model, const BandLimits *limits, QWidget *parent = nullptr);
 
-    QLineEdit *frequencyEditor() const { return m_text1; }
-    QComboBox *toneEditor() const { return m_combo8; }
+    QLineEdit *frequencyEditor();
+    QComboBox *toneEditor();
     /// The choice editor of column 5 to 8.
-    QComboBox *choiceEditor(int column) const;
+    QComboBox *choiceEditor(int column);
+    /// Makes the in-place editors, unless they are made already.
+    void createEditors();
     /// The editor open over a cell, or nullptr.
     QWidget *openEditor() const { return m_openEditor; }
 
@@ -69,7 +71,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createEditors();
     void stretchLastColumn();
     void selectRows(const QModelIndex &index, Qt::KeyboardModifiers modifiers);
     void dispatch();

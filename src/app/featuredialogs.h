@@ -18,8 +18,9 @@ class OptionalFunctionsDialog;
 class TestFrequencyDialog;
 
 /// The dialogs that edit the plan's settings outside the channel table, and the about box. They
-/// are created hidden with the main window and live as long as it does; each shows the plan's
-/// stores and, on OK, hands its values back into the plan.
+/// are created hidden once the main window has first been painted (or when first needed before
+/// then) and live as long as it does; each shows the plan's stores and, on OK, hands its values
+/// back into the plan.
 class FeatureDialogs : public QObject
 {
     Q_OBJECT

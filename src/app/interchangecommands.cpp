@@ -73,7 +73,7 @@ QString refusedHeading(const QString &path)
 } // namespace
 
 InterchangeCommands::InterchangeCommands(QWidget *window, const PlanDocument &document, QObject *parent)
-    : QObject(parent), m_window(window), m_document(document), m_report(new ImportReportDialog(window))
+    : QObject(parent), m_window(window), m_document(document)
 {}
 
 void InterchangeCommands::importPlan()
@@ -190,9 +190,17 @@ CodePlan InterchangeCommands::shownPlan() const
     return plan;
 }
 
+ImportReportDialog *InterchangeCommands::reportDialog()
+{
+    // Made at the first refusal: most sessions never show it.
+    if (m_report == nullptr)
+        m_report = new ImportReportDialog(m_window);
+    return m_report;
+}
+
 void InterchangeCommands::showRefusal(const QString &path, const QString &message)
 {
-    m_report->setReport(LanguageMode(), refusedHeading(path), {message});
+    reportDialog()->setReport(LanguageMode(), refusedHeading(path), {message});
     FeatureDialogs::present(m_report);
 }
 

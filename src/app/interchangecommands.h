@@ -45,7 +45,7 @@ public:
     void exportPlan();
 
     /// Shows the report of a refused file; tests read it.
-    ImportReportDialog *reportDialog() const { return m_report; }
+    ImportReportDialog *reportDialog();
     /// The import chooser while it is open; tests drive it.
     ImportChooserDialog *chooser() const;
 
@@ -59,7 +59,7 @@ private:
 
     QWidget *m_window;
     PlanDocument m_document;
-    ImportReportDialog *m_report;
+    ImportReportDialog *m_report = nullptr;
     QPointer<ImportChooserDialog> m_chooser;
     std::optional<CodePlan> m_sourcePlan; ///< the plan of the file in the chooser, for its settings
     bool m_newPlan = false;

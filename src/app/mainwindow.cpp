@@ -109,6 +109,15 @@ bool acceptAsCopy(QDropEvent *event)
     return true;
 }
 
+// A palette rather than a style sheet: a style sheet puts a style of its own between the widget
+// and the application's style, which costs the window's start-up time.
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 QIcon themeIcon(const QString &name, QStyle::StandardPixmap fallback, const QStyle *style)
 {
     return QIcon::fromTheme(name, style->standardIcon(fallback));
@@ -333,7 +342,7 @@ QWidget *MainWindow::createStatusArea()
     area->setObjectName(u"statusArea"_s);
     m_status = new QLabel(area);
     m_status->setObjectName(u"Label"_s);
-    m_status->setStyleSheet(u"color: red;"_s);
+    setTextColour(m_status, Qt::red);
     // Blinking must not move the other controls.
     QSizePolicy keepSpace = m_status->sizePolicy();
     keepSpace.setRetainSizeWhenHidden(true);
@@ -347,7 +356,7 @@ QWidget *MainWindow::createStatusArea()
     m_stage->hide();
     m_maker = new QLabel(area);
     m_maker->setObjectName(u"Label2"_s);
-    m_maker->setStyleSheet(u"color: blue;"_s);
+    setTextColour(m_maker, Qt::blue);
     m_maker->setCursor(Qt::PointingHandCursor);
     // A short window takes its room from the grid, never from the status line.
     area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -392,7 +401,6 @@ void MainWindow::createControllers()
     };
     m_files = new CodePlanCommands(this, document, this);
     m_interchange = new InterchangeCommands(this, document, this);
-    m_dialogs = new FeatureDialogs(m_plan, this);
     m_tools = new PlanTools(this, m_plan, m_model, m_files, this);
 }
 
@@ -428,19 +436,18 @@ void MainWindow::initConnections()
                        std::bind_front(&MainWindow::switchLanguage, this, Language::TraditionalChinese));
     connect(a.service, &QAction::triggered, this, &MainWindow::serviceButtonPressed);
     connect(a.optionalFunctions, &QAction::triggered, this,
-            [this] { FeatureDialogs::present(m_dialogs->Form5()); });
-    connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form6()); });
-    connect(a.embedded, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form7()); });
-    connect(a.debug, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->Form2()); });
+            [this] { FeatureDialogs::present(dialogs()->Form5()); });
+    connect(a.keys, &QAction::triggered, this, [this] { FeatureDialogs::present(dialogs()->Form6()); });
+    connect(a.embedded, &QAction::triggered, this, [this] { FeatureDialogs::present(dialogs()->Form7()); });
+    connect(a.debug, &QAction::triggered, this, [this] { FeatureDialogs::present(dialogs()->Form2()); });
     connect(a.testFrequencies, &QAction::triggered, this,
-            [this] { FeatureDialogs::present(m_dialogs->Form4()); });
-    connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(m_dialogs->frmAbout()); });
+            [this] { FeatureDialogs::present(dialogs()->Form4()); });
+    connect(a.about, &QAction::triggered, this, [this] { FeatureDialogs::present(dialogs()->frmAbout()); });
     connect(a.port, &QAction::triggered, this, &MainWindow::showPortDialog);
     connect(a.findRadio, &QAction::triggered, this, &MainWindow::findRadio);
     connectPlanCommand(a.compareRadio, std::bind_front(&MainWindow::compareWithRadio, this));
     connect(m_link, &LinkController::radioRead, m_tools, &PlanTools::compareWithRadio);
     connect(a.backups, &QAction::triggered, this, &MainWindow::showBackups);
-    connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::bandSelected);
     connect(m_combo1, &BandSelector::droppedDown, this, [this](int shown) { m_band.dropDown(shown); });
     for (QComboBox *selector : m_selectors)
@@ -515,9 +522,10 @@ bool MainWindow::event(QEvent *event)
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             loadToolbarIcons();
+            m_grid->createEditors();
+            dialogs()->sizeListsToTexts();
             detectPorts();
             SizeListsToTexts(centralWidget());
-            m_dialogs->sizeListsToTexts();
         });
     }
     return QMainWindow::event(event);
@@ -672,7 +680,6 @@ void MainWindow::resetDefaults()
     m_plan = CodePlan();
     m_model->tableReplaced();
     showSelectors();
-    m_dialogs->showPlan();
     m_progress->hide();
 }
 
@@ -681,7 +688,9 @@ void MainWindow::applyCaptions()
     m_texts = LocalChoiceTexts(LanguageMode());
     ApplyForm1Captions(this, m_model, LanguageMode());
     m_setSelectedMenu->applyCaptions(LanguageMode());
-    m_dialogs->applyCaptions(LanguageMode());
+    // Start-up leaves the dialogs to be made in its language later.
+    if (m_dialogs != nullptr)
+        m_dialogs->applyCaptions(LanguageMode());
     m_link->applyCaptions();
     // Plain text does not show as a link; the label opens the maker's page.
     if (!m_maker->text().isEmpty())
@@ -691,11 +700,9 @@ void MainWindow::applyCaptions()
 
 void MainWindow::convertToTraditional(bool atStartUp)
 {
-    FeatureDialogs *d = m_dialogs;
-    for (QWidget *window :
-         std::initializer_list<QWidget *>{this, d->Form2(), d->Form4(), d->Form5(), d->Form6(), d->Form7()})
-        FormJtoF(window);
-    d->frmAbout()->convertToTraditional(atStartUp);
+    FormJtoF(this);
+    if (m_dialogs != nullptr)
+        convertDialogsToTraditional(atStartUp);
     m_texts = LocalChoiceTexts(Language::TraditionalChinese);
     if (const auto problem = TraditionalChineseProblem(); problem && !m_traditionalProblemReported) {
         m_traditionalProblemReported = true;
@@ -707,10 +714,40 @@ void MainWindow::convertToTraditional(bool atStartUp)
     }
 }
 
+void MainWindow::convertDialogsToTraditional(bool atStartUp)
+{
+    const FeatureDialogs *d = m_dialogs;
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{d->Form2(), d->Form4(), d->Form5(), d->Form6(), d->Form7()})
+        FormJtoF(window);
+    d->frmAbout()->convertToTraditional(atStartUp);
+}
+
+FeatureDialogs *MainWindow::dialogs()
+{
+    if (m_dialogs != nullptr)
+        return m_dialogs;
+    // Made as start-up would have made them: whatever changes them (a language switch, a plan
+    // opened or read) makes them first, so the language is still the one start-up settled on.
+    m_dialogs = new FeatureDialogs(m_plan, this);
+    connect(m_dialogs, &FeatureDialogs::serviceModeUnlocked, this, &MainWindow::enterServiceMode);
+    connect(m_dialogs, &FeatureDialogs::planEdited, this, &MainWindow::recordChange);
+    if (LanguageMode() == Language::TraditionalChinese) {
+        m_dialogs->applyCaptions(Language::SimplifiedChinese);
+        convertDialogsToTraditional(true);
+    } else {
+        m_dialogs->applyCaptions(LanguageMode());
+    }
+    m_dialogs->showPlan();
+    return m_dialogs;
+}
+
 void MainWindow::switchLanguage(Language language)
 {
     if (LanguageMode() == language)
         return;
+    // Made before the language changes, so they take the switch as the rest of the window does.
+    dialogs();
     UseQtTranslations(language);
     if (language == Language::TraditionalChinese) {
         // Converted from the Simplified captions, never from the English ones.
@@ -746,7 +783,7 @@ void MainWindow::enterServiceMode()
 {
     m_serviceMode = 1;
     m_actions.service->setVisible(true);
-    m_dialogs->setServiceMode(true);
+    dialogs()->setServiceMode(true);
 }
 
 void MainWindow::serviceButtonPressed()
@@ -755,7 +792,7 @@ void MainWindow::serviceButtonPressed()
         return;
     m_serviceMode = 0;
     m_actions.service->setVisible(false);
-    m_dialogs->setServiceMode(false);
+    dialogs()->setServiceMode(false);
 }
 
 void MainWindow::bandSelected(int index)
@@ -812,7 +849,7 @@ void MainWindow::decodeImage(const QByteArray &image)
         m_model->tableReplaced();
         showSelectors();
         selectBandWithoutPrompt(m_plan.band);
-        m_dialogs->showPlan();
+        dialogs()->showPlan();
     });
 }
 
@@ -966,7 +1003,6 @@ void MainWindow::initEditConnections()
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
     for (QComboBox *selector : m_selectors)
         connect(selector, &QComboBox::currentIndexChanged, this, &MainWindow::recordChange);
-    connect(m_dialogs, &FeatureDialogs::planEdited, this, &MainWindow::recordChange);
     // Opened, saved, read or written: the plan is the one kept.
     connect(m_files, &CodePlanCommands::fileUsed, m_history, &PlanHistory::setClean);
     connect(m_link, &LinkController::planMatchesRadio, m_history, &PlanHistory::setClean);
@@ -989,7 +1025,7 @@ void MainWindow::showState(const PlanState &state)
     }
     m_model->setShownBand(m_plan.band);
     m_band = state.band;
-    m_dialogs->restorePlan();
+    dialogs()->restorePlan();
 }
 
 void MainWindow::recordChange()

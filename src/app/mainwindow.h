@@ -58,7 +58,9 @@ public:
     LinkController *link() const { return m_link; }
     CodePlanCommands *files() const { return m_files; }
     InterchangeCommands *interchange() const { return m_interchange; }
-    FeatureDialogs *dialogs() const { return m_dialogs; }
+    /// The feature dialogs and the about box, made once the window has first been painted or
+    /// when first needed before then.
+    FeatureDialogs *dialogs();
     PlanHistory *history() const { return m_history; }
     ChannelEditCommands *channelEdits() const { return m_channelEdits; }
     SelectedChannelCommands *selectedEdits() const { return m_selectedEdits; }
@@ -118,6 +120,7 @@ private:
     void applyCaptions();
     /// Converts the windows' Simplified captions; atStartUp for a program started in Traditional.
     void convertToTraditional(bool atStartUp);
+    void convertDialogsToTraditional(bool atStartUp);
     void switchLanguage(Language language);
     void toggleLock(bool locked);
     void serviceButtonPressed();

@@ -54,6 +54,7 @@ private slots:
     void shouldWarnAtStartUpInTheLanguageTheStartSettledOn();
     void shouldNameEachLanguageInItself();
     void shouldShowOneVersionEverywhere();
+    void shouldMakeTheDialogsInTheLanguageShownWhenFirstNeeded();
 };
 
 void WindowLanguageTest::shouldStartInTraditionalChineseFromTheParameterFile()
@@ -247,6 +248,38 @@ void WindowLanguageTest::shouldShowOneVersionEverywhere()
         QCOMPARE(version.match(rig.title()).captured(), shown);
         QCOMPARE(version.match(about->findChild<QLabel *>(u"lblVersion"_s)->text()).captured(), shown);
         QVERIFY2(!about->windowTitle().isEmpty(), qPrintable(language));
+    }
+}
+
+// The dialogs are made once the window has been painted, or when first needed before then: a
+// switch of language before the first paint reaches them, and made without one they are as
+// start-up would have left them (the about title converted at start-up included).
+void WindowLanguageTest::shouldMakeTheDialogsInTheLanguageShownWhenFirstNeeded()
+{
+    struct Case
+    {
+        char start;
+        QString switchTo;
+        QString priorityFixed;
+        QString aboutTitle;
+    };
+    const QList<Case> cases{
+        {2, QString(), u"固定"_s, u"VM-280 對講機編程軟件"_s},
+        {2, u"mnuEnglish"_s, u"Fixed"_s, QString()},
+        {1, u"mnuChineseF"_s, u"固定"_s, u"VM-280寫頻軟件"_s},
+        {0, QString(), u"固定"_s, QString()},
+    };
+    for (const Case &c : cases) {
+        SetLanguageMode(Language::SimplifiedChinese);
+        WindowRig rig;
+        writeParameters(rig, c.start);
+        rig.window = std::make_unique<MainWindow>(rig.parameterPath());
+        if (!c.switchTo.isEmpty())
+            rig.child<QAction>(c.switchTo)->trigger();
+        FeatureDialogs *dialogs = rig.window->dialogs();
+        QCOMPARE(dialogs->Form5()->findChild<QComboBox *>(u"Combo11"_s)->itemText(1), c.priorityFixed);
+        if (!c.aboutTitle.isEmpty())
+            QCOMPARE(dialogs->frmAbout()->findChild<QLabel *>(u"lblTitle"_s)->text(), c.aboutTitle);
     }
 }
 
