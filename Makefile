@@ -32,8 +32,10 @@ run: release
 demo: release
 	bash scripts/demo.sh $(RELEASE_DIR)
 
+# The benchmarks are built here too, so that a change that breaks them fails the tests; they
+# run only in the release build (make bench).
 test: deps
-	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVM280_SANITIZE=ON -DVM280_BENCH=OFF
+	cmake -S . -B $(TEST_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVM280_SANITIZE=ON -DVM280_BENCH=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     BenchLinkEffects link;
     auto opened = OpenRadioPort(device);
     if (const auto *problem = std::get_if<PortProblem>(&opened))
-        return fail(device + u": "_s + problem->reason);
+        return fail(device + u": "_s + PortProblemText(*problem, EnglishWords));
     link.setPort(std::move(std::get<std::unique_ptr<QSerialPort>>(opened)));
 
     std::printf("Full operations at %d baud against vm280-radio --latency 0:\n", kBaud);
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     print("write", *write);
     const QTemporaryDir backups;
     WriteSequence sequence(link.engine(), link);
-    const WriteSequence::Steps steps{[&](int) { return backups.filePath(u"backup.DAT"_s); }, true};
+    const WriteSequence::Steps steps{[&](int) { return backups.filePath(u"backup.DAT"_s); }, true, {}};
     const auto safe = timeOperation(link, [&] { return sequence.start(steps); });
     if (!safe)
         return fail(u"the write with backup and verify did not succeed"_s);
