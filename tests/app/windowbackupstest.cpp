@@ -26,13 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kOperationMs = 15000;
-
-QString dataFile(const QString &name)
-{
-    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
-}
-
 QByteArray fileImage(const QString &path)
 {
     return std::get<QByteArray>(ReadCodePlanFile(path));
@@ -104,8 +97,8 @@ BackupsDialog *openBackups(const WindowRig &rig)
 
 void WindowBackupsTest::shouldListTheBackupsNewestFirstWithTheirBandAndRadio()
 {
-    QVERIFY(!putBackup(dataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
-    QVERIFY(!putBackup(dataFile(u"plan-vhf.DAT"_s), u"2026-12-09_090000_136-174MHz.DAT"_s).isEmpty());
+    QVERIFY(!putBackup(linkDataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
+    QVERIFY(!putBackup(linkDataFile(u"plan-vhf.DAT"_s), u"2026-12-09_090000_136-174MHz.DAT"_s).isEmpty());
     QFile broken(QDir(DefaultBackupFolder()).filePath(u"2026-12-10_080000_400-480MHz.DAT"_s));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("TRZ28 cut short");
@@ -148,9 +141,9 @@ void WindowBackupsTest::shouldListTheBackupsNewestFirstWithTheirBandAndRadio()
 
 void WindowBackupsTest::shouldOpenABackupAsThePlanAndCompareOneWithIt()
 {
-    const QString vhf = putBackup(dataFile(u"plan-vhf.DAT"_s), u"2026-12-09_090000_136-174MHz.DAT"_s);
+    const QString vhf = putBackup(linkDataFile(u"plan-vhf.DAT"_s), u"2026-12-09_090000_136-174MHz.DAT"_s);
     QVERIFY(!vhf.isEmpty());
-    QVERIFY(!putBackup(dataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
+    QVERIFY(!putBackup(linkDataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
     WindowRig rig;
     QVERIFY(rig.start());
     const QByteArray before = imageOf(rig.window->plan());
@@ -177,9 +170,9 @@ void WindowBackupsTest::shouldRestoreABackupIntoTheRadioAfterBackingItUp()
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"radio.DAT"_s);
     // The radio and the backup hold different plans of the same band, 400-480MHz.
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, dataFile(u"memory-pattern.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, linkDataFile(u"memory-pattern.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
-    const QString backup = putBackup(dataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s);
+    const QString backup = putBackup(linkDataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s);
     QVERIFY(!backup.isEmpty());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -202,7 +195,7 @@ void WindowBackupsTest::shouldRestoreABackupIntoTheRadioAfterBackingItUp()
     // A write sends the channels and settings; what only service mode writes stays the radio's.
     QCOMPARE(planOf(saved).band, planOf(backup).band);
     QVERIFY(planOf(saved).channels == planOf(backup).channels);
-    QVERIFY(planOf(saved).channels != planOf(dataFile(u"memory-pattern.DAT"_s)).channels);
+    QVERIFY(planOf(saved).channels != planOf(linkDataFile(u"memory-pattern.DAT"_s)).channels);
     // The plan shown is left as it was, and still differs from what was kept.
     QCOMPARE(imageOf(rig.window->plan()), shown);
     QVERIFY(rig.title().startsWith(u'*'));
@@ -212,13 +205,13 @@ void WindowBackupsTest::shouldRestoreABackupIntoTheRadioAfterBackingItUp()
     const QString taken = dialog->table()->item(0, 4)->text();
     QVERIFY(taken != QFileInfo(backup).fileName());
     QCOMPARE(fileImage(QDir(DefaultBackupFolder()).filePath(taken)),
-             fileImage(dataFile(u"memory-pattern.DAT"_s)));
+             fileImage(linkDataFile(u"memory-pattern.DAT"_s)));
     QCOMPARE(rig.messages.size(), 1);
 }
 
 void WindowBackupsTest::shouldRestoreNothingWhenTheQuestionIsAnsweredNo()
 {
-    QVERIFY(!putBackup(dataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
+    QVERIFY(!putBackup(linkDataFile(u"plan-uhf.DAT"_s), u"2026-12-08_143005_400-480MHz.DAT"_s).isEmpty());
     WindowRig rig;
     QVERIFY(rig.start());
     rig.chooseMenuItem(u"mnuLanguage"_s, u"mnuEnglish"_s);
@@ -236,7 +229,7 @@ void WindowBackupsTest::shouldRestoreNothingWhenTheQuestionIsAnsweredNo()
 
 void WindowBackupsTest::shouldCompareThePlanWithTheRadioWithoutChangingThePlan()
 {
-    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, linkDataFile(u"plan-vhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -250,7 +243,7 @@ void WindowBackupsTest::shouldCompareThePlanWithTheRadioWithoutChangingThePlan()
     QVERIFY(compare != nullptr);
     QCOMPARE(compare->windowTitle(), u"比较 - 对讲机"_s);
     QCOMPARE(compare->table()->horizontalHeaderItem(2)->text(), u"对讲机"_s);
-    const CodePlan radioPlan = planOf(dataFile(u"plan-vhf.DAT"_s));
+    const CodePlan radioPlan = planOf(linkDataFile(u"plan-vhf.DAT"_s));
     bool channelOne = false;
     for (int row = 0; row < compare->table()->rowCount(); ++row) {
         if (compare->table()->item(row, 0)->text().startsWith(u"信道 01 接收频率"_s)) {

@@ -32,7 +32,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr rlim_t kLimit = 300;
-constexpr int kOperationMs = 20000;
 const QByteArray kOld = "the old file, to be kept byte for byte";
 const QString kRichPlan = QString::fromUtf8(VM280_TEST_DATA "/rich.DAT");
 const QString kRadioMemory = QString::fromUtf8(VM280_TEST_DATA "/link/memory-pattern.DAT");

@@ -23,17 +23,6 @@ using namespace vm280;
 using namespace vm280::test;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int kOperationMs = 15000;
-
-QString dataFile(const QString &name)
-{
-    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
-}
-
-} // namespace
-
 class WindowLinkTest : public QObject
 {
     Q_OBJECT
@@ -54,7 +43,7 @@ private slots:
 
 void WindowLinkTest::shouldReadARadioIntoTheWindow()
 {
-    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, linkDataFile(u"plan-vhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -67,7 +56,7 @@ void WindowLinkTest::shouldReadARadioIntoTheWindow()
     QVERIFY(rig.child<QComboBox>(u"Combo1"_s)->hasFocus());
     auto *status = rig.child<QLabel>(u"Label"_s);
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), u"读频成功！"_s, kOperationMs);
-    const CodePlan expected = planOf(dataFile(u"plan-vhf.DAT"_s));
+    const CodePlan expected = planOf(linkDataFile(u"plan-vhf.DAT"_s));
     QCOMPARE(imageOf(rig.window->plan()), imageOf(expected));
     QCOMPARE(rig.cell(1, 1), expected.channels.cell(1, 1));
     QCOMPARE(rig.child<QComboBox>(u"Combo1"_s)->currentIndex(), expected.band);
@@ -88,7 +77,7 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
 {
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"radio.DAT"_s);
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, dataFile(u"plan-uhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, linkDataFile(u"plan-uhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -104,7 +93,7 @@ void WindowLinkTest::shouldWriteTheWindowIntoARadio()
         QDir(DefaultBackupFolder()).entryInfoList({u"*_400-480MHz.DAT"_s}, QDir::Files);
     QCOMPARE(backups.size(), 1);
     QCOMPARE(std::get<QByteArray>(ReadCodePlanFile(backups.first().filePath())),
-             std::get<QByteArray>(ReadCodePlanFile(dataFile(u"plan-uhf.DAT"_s))));
+             std::get<QByteArray>(ReadCodePlanFile(linkDataFile(u"plan-uhf.DAT"_s))));
     QVERIFY(!rig.title().startsWith(u'*'));
     const CodePlan written = planOf(saved);
     QCOMPARE(written.channels.cell(1, 1), u"438.01250"_s);
@@ -139,7 +128,7 @@ void WindowLinkTest::shouldAskTheBandQuestionAndWriteNothingOnNo()
     QTemporaryDir dir;
     const QString saved = dir.filePath(u"radio.DAT"_s);
     // The radio on the cable is one for 400-480MHz; the plan is for 136-174MHz.
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, dataFile(u"plan-uhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--save"_s, saved, linkDataFile(u"plan-uhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -188,7 +177,7 @@ void WindowLinkTest::shouldLeaveTheWindowAsItWasWhenTheRadioFails()
     QFETCH(QStringList, misbehaviour);
     QFETCH(QString, cause);
     RadioProcess radio(QStringList{u"--baud"_s, u"0"_s} + misbehaviour +
-                       QStringList{dataFile(u"plan-vhf.DAT"_s)});
+                       QStringList{linkDataFile(u"plan-vhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -267,7 +256,7 @@ void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio()
     QFETCH(QString, fault);
     QFETCH(bool, english);
     QFETCH(QString, left);
-    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, fault, dataFile(u"plan-uhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, u"--fault"_s, fault, linkDataFile(u"plan-uhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());
@@ -300,7 +289,7 @@ void WindowLinkTest::shouldSayWhatAWriteCutOffLeftInTheRadio()
 void WindowLinkTest::shouldCloseTheBandQuestionWhenThePortGoesAway()
 {
     // The radio on the cable is one for 400-480MHz; the plan is for 136-174MHz.
-    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-uhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, linkDataFile(u"plan-uhf.DAT"_s)});
     const ScopedEnvironment ports("VM280_PORTS", radio.devicePath.toLocal8Bit());
     WindowRig rig;
     QVERIFY(rig.start());

@@ -23,13 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kOperationMs = 15000;
-
-QString dataFile(const QString &name)
-{
-    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
-}
-
 QByteArray portList(const QStringList &devices)
 {
     return devices.join(u':').toLocal8Bit();
@@ -74,12 +67,12 @@ void WindowPortsTest::shouldDetectAgainWhenAPortAppearsAfterStartUp()
     QCOMPARE(rig.messages[0].prompt, u"通信端口未打开，请先选择菜单“通信端口”打开其串口！"_s);
     QCOMPARE(rig.messages[0].informativeText, u"无法打开通信端口 %1：设备不存在。"_s.arg(cable));
 
-    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, linkDataFile(u"plan-vhf.DAT"_s)});
     QVERIFY(QFile::link(radio.devicePath, cable));
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"Label"_s)->text(), u"读频成功！"_s, kOperationMs);
     QCOMPARE(rig.messages.size(), 1);
-    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(dataFile(u"plan-vhf.DAT"_s))));
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(linkDataFile(u"plan-vhf.DAT"_s))));
     QCOMPARE(rig.window->PortNumber(), 1);
 
     // Gone again: the port dialog, opened anew, says so.
@@ -133,8 +126,8 @@ void WindowPortsTest::shouldShowEachSlotsDeviceAndStateInTheWindowsLanguage()
 
 void WindowPortsTest::shouldFollowTheRememberedDeviceWhenThePortListChanges()
 {
-    RadioProcess uhf({u"--baud"_s, u"0"_s, dataFile(u"plan-uhf.DAT"_s)});
-    RadioProcess vhf({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    RadioProcess uhf({u"--baud"_s, u"0"_s, linkDataFile(u"plan-uhf.DAT"_s)});
+    RadioProcess vhf({u"--baud"_s, u"0"_s, linkDataFile(u"plan-vhf.DAT"_s)});
     WindowRig rig;
     {
         const ScopedEnvironment ports("VM280_PORTS", portList({uhf.devicePath, vhf.devicePath}));
@@ -150,13 +143,13 @@ void WindowPortsTest::shouldFollowTheRememberedDeviceWhenThePortListChanges()
     QTRY_COMPARE(rig.window->PortNumber(), 1);
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"Label"_s)->text(), u"读频成功！"_s, kOperationMs);
-    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(dataFile(u"plan-vhf.DAT"_s))));
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(linkDataFile(u"plan-vhf.DAT"_s))));
 }
 
 void WindowPortsTest::shouldFindTheRadioAndNameWhatAnsweredElsewhere()
 {
     RadioProcess silent({u"--baud"_s, u"0"_s, u"--fault"_s, u"silent"_s});
-    RadioProcess radio({u"--baud"_s, u"0"_s, dataFile(u"plan-vhf.DAT"_s)});
+    RadioProcess radio({u"--baud"_s, u"0"_s, linkDataFile(u"plan-vhf.DAT"_s)});
     RadioProcess other({u"--baud"_s, u"0"_s, u"--fault"_s, u"wrong-model"_s});
     const ScopedEnvironment ports("VM280_PORTS",
                                   portList({silent.devicePath, radio.devicePath, other.devicePath}));
@@ -194,7 +187,7 @@ void WindowPortsTest::shouldFindTheRadioAndNameWhatAnsweredElsewhere()
     rig.answers << MsgboxNo; // the frequency typed meanwhile is not kept
     rig.child<QAction>(u"mnureadFre"_s)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(rig.child<QLabel>(u"Label"_s)->text(), u"读频成功！"_s, kOperationMs);
-    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(dataFile(u"plan-vhf.DAT"_s))));
+    QCOMPARE(imageOf(rig.window->plan()), imageOf(planOf(linkDataFile(u"plan-vhf.DAT"_s))));
 }
 
 void WindowPortsTest::shouldStopTheSearchOnCancelAndGiveThePortBack()

@@ -27,6 +27,15 @@ namespace vm280::test {
 
 using namespace Qt::StringLiterals;
 
+/// How long a whole read or write against the simulated radio may take in a test.
+constexpr int kOperationMs = 15000;
+
+/// A plan file of the link tests' data.
+inline QString linkDataFile(const QString &name)
+{
+    return QString::fromUtf8(VM280_TEST_DATA "/link/") + name;
+}
+
 /// The image of a plan, encoded as the window encodes it.
 inline QByteArray imageOf(const CodePlan &plan)
 {
